@@ -1,0 +1,10 @@
+# Copies every file of SRC into DST unless DST already has it.
+file(GLOB_RECURSE files RELATIVE ${SRC} ${SRC}/*)
+file(MAKE_DIRECTORY ${DST}/html)
+foreach(f ${files})
+  if(NOT EXISTS ${DST}/${f})
+    get_filename_component(d ${DST}/${f} DIRECTORY)
+    file(MAKE_DIRECTORY ${d})
+    file(COPY ${SRC}/${f} DESTINATION ${d})
+  endif()
+endforeach()
