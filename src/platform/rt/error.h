@@ -20,6 +20,7 @@ enum ErrorNumber : int {
     FileNotFound = 53,
     FileAlreadyOpen = 55,
     BadFileNameOrNumber = 52,
+    PathFileAccessError = 75,
     PathNotFound = 76,
     PermissionDenied = 70,
     ObjectRequired = 424,

@@ -1,0 +1,171 @@
+#include "platform/sys/inifile.h"
+
+#include "platform/rt/error.h"
+#include "platform/rt/gbk.h"
+#include "platform/sys/textfile.h"
+
+#include <QByteArray>
+#include <QList>
+
+namespace sys {
+namespace {
+
+bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+
+QString stripBlanks(const QString& s) {
+    int from = 0, to = s.size();
+    while (from < to && isBlank(s[from])) ++from;
+    while (to > from && isBlank(s[to - 1])) --to;
+    return s.mid(from, to - from);
+}
+
+bool sameName(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// One line of the file: its bytes without the line end, the line end it had, and what it holds.
+struct Line {
+    QByteArray bytes;
+    QByteArray end;  // "\r\n", "\n" or "" for a last line without one
+    enum Kind { Other, Section, Key } kind = Other;
+    QString name;   // the section's or the key's name
+    QString value;  // a key's raw value, blanks and quotes as written
+};
+
+Line parseLine(const QByteArray& bytes, const QByteArray& end) {
+    Line line;
+    line.bytes = bytes;
+    line.end = end;
+    const QString text = rt::fromGbk(bytes);
+    const QString trimmed = stripBlanks(text);
+    if (trimmed.startsWith(QLatin1Char('['))) {
+        int close = trimmed.indexOf(QLatin1Char(']'));
+        if (close < 0) close = trimmed.size();
+        line.kind = Line::Section;
+        line.name = stripBlanks(trimmed.mid(1, close - 1));
+        return line;
+    }
+    const int eq = text.indexOf(QLatin1Char('='));
+    if (eq < 0) return line;
+    line.kind = Line::Key;
+    line.name = stripBlanks(text.left(eq));
+    line.value = text.mid(eq + 1);
+    return line;
+}
+
+QList<Line> parseFile(const QByteArray& bytes) {
+    QList<Line> lines;
+    int from = 0;
+    while (from < bytes.size()) {
+        const int nl = bytes.indexOf('\n', from);
+        if (nl < 0) {
+            lines << parseLine(bytes.mid(from), QByteArray());
+            break;
+        }
+        int stop = nl;
+        if (stop > from && bytes[stop - 1] == '\r') --stop;
+        lines << parseLine(bytes.mid(from, stop - from), bytes.mid(stop, nl + 1 - stop));
+        from = nl + 1;
+    }
+    return lines;
+}
+
+// Index of the first section line named `section`, or -1.
+int findSection(const QList<Line>& lines, const QString& section) {
+    for (int i = 0; i < lines.size(); ++i)
+        if (lines[i].kind == Line::Section && sameName(lines[i].name, section)) return i;
+    return -1;
+}
+
+// Index of the first key line named `key` in the section that starts at `header`, or -1; `last`
+// receives the section's last line that is not blank.
+int findKey(const QList<Line>& lines, int header, const QString& key, int* last = nullptr) {
+    int lastFilled = header;
+    for (int i = header + 1; i < lines.size() && lines[i].kind != Line::Section; ++i) {
+        if (lines[i].kind == Line::Key && !lines[i].name.isEmpty() && sameName(lines[i].name, key)) return i;
+        if (!stripBlanks(rt::fromGbk(lines[i].bytes)).isEmpty()) lastFilled = i;
+    }
+    if (last) *last = lastFilled;
+    return -1;
+}
+
+QString readableValue(QString value) {
+    value = stripBlanks(value);
+    if (value.size() >= 2) {
+        const QChar q = value[0];
+        if ((q == QLatin1Char('"') || q == QLatin1Char('\'')) && value.endsWith(q))
+            value = value.mid(1, value.size() - 2);
+    }
+    const int nul = value.indexOf(QChar(0));
+    if (nul >= 0) value.truncate(nul);
+    return rt::gbkLeft(value, kProfileValueBytes);
+}
+
+QString withoutLineBreaks(QString text) {
+    text.remove(QLatin1Char('\r'));
+    text.remove(QLatin1Char('\n'));
+    return text;
+}
+
+Line newLine(const QString& text) {
+    Line line;
+    line.bytes = rt::toGbk(text);
+    line.end = "\r\n";
+    return line;
+}
+
+}  // namespace
+
+QString getProfileString(const QString& file, const QString& section, const QString& key) {
+    QByteArray bytes;
+    if (!readFileBytes(file, bytes)) return QString();
+    const QList<Line> lines = parseFile(bytes);
+    const QString sectionName = stripBlanks(section);
+    const QString keyName = stripBlanks(key);
+    if (sectionName.isEmpty() || keyName.isEmpty()) return QString();
+    const int header = findSection(lines, sectionName);
+    if (header < 0) return QString();
+    const int at = findKey(lines, header, keyName);
+    if (at < 0) return QString();
+    return readableValue(lines[at].value);
+}
+
+void writeProfileString(const QString& file, const QString& section, const QString& key,
+                        const QString& value) {
+    const QString sectionName = stripBlanks(withoutLineBreaks(section));
+    const QString keyName = stripBlanks(withoutLineBreaks(key));
+    if (sectionName.isEmpty() || keyName.isEmpty()) return;
+    const QString cleanValue = withoutLineBreaks(value);
+
+    QByteArray bytes;
+    int error = 0;
+    if (!readFileBytes(file, bytes, &error) && error != rt::FileNotFound) return;
+    QList<Line> lines = parseFile(bytes);
+
+    const int header = findSection(lines, sectionName);
+    if (header < 0) {
+        if (!lines.isEmpty() && lines.last().end.isEmpty()) lines.last().end = "\r\n";
+        lines << newLine(QLatin1Char('[') + sectionName + QLatin1Char(']'));
+        lines << newLine(keyName + QLatin1Char('=') + cleanValue);
+    } else {
+        int last = header;
+        const int at = findKey(lines, header, keyName, &last);
+        if (at >= 0) {
+            const QByteArray end = lines[at].end.isEmpty() ? QByteArray("\r\n") : lines[at].end;
+            lines[at] = newLine(lines[at].name + QLatin1Char('=') + cleanValue);
+            lines[at].end = end;
+        } else {
+            if (lines[last].end.isEmpty()) lines[last].end = "\r\n";
+            lines.insert(last + 1, newLine(keyName + QLatin1Char('=') + cleanValue));
+        }
+    }
+
+    QByteArray out;
+    for (const Line& line : lines) {
+        out += line.bytes;
+        out += line.end;
+    }
+    replaceFileBytes(file, out);
+}
+
+}  // namespace sys

@@ -1,0 +1,27 @@
+#pragma once
+// The INI store of the program's settings and shipped texts.
+//
+// Files are GBK text made of section lines ("[name]") and key lines ("key=value"):
+// - section and key names are compared without regard to letter case, with blanks around them ignored;
+// - blanks around a value are dropped, and a value in matching quotes (single or double) is returned
+//   without them;
+// - the first of duplicate keys (and of duplicate sections) wins; lines without "=" are ignored;
+// - a read gives at most 665 bytes in GBK, cut before a double-byte character that would be split,
+//   and ends at the first NUL; an absent file, section or key reads as "".
+// A write replaces the value of the key in place, adds a new key at the end of its section and a new
+// section at the end of the file (creating the file), and keeps every other line as it was. An empty
+// value is written as "key="; CR and LF are removed from the value, which would break the line.
+// Characters outside GBK are stored as the codec's replacement. The file is rewritten whole and
+// atomically; a write that fails (missing folder, read-only file) leaves it as it was and is silent.
+#include <QString>
+
+namespace sys {
+
+// The longest value a read gives, in GBK bytes.
+constexpr int kProfileValueBytes = 665;
+
+QString getProfileString(const QString& file, const QString& section, const QString& key);
+void writeProfileString(const QString& file, const QString& section, const QString& key,
+                        const QString& value);
+
+}  // namespace sys

@@ -1,0 +1,141 @@
+#include "platform/sys/textfile.h"
+
+#include "platform/rt/error.h"
+#include "platform/rt/gbk.h"
+#include "platform/sys/programfolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace sys {
+namespace {
+
+bool folderOfFileExists(const QString& native) { return QFileInfo(native).absoluteDir().exists(); }
+
+// A file that must not be written: not writable for us, or without any write permission
+// (the read-only attribute, which holds even for the administrator).
+bool isReadOnly(const QFileInfo& info) {
+    const QFileDevice::Permissions anyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return !info.isWritable() || !(info.permissions() & anyWrite);
+}
+
+// Why a file at `native` cannot be written, or 0 when it can be tried.
+int writeObstacle(const QString& native) {
+    const QFileInfo info(native);
+    if (!folderOfFileExists(native)) return rt::PathNotFound;
+    if (info.isDir()) return rt::PathFileAccessError;
+    if (info.exists() && isReadOnly(info)) return rt::PathFileAccessError;
+    return 0;
+}
+
+void setError(int* errorNumber, int number) {
+    if (errorNumber) *errorNumber = number;
+}
+
+void raiseOnFailure(int number) { rt::raise(number ? number : rt::PathFileAccessError); }
+
+QByteArray linesToBytes(const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += rt::toGbk(line);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+}  // namespace
+
+bool readFileBytes(const QString& path, QByteArray& bytes, int* errorNumber) {
+    bytes.clear();
+    const QString native = nativePath(path);
+    const QFileInfo info(native);
+    if (!info.exists()) {
+        setError(errorNumber, folderOfFileExists(native) ? rt::FileNotFound : rt::PathNotFound);
+        return false;
+    }
+    QFile file(native);
+    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+        setError(errorNumber, rt::PathFileAccessError);
+        return false;
+    }
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        bytes.clear();
+        setError(errorNumber, rt::PathFileAccessError);
+        return false;
+    }
+    return true;
+}
+
+bool replaceFileBytes(const QString& path, const QByteArray& bytes, int* errorNumber) {
+    const QString native = nativePath(path);
+    if (const int obstacle = writeObstacle(native)) {
+        setError(errorNumber, obstacle);
+        return false;
+    }
+    QSaveFile file(native);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        file.cancelWriting();
+        setError(errorNumber, rt::PathFileAccessError);
+        return false;
+    }
+    return true;
+}
+
+QStringList splitLines(const QString& text) {
+    QStringList lines;
+    int from = 0;
+    while (from < text.size()) {
+        int end = text.indexOf(QLatin1Char('\n'), from);
+        if (end < 0) {
+            lines << text.mid(from);
+            break;
+        }
+        int stop = end;
+        if (stop > from && text[stop - 1] == QLatin1Char('\r')) --stop;
+        lines << text.mid(from, stop - from);
+        from = end + 1;
+    }
+    return lines;
+}
+
+QStringList readLines(const QString& path) { return splitLines(readText(path)); }
+
+QString readText(const QString& path) {
+    QByteArray bytes;
+    int error = 0;
+    if (!readFileBytes(path, bytes, &error)) raiseOnFailure(error);
+    return rt::fromGbk(bytes);
+}
+
+void writeLines(const QString& path, const QStringList& lines) {
+    int error = 0;
+    if (!replaceFileBytes(path, linesToBytes(lines), &error)) raiseOnFailure(error);
+}
+
+void writeText(const QString& path, const QString& text) {
+    int error = 0;
+    if (!replaceFileBytes(path, rt::toGbk(text), &error)) raiseOnFailure(error);
+}
+
+void appendLine(const QString& path, const QString& line) {
+    const QString native = nativePath(path);
+    if (const int obstacle = writeObstacle(native)) rt::raise(obstacle);
+    QByteArray bytes;
+    {
+        QFile existing(native);
+        if (existing.open(QIODevice::ReadOnly) && existing.size() > 0 && existing.seek(existing.size() - 1) &&
+            existing.read(1) != "\n")
+            bytes += "\r\n";
+    }
+    QFile file(native);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) rt::raise(rt::PathFileAccessError);
+    bytes += rt::toGbk(line);
+    bytes += "\r\n";
+    if (file.write(bytes) != bytes.size() || !file.flush()) rt::raise(rt::PathFileAccessError);
+}
+
+}  // namespace sys

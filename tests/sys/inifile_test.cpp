@@ -1,0 +1,201 @@
+#include "platform/rt/gbk.h"
+#include "platform/sys/inifile.h"
+#include "platform/sys/programfolder.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+QByteArray bytesOf(const QString& nativeFile) {
+    QFile f(nativeFile);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void putBytes(const QString& nativeFile, const QByteArray& bytes) {
+    QFile f(nativeFile);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+class Profile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(QDir(dir.path()).mkdir("txt"));
+        sys::setAppPath(dir.path());
+    }
+    void TearDown() override { sys::setAppPath(QString()); }
+
+    QString file() const { return sys::appPath() + "\\txt\\应用.txt"; }
+    QString native() const { return dir.path() + "/txt/应用.txt"; }
+    void put(const QString& text) { putBytes(native(), rt::toGbk(text)); }
+    QString read(const QString& key, const QString& section = "Zelvaro") const {
+        return sys::getProfileString(file(), section, key);
+    }
+    QString onDisk() const { return rt::fromGbk(bytesOf(native())); }
+
+    QTemporaryDir dir;
+};
+
+// Reading rules: the file's text ("{NUL}" stands for a NUL byte), the section and key asked for, and
+// the value read.
+struct ReadCase {
+    const char* name;
+    const char* file;
+    const char* section;
+    const char* key;
+    const char* value;
+};
+
+const ReadCase kReads[] = {
+    {"plain", "[Zelvaro]\r\nUA=1\r\n", "Zelvaro", "UA", "1"},
+    {"absent key", "[Zelvaro]\r\nUA=1\r\n", "Zelvaro", "IE", ""},
+    {"absent section", "[Other]\r\nUA=1\r\n", "Zelvaro", "UA", ""},
+    {"empty value", "[Zelvaro]\r\nUA=\r\n", "Zelvaro", "UA", ""},
+    {"section name case", "[zelvaro]\r\nua=2\r\n", "ZELVARO", "Ua", "2"},
+    {"blanks around names", "[ Zelvaro ]\r\n  UA \t= 3\r\n", "Zelvaro", "UA", "3"},
+    {"blanks around value", "[Zelvaro]\r\nUA=  a b \t\r\n", "Zelvaro", "UA", "a b"},
+    {"double quotes", "[Zelvaro]\r\nUA=\" x \"\r\n", "Zelvaro", "UA", " x "},
+    {"single quotes", "[Zelvaro]\r\nUA='y'\r\n", "Zelvaro", "UA", "y"},
+    {"quotes not matching", "[Zelvaro]\r\nUA=\"y'\r\n", "Zelvaro", "UA", "\"y'"},
+    {"lone quote", "[Zelvaro]\r\nUA=\"\r\n", "Zelvaro", "UA", "\""},
+    {"first duplicate wins", "[Zelvaro]\r\nUA=first\r\nUA=second\r\n", "Zelvaro", "UA", "first"},
+    {"first duplicate section wins", "[Zelvaro]\r\nA=1\r\n[Zelvaro]\r\nUA=2\r\n", "Zelvaro", "UA", ""},
+    {"lines without equals ignored", "[Zelvaro]\r\nUA\r\njunk line\r\nUA=5\r\n", "Zelvaro", "UA", "5"},
+    {"key in another section", "[A]\r\nUA=1\r\n[Zelvaro]\r\nIE=2\r\n", "Zelvaro", "UA", ""},
+    {"key before any section", "UA=1\r\n[Zelvaro]\r\n", "Zelvaro", "UA", ""},
+    {"equals in value", "[Zelvaro]\r\n启动主页=http://a.com/?q=1\r\n", "Zelvaro", "启动主页", "http://a.com/?q=1"},
+    {"Chinese key and value", "[Zelvaro]\r\n界面颜色=灰\r\n", "Zelvaro", "界面颜色", "灰"},
+    {"LF line ends", "[Zelvaro]\nUA=7\n", "Zelvaro", "UA", "7"},
+    {"no final line end", "[Zelvaro]\r\nUA=8", "Zelvaro", "UA", "8"},
+    {"value ends at NUL", "[Zelvaro]\r\nUA=ab{NUL}cd\r\n", "Zelvaro", "UA", "ab"},
+    {"empty key asked", "[Zelvaro]\r\n=1\r\n", "Zelvaro", "", ""},
+};
+
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+
+class ProfileRead : public Profile, public ::testing::WithParamInterface<ReadCase> {};
+
+TEST_P(ProfileRead, FollowsTheProfileRules) {
+    const ReadCase& c = GetParam();
+    QString text = QString::fromUtf8(c.file);
+    text.replace("{NUL}", QString(QChar(0)));
+    put(text);
+    EXPECT_EQ(read(QString::fromUtf8(c.key), QString::fromUtf8(c.section)), QString::fromUtf8(c.value));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ProfileRead, ::testing::ValuesIn(kReads), [](const auto& info) {
+    QString name = QString::fromLatin1(info.param.name);
+    name.replace(' ', '_');
+    return name.toStdString();
+});
+
+TEST_F(Profile, MissingFileReadsEmptyAndTheFirstWriteCreatesIt) {
+    EXPECT_EQ(read("UA"), "");
+    sys::writeProfileString(file(), "Zelvaro", "UA", "1");
+    EXPECT_EQ(bytesOf(native()), QByteArray("[Zelvaro]\r\nUA=1\r\n"));
+    EXPECT_EQ(read("UA"), "1");
+}
+
+TEST_F(Profile, WriteReplacesInPlaceAndKeepsEveryOtherLine) {
+    put("; shipped\r\n[Zelvaro]\r\nUA=1\r\n  IE = ie8.0 \r\nnote without equals\r\n\r\n[Other]\r\nUA=9\r\n");
+    sys::writeProfileString(file(), "zelvaro", "ie", "ie11.0");
+    EXPECT_EQ(onDisk(),
+              "; shipped\r\n[Zelvaro]\r\nUA=1\r\nIE=ie11.0\r\nnote without equals\r\n\r\n[Other]\r\nUA=9\r\n");
+    // a new key goes at the end of its section, before the blank line that ends it
+    sys::writeProfileString(file(), "Zelvaro", "字节", "30");
+    EXPECT_EQ(onDisk(), "; shipped\r\n[Zelvaro]\r\nUA=1\r\nIE=ie11.0\r\nnote without equals\r\n字节=30\r\n\r\n"
+                        "[Other]\r\nUA=9\r\n");
+    // a new section goes at the end of the file
+    sys::writeProfileString(file(), "New", "k", "v");
+    EXPECT_TRUE(onDisk().endsWith("[Other]\r\nUA=9\r\n[New]\r\nk=v\r\n"));
+    EXPECT_EQ(read("UA", "Other"), "9");
+    EXPECT_EQ(read("字节"), "30");
+}
+
+TEST_F(Profile, WriteChangesOnlyTheFirstDuplicate) {
+    put("[Zelvaro]\r\nUA=1\r\nUA=2\r\n");
+    sys::writeProfileString(file(), "Zelvaro", "UA", "0");
+    EXPECT_EQ(onDisk(), "[Zelvaro]\r\nUA=0\r\nUA=2\r\n");
+    EXPECT_EQ(read("UA"), "0");
+}
+
+TEST_F(Profile, EmptyValueIsWrittenAsKeyWithNothingAfterTheEquals) {
+    put("[Zelvaro]\r\nLv20=a>b\r\n");
+    sys::writeProfileString(file(), "Zelvaro", "Lv20", "");
+    EXPECT_EQ(onDisk(), "[Zelvaro]\r\nLv20=\r\n");
+    EXPECT_EQ(read("Lv20"), "");
+}
+
+TEST_F(Profile, OtherLinesKeepTheirBytesAndLineEnds) {
+    // a line in LF, a last line without a line end, and bytes that are not valid GBK stay as they were
+    const QByteArray before("[Zelvaro]\nA=\x81\r\nB=1");
+    putBytes(native(), before);
+    sys::writeProfileString(file(), "Zelvaro", "C", "2");
+    EXPECT_EQ(bytesOf(native()), QByteArray("[Zelvaro]\nA=\x81\r\nB=1\r\nC=2\r\n"));
+}
+
+TEST_F(Profile, ValuesRoundTripInGbk) {
+    const struct { const char* written; const char* read; } cases[] = {
+        {"微软雅黑", "微软雅黑"},
+        {"Zelvaro/1.0 (X11; Linux x86_64)", "Zelvaro/1.0 (X11; Linux x86_64)"},
+        {"║分隔║", "║分隔║"},
+        {"a😀b", "a?b"},                 // outside GBK: the codec's replacement
+        {"line1\r\nline2\n", "line1line2"},  // a line break would split the line
+        {"  padded  ", "padded"},
+        {"'quoted'", "quoted"},
+        {"&H8000000F", "&H8000000F"},
+    };
+    for (const auto& c : cases) {
+        sys::writeProfileString(file(), "Zelvaro", "界面图片", QString::fromUtf8(c.written));
+        EXPECT_EQ(read("界面图片"), QString::fromUtf8(c.read)) << c.written;
+    }
+    sys::writeProfileString(file(), "Zelvaro", "界面图片", "中");
+    EXPECT_EQ(bytesOf(native()), QByteArray("[Zelvaro]\r\n\xbd\xe7\xc3\xe6\xcd\xbc\xc6\xac=\xd6\xd0\r\n"));
+}
+
+TEST_F(Profile, ReadsAreCutAt665BytesOnACharacterBoundary) {
+    const struct { QString value; QString expected; } cases[] = {
+        {QString(700, 'x'), QString(665, 'x')},
+        {QString(665, 'x'), QString(665, 'x')},
+        {"a" + QString(400, QChar(0x4E2D)), "a" + QString(332, QChar(0x4E2D))},  // 1 + 664 bytes
+        {QString(400, QChar(0x4E2D)), QString(332, QChar(0x4E2D))},              // 664: never half of one
+    };
+    for (const auto& c : cases) {
+        sys::writeProfileString(file(), "Zelvaro", "Lv20", c.value);
+        const QString got = read("Lv20");
+        EXPECT_EQ(got, c.expected);
+        EXPECT_LE(rt::gbkLength(got), sys::kProfileValueBytes);
+    }
+}
+
+TEST_F(Profile, FailedWritesAreSilentAndChangeNothing) {
+    sys::writeProfileString(sys::appPath() + "\\missing\\fg.txt", "Zelvaro", "UA", "1");
+    EXPECT_FALSE(QDir(dir.path() + "/missing").exists());
+
+    put("[Zelvaro]\r\nUA=1\r\n");
+    ASSERT_TRUE(QFile::setPermissions(native(), QFileDevice::ReadOwner | QFileDevice::ReadUser));
+    sys::writeProfileString(file(), "Zelvaro", "UA", "0");
+    EXPECT_EQ(onDisk(), "[Zelvaro]\r\nUA=1\r\n");
+    EXPECT_EQ(QDir(dir.path() + "/txt").entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+    sys::writeProfileString(file(), "", "UA", "0");
+    sys::writeProfileString(file(), "Zelvaro", "", "0");
+    EXPECT_EQ(onDisk(), "[Zelvaro]\r\nUA=1\r\n");
+}
+
+TEST_F(Profile, RewriteLeavesNoTemporaryFileAndKeepsPermissions) {
+    put("[Zelvaro]\r\nUA=1\r\n");
+    const auto perms = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                       QFileDevice::WriteUser | QFileDevice::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(native(), perms));
+    sys::writeProfileString(file(), "Zelvaro", "UA", "0");
+    EXPECT_EQ(QDir(dir.path() + "/txt").entryList(QDir::Files | QDir::Hidden), QStringList({"应用.txt"}));
+    EXPECT_EQ(QFile::permissions(native()), perms);
+}
+
+}  // namespace
