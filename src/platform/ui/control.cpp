@@ -2,64 +2,358 @@
 
 #include "platform/ui/twips.h"
 
-#include <QPointer>
+#include <QApplication>
+#include <QCursor>
+#include <QEvent>
+#include <QMouseEvent>
+#include <QObject>
+#include <QPalette>
 #include <QWidget>
 
 namespace ui {
 
-Control::Control(QWidget* widget) : widget_(widget) {
-    if (widget_) {
-        left_ = toTwips(widget_->x());
-        top_ = toTwips(widget_->y());
-        width_ = toTwips(widget_->width());
-        height_ = toTwips(widget_->height());
+int buttonBits(Qt::MouseButtons buttons) {
+    int bits = 0;
+    if (buttons & Qt::LeftButton) bits |= vbLeftButton;
+    if (buttons & Qt::RightButton) bits |= vbRightButton;
+    if (buttons & Qt::MiddleButton) bits |= vbMiddleButton;
+    return bits;
+}
+
+int shiftBits(Qt::KeyboardModifiers modifiers) {
+    int bits = 0;
+    if (modifiers & Qt::ShiftModifier) bits |= vbShiftMask;
+    if (modifiers & Qt::ControlModifier) bits |= vbCtrlMask;
+    if (modifiers & Qt::AltModifier) bits |= vbAltMask;
+    return bits;
+}
+
+int keyCodeOf(int key) {
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) return 'A' + (key - Qt::Key_A);
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) return '0' + (key - Qt::Key_0);
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return 112 + (key - Qt::Key_F1);
+    switch (key) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: case Qt::Key_Backtab: return 9;
+    case Qt::Key_Return: case Qt::Key_Enter: return 13;
+    case Qt::Key_Shift: return 16;
+    case Qt::Key_Control: return 17;
+    case Qt::Key_Alt: return 18;
+    case Qt::Key_Pause: return 19;
+    case Qt::Key_CapsLock: return 20;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Space: return 32;
+    case Qt::Key_PageUp: return 33;
+    case Qt::Key_PageDown: return 34;
+    case Qt::Key_End: return 35;
+    case Qt::Key_Home: return 36;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Insert: return 45;
+    case Qt::Key_Delete: return 46;
+    default: return 0;
+    }
+}
+
+// The event filter of one control: passes every event to the control, and turns mouse events into
+// the control's mouse handlers.
+class MouseBridge : public QObject {
+public:
+    explicit MouseBridge(Control* control) : control_(control) {}
+
+    bool mouse = false;
+    bool consume = false;
+    bool clickOnRelease = true;
+    bool mouseUp = true;
+    QPointer<QObject> inner;
+
+    // The control this bridge serves; nullptr once the control is gone.
+    Control* control_;
+    int busy = 0;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!control_) return false;
+        ++busy;
+        const bool swallow = filter(watched, event);
+        --busy;
+        if (!control_ && busy == 0) deleteLater();  // the control went away inside its event
+        return swallow;
+    }
+
+private:
+    bool filter(QObject* watched, QEvent* event) {
+        if (watched != control_->widget() && (!inner || watched != inner)) return false;
+        if (watched == control_->widget() && control_->widgetEvent(event)) return true;
+        if (!control_ || !mouse) return false;
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            auto* e = static_cast<QMouseEvent*>(event);
+            pressed_ = e->button();
+            afterDouble_ = false;
+            dispatch(control_->onMouseDown, buttonBits(e->button()), shiftBits(e->modifiers()), x(e), y(e));
+            return consume;
+        }
+        case QEvent::MouseButtonRelease: {
+            auto* e = static_cast<QMouseEvent*>(event);
+            QPointer<QWidget> w = static_cast<QWidget*>(watched);
+            const bool inside = w && w->rect().contains(e->pos());
+            const bool click = clickOnRelease && !afterDouble_ && e->button() == Qt::LeftButton &&
+                               pressed_ == Qt::LeftButton && inside;
+            pressed_ = Qt::NoButton;
+            afterDouble_ = false;
+            // The control may be gone after a handler ran: look at nothing of it afterwards.
+            std::function<void()> onClick = control_->onClick;
+            if (mouseUp)
+                dispatch(control_->onMouseUp, buttonBits(e->button()), shiftBits(e->modifiers()), x(e), y(e));
+            if (click && control_) dispatch(onClick);
+            return consume;
+        }
+        case QEvent::MouseButtonDblClick: {
+            auto* e = static_cast<QMouseEvent*>(event);
+            pressed_ = e->button();
+            afterDouble_ = true;
+            if (e->button() == Qt::LeftButton) dispatch(control_->onDblClick);
+            return consume;
+        }
+        case QEvent::MouseMove: {
+            auto* e = static_cast<QMouseEvent*>(event);
+            dispatch(control_->onMouseMove, buttonBits(e->buttons()), shiftBits(e->modifiers()), x(e), y(e));
+            return consume;
+        }
+        default:
+            return false;
+        }
+    }
+
+    static double x(QMouseEvent* e) { return e->localPos().x() * kTwipsPerPixel; }
+    static double y(QMouseEvent* e) { return e->localPos().y() * kTwipsPerPixel; }
+
+    Qt::MouseButton pressed_ = Qt::NoButton;
+    bool afterDouble_ = false;
+};
+
+Control::Control(QWidget* widget) : widget_(widget), guard_(widget) {
+    if (widget) {
+        left_ = toTwips(widget->x());
+        top_ = toTwips(widget->y());
+        width_ = toTwips(widget->width());
+        height_ = toTwips(widget->height());
+        bridge_ = new MouseBridge(this);
+        // A control is visible unless told otherwise; a top-level widget waits for an explicit show.
+        if (widget->parentWidget()) widget->setVisible(true);
     }
 }
 
 Control::~Control() {
-    // A widget owned by a parent may already be gone when the parent was destroyed first.
-    if (widget_ && !widget_->parent()) delete widget_;
+    // First: no event or signal reaches this control from here on. A bridge that is handling an event
+    // of this control right now goes away when that event is over.
+    if (bridge_) {
+        bridge_->control_ = nullptr;
+        if (QWidget* w = widget()) QObject::disconnect(w, nullptr, bridge_, nullptr);
+        if (bridge_->busy == 0) delete bridge_;
+    }
+    if (QWidget* w = widget()) {
+        // Deferred: the widget may be the one whose event is being handled right now.
+        w->hide();
+        w->deleteLater();
+    }
 }
 
-void Control::move(double left, double top, double width, double height) {
+QObject* Control::context() const { return bridge_; }
+
+void Control::watchEvents() {
+    if (widget() && bridge_) {
+        widget()->removeEventFilter(bridge_);
+        widget()->installEventFilter(bridge_);
+    }
+}
+
+void Control::watchAlso(QWidget* inner) {
+    if (!inner || !bridge_) return;
+    bridge_->inner = inner;
+    inner->setMouseTracking(true);
+    inner->installEventFilter(bridge_);
+}
+
+void Control::bridgeMouse(bool consume, bool clickOnRelease, bool mouseUp) {
+    if (!widget() || !bridge_) return;
+    bridge_->mouse = true;
+    bridge_->consume = consume;
+    bridge_->clickOnRelease = clickOnRelease;
+    bridge_->mouseUp = mouseUp;
+    widget()->setMouseTracking(true);
+    watchEvents();
+}
+
+void Control::setGeometryFields(double left, double top, double width, double height) {
     left_ = left;
     top_ = top;
     width_ = width;
     height_ = height;
-    if (widget_) {
-        widget_->setGeometry(toPixels(left), toPixels(top), std::max(0, toPixels(width)),
+}
+
+void Control::move(double left, double top, double width, double height) {
+    setGeometryFields(left, top, width, height);
+    if (widget()) {
+        widget()->setGeometry(toPixels(left), toPixels(top), std::max(0, toPixels(width)),
                              std::max(0, toPixels(height)));
     }
     geometryChanged();
 }
 
+void Control::syncGeometryFromWidget() {
+    if (!widget()) return;
+    const QRect r = widget()->geometry();
+    if (toPixels(left_) != r.x()) left_ = toTwips(r.x());
+    if (toPixels(top_) != r.y()) top_ = toTwips(r.y());
+    if (std::max(0, toPixels(width_)) != r.width()) width_ = toTwips(r.width());
+    if (std::max(0, toPixels(height_)) != r.height()) height_ = toTwips(r.height());
+}
+
 void Control::setVisible(bool visible) {
     visible_ = visible;
-    if (widget_) widget_->setVisible(visible);
+    if (widget()) widget()->setVisible(visible);
 }
 
-bool Control::enabled() const { return widget_ ? widget_->isEnabled() : true; }
+bool Control::enabled() const { return widget() ? widget()->isEnabled() : true; }
 
 void Control::setEnabled(bool enabled) {
-    if (widget_) widget_->setEnabled(enabled);
+    if (widget()) widget()->setEnabled(enabled);
 }
 
-QString Control::toolTipText() const { return widget_ ? widget_->toolTip() : QString(); }
+QString Control::toolTipText() const { return widget() ? widget()->toolTip() : QString(); }
 
 void Control::setToolTipText(const QString& text) {
-    if (widget_) widget_->setToolTip(text);
+    if (widget()) widget()->setToolTip(text);
 }
 
 void Control::setFocus() {
-    if (widget_) widget_->setFocus(Qt::OtherFocusReason);
+    if (widget()) widget()->setFocus(Qt::OtherFocusReason);
+}
+
+void Control::refresh() {
+    if (widget()) widget()->repaint();
 }
 
 void Control::zOrder(int position) {
-    if (!widget_) return;
+    if (!widget()) return;
     if (position == 0)
-        widget_->raise();
+        widget()->raise();
     else
-        widget_->lower();
+        widget()->lower();
+}
+
+void Control::setForeColor(Color colour) {
+    foreColor_ = colour;
+    foreSet_ = true;
+    applyColors();
+}
+
+void Control::setBackColor(Color colour) {
+    backColor_ = colour;
+    backSet_ = true;
+    applyColors();
+}
+
+void Control::applyColors() {
+    if (!widget()) return;
+    QPalette pal = widget()->palette();
+    if (foreSet_) {
+        const QColor c = toQColor(foreColor_);
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+            pal.setColor(QPalette::Active, role, c);
+            pal.setColor(QPalette::Inactive, role, c);
+        }
+    }
+    if (backSet_) {
+        const QColor c = toQColor(backColor_);
+        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) pal.setColor(role, c);
+    }
+    widget()->setPalette(pal);
+    widget()->setAutoFillBackground(opaque_ && backSet_);
+    widget()->update();
+}
+
+QString Control::fontName() const { return widget() ? widget()->font().family() : QString(); }
+double Control::fontSize() const { return widget() ? widget()->font().pointSizeF() : 0; }
+bool Control::fontBold() const { return widget() && widget()->font().bold(); }
+bool Control::fontItalic() const { return widget() && widget()->font().italic(); }
+bool Control::fontUnderline() const { return widget() && widget()->font().underline(); }
+
+namespace {
+template <class F>
+void changeFont(QWidget* w, F&& change) {
+    if (!w) return;
+    QFont f = w->font();
+    change(f);
+    w->setFont(f);
+}
+}  // namespace
+
+void Control::setFontName(const QString& name) {
+    changeFont(widget(), [&](QFont& f) { f.setFamily(name); });
+    fontChanged();
+}
+void Control::setFontSize(double points) {
+    if (points > 0) changeFont(widget(), [&](QFont& f) { f.setPointSizeF(points); });
+    fontChanged();
+}
+void Control::setFontBold(bool bold) {
+    changeFont(widget(), [&](QFont& f) { f.setBold(bold); });
+    fontChanged();
+}
+void Control::setFontItalic(bool italic) {
+    changeFont(widget(), [&](QFont& f) { f.setItalic(italic); });
+    fontChanged();
+}
+void Control::setFontUnderline(bool underline) {
+    changeFont(widget(), [&](QFont& f) { f.setUnderline(underline); });
+    fontChanged();
+}
+
+void Control::setMousePointer(int pointer) {
+    mousePointer_ = pointer;
+    if (!widget()) return;
+    Qt::CursorShape shape;
+    switch (pointer) {
+    case 1: shape = Qt::ArrowCursor; break;
+    case 2: shape = Qt::CrossCursor; break;
+    case 3: shape = Qt::IBeamCursor; break;
+    case 5: case 15: shape = Qt::SizeAllCursor; break;
+    case 6: shape = Qt::SizeBDiagCursor; break;
+    case 7: shape = Qt::SizeVerCursor; break;
+    case 8: shape = Qt::SizeFDiagCursor; break;
+    case 9: shape = Qt::SizeHorCursor; break;
+    case 10: shape = Qt::UpArrowCursor; break;
+    case 11: shape = Qt::WaitCursor; break;
+    case 12: shape = Qt::ForbiddenCursor; break;
+    case 13: shape = Qt::BusyCursor; break;
+    case 14: shape = Qt::WhatsThisCursor; break;
+    default:
+        widget()->unsetCursor();
+        return;
+    }
+    widget()->setCursor(shape);
+}
+
+void Control::copyStateFrom(const Control& other) {
+    tag_ = other.tag_;
+    if (widget() && other.widget()) {
+        widget()->setFont(other.widget()->font());
+        widget()->setToolTip(other.widget()->toolTip());
+        widget()->setEnabled(other.widget()->isEnabled());
+        fontChanged();
+    }
+    foreColor_ = other.foreColor_;
+    backColor_ = other.backColor_;
+    foreSet_ = other.foreSet_;
+    backSet_ = other.backSet_;
+    opaque_ = other.opaque_;
+    applyColors();
+    setMousePointer(other.mousePointer_);
+    move(other.left_, other.top_, other.width_, other.height_);
 }
 
 }  // namespace ui

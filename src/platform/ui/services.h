@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 namespace ui {
 
 // Message box styles and answers, with the numbers the program's code uses.
@@ -21,6 +23,28 @@ enum MsgStyle : int {
 };
 enum MsgAnswer : int { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
 
+// One item of a popup menu as it stands when the menu pops up.
+struct PopupItem {
+    int id = -1;        // the number by which the chosen item is answered
+    QString name;       // design name of the item (of its array for array items)
+    int index = -1;     // index in its item array; -1 for a single item
+    QString caption;    // "-" is a separator; "&" marks the access key
+    bool checked = false;
+    bool enabled = true;
+    bool visible = true;
+    std::vector<PopupItem> items;  // the items of a submenu
+    bool isSeparator() const { return caption == QLatin1String("-"); }
+};
+
+// A popup menu: the design name of the menu and its items in order.
+struct PopupRequest {
+    QString name;
+    std::vector<PopupItem> items;
+};
+
+// The default title of message and input boxes: the application title.
+QString defaultTitle();
+
 class Services {
 public:
     virtual ~Services() = default;
@@ -34,6 +58,9 @@ public:
     virtual QString openFileName(const QString& title, const QString& filter, const QString& folder) = 0;
     // Save As: the path chosen for `suggestedName`; "" when cancelled.
     virtual QString saveFileName(const QString& title, const QString& suggestedName) = 0;
+
+    // Shows a popup menu at the cursor and waits; the id of the chosen item, or -1 for none.
+    virtual int popupMenu(const PopupRequest& menu) = 0;
 
     virtual QString clipboardText() = 0;
     virtual void setClipboardText(const QString& text) = 0;

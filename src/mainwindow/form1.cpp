@@ -1,0 +1,176 @@
+#include "mainwindow/form1.h"
+
+#include "app/config.h"
+#include "platform/sys/windows.h"
+#include "platform/ui/services.h"
+
+namespace {
+
+const char* const kHotKeyCaptions[] = {"Zelvaro设置", "打字搜索", "切换右键", "收藏历史", "网页历史", "下载历史",
+                                       "大化窗口",   "小化窗口", "关闭窗口", "?",        "拖入图片"};
+const int kJobIntervals[] = {3000, 3000, 1000, 400, 1000, 500, 10000, 70, 100, 1000, 1000};
+const char* const kFreeSlotMarkers[] = {"A", "S", "D", "F", "G", "H", "J", "K", "L"};
+
+template <class C>
+void named(C& control, const char* name) {
+    control.setName(QString::fromUtf8(name));
+}
+
+}  // namespace
+
+Form1::Form1() : ui::Form(true) {
+    setCaption(QStringLiteral("Form1"));
+    move(0, 0, 10605, 7800);
+
+    for (int i = 11; i <= 21; ++i) {
+        auto& b = Command2.add(i, client());
+        b.setCaption(QString::fromUtf8(kHotKeyCaptions[i - 11]));
+        b.move(120 + (i - 11) * 300, -500, 255, 255);
+    }
+
+    named(Text7, "Text7");
+    Text7.setText(QStringLiteral("Text7"));
+    Text7.setVisible(false);
+    named(List1, "List1");
+    List1.setVisible(false);
+    named(Command7, "Command7");
+    Command7.setCaption(QStringLiteral("Flash"));
+    Command7.setTag(QStringLiteral("0"));
+    Command7.setVisible(false);
+    named(Picture34, "Picture34");
+    Picture34.move(0, 0, 2000, 2000);
+    Picture34.setVisible(false);
+
+    for (int i = 0; i <= 10; ++i) {
+        auto& t = Timer4.add(i, nullptr);
+        t.setEnabled(false);
+        t.setInterval(kJobIntervals[i]);
+    }
+
+    struct Named {
+        ui::CommandButton* button;
+        const char* name;
+        const char* caption;
+    };
+    const Named container[] = {
+        {&Command11, "Command11", "Command11"}, {&Command10, "Command10", "Command10"},
+        {&Command9, "Command9", "Command9"},    {&Command8, "Command8", "Command8"},
+        {&Command3, "Command3", "导航加载"},    {&Command4, "Command4", "查看图片"},
+        {&Command58, "Command58", "八标签"},    {&Command39, "Command39", "按钮大小"},
+        {&Command1, "Command1", "网络"},        {&Command12, "Command12", "记录键"},
+    };
+    for (const auto& c : container) {
+        c.button->setName(QString::fromUtf8(c.name));
+        c.button->setCaption(QString::fromUtf8(c.caption));
+    }
+    Command1.setVisible(false);
+    Command12.setVisible(false);
+
+    named(WebBrowser22, "WebBrowser22");
+    WebBrowser22.move(0, 0, 255, 255);
+    named(Label9, "Label9");
+    Label9.setCaption(QStringLiteral("Label9"));
+    named(Label13, "Label13");
+    Label13.setCaption(QStringLiteral("检索"));
+    named(Label1, "Label1");
+    Label1.setCaption(QStringLiteral("http://www"));
+    Label1.setVisible(false);
+
+    named(Command24, "Command24");
+    Command24.setCaption(QStringLiteral("Command24"));
+    Command24.move(0, -500, 255, 255);
+    named(Text1, "Text1");
+    Text1.setText(QStringLiteral("http://"));
+    Text1.setVisible(false);
+
+    WebBrowser1.add(1, client()).setTag(QStringLiteral("0"));
+    WebBrowser1(1).move(150, 900, 10305, 6600);
+    Image1.add(1, client()).setVisible(false);
+
+    for (int i = 0; i <= 4; ++i) {
+        auto& l = Label2.add(i, client());
+        l.setBackStyle(0);
+        l.setCaption(i >= 1 && i <= 3 ? QStringLiteral("x") : QStringLiteral("Label2"));
+    }
+    Label2(0).move(120, 40);
+    for (int i = 1; i <= 3; ++i) Label2(i).setTop(0);
+
+    for (int i = 1; i <= 4; ++i) Line1.add(i, client());
+
+    for (int i = 2; i <= 10; ++i) {
+        auto& l = lv.add(i, client());
+        l.setCaption(QString::fromUtf8(kFreeSlotMarkers[i - 2]));
+        l.setBackStyle(1);
+        l.setVisible(false);
+    }
+
+    for (int i = 0; i <= 3; ++i) Shape2.add(i, client());
+    for (int i = 1; i <= 3; ++i) Shape2(i).setTop(0);
+
+    for (int i = 0; i <= 1; ++i) {
+        auto& l = Label6.add(i, client());
+        l.setCaption(QStringLiteral("Label6"));
+        l.setTag(QStringLiteral("0"));
+        l.setVisible(false);
+    }
+
+    // Controls made later lie above those made earlier, in the order of the list above.
+    for (int i = 11; i <= 21; ++i) Command2(i).zOrder(0);
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&Text7, &List1, &Command7, &Picture34, &Command24, &Text1})
+        c->zOrder(0);
+    WebBrowser1(1).zOrder(0);
+    Image1(1).zOrder(0);
+    for (int i = 0; i <= 4; ++i) Label2(i).zOrder(0);
+    for (int i = 1; i <= 4; ++i) Line1(i).zOrder(0);
+    for (int i = 2; i <= 10; ++i) lv(i).zOrder(0);
+    for (int i = 0; i <= 3; ++i) Shape2(i).zOrder(0);
+    for (int i = 0; i <= 1; ++i) Label6(i).zOrder(0);
+}
+
+Form1::~Form1() = default;
+
+void Form1::FlashMsg() {
+    ui::services().msgBox(QStringLiteral("窗口独立运行中，点击被中断"), ui::vbOKOnly + ui::vbCritical,
+                          QStringLiteral("Flash播放器"));
+}
+
+void Form1::SETYIDONG(int J1, int J2) { sys::setParentWindow(J1, J2); }
+
+void Form1::Zelvaro窗口(int J1, int, int) { sys::makeMinimizable(J1); }
+
+void Form1::SENDV(int h9, int xingwei, int dongzuo, int kong) { sys::sendWindowMessage(h9, xingwei, dongzuo, kong); }
+
+void Form1::CAO(int C1, int C2, int C3, int C4, int C5, int C6, int C7) {
+    sys::setWindowPos(C1, C2, C3, C4, C5, C6, C7);
+}
+
+QString Form1::OS(const QString& txt, const QString& jiedian, const QString& jianzhi) {
+    Text1.setText(app::OS(txt, jiedian, jianzhi));
+    return Text1.text();
+}
+
+void Form1::XIERU(const QString& dizhi, const QString& jiedian, const QString& jianzhi, const QString& xinzi) {
+    app::XIERU(dizhi, jiedian, jianzhi, xinzi);
+}
+
+int Form1::zvllq9() { return sys::findPageWindow(widget()); }
+
+QString Form1::ge1() { return app::ge1(); }
+QString Form1::ge2() { return app::ge2(); }
+QString Form1::bg1() { return app::bg1(); }
+QString Form1::bg2() { return app::bg2(); }
+QString Form1::j() { return app::j(); }
+QString Form1::youyi() { return app::youyi(); }
+
+void Form1::lv_Click(int Index) {
+    if (lvClickHandler) lvClickHandler(Index);
+}
+
+void Form1::Label13_Click() {
+    // The search for the words in Label13's tag is the label's click handler (set by the search).
+    if (Label13.onClick) Label13.onClick();
+}
+
+int Form1::hWnd() { return sys::handleOf(widget()); }
+
+bool Form1::frontIsTab() const { return Label9.caption().compare(QStringLiteral("1")) > 0; }

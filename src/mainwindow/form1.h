@@ -1,0 +1,100 @@
+#pragma once
+// The main window: every control with its index and its state at creation, the window-level
+// variables, and the public procedures other windows call. Handlers do not live here: the subsystem
+// objects set them on the controls.
+#include "platform/ui/controlarray.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/form.h"
+#include "platform/ui/timer.h"
+#include "platform/web/document.h"
+#include "platform/web/webbrowser.h"
+
+#include <QString>
+
+class Form1 : public ui::Form {
+public:
+    Form1();
+    ~Form1() override;
+
+    // --- controls, in the order the window creates them -----------------------------------------
+    ui::ControlArray<ui::CommandButton> Command2{QStringLiteral("Command2")};  // 11..21, hot-key commands
+    ui::TextBox Text7{client()};                                                 // the address box
+    ui::ListBox List1{client()};                                                 // lines of the navigation page
+    ui::CommandButton Command7{client()};                                        // Flash button; tag: popped-out slot
+    ui::PictureBox Picture34{client()};                                          // hidden container
+    ui::ControlArray<ui::Timer> Timer4{QStringLiteral("Timer4")};                // 0..10, delayed jobs
+    ui::CommandButton Command11{Picture34.container()};  // element-list worker
+    ui::CommandButton Command10{Picture34.container()};  // re-attach the front-tab document
+    ui::CommandButton Command9{Picture34.container()};   // show the source window
+    ui::CommandButton Command8{Picture34.container()};   // link hint bar; tag: frame-blocking counter
+    ui::CommandButton Command3{Picture34.container()};   // default navigation page
+    ui::CommandButton Command4{Picture34.container()};   // document menu
+    ui::CommandButton Command58{Picture34.container()};  // tab strip layout for eight tabs
+    ui::CommandButton Command39{Picture34.container()};  // tab strip layout
+    ui::CommandButton Command1{Picture34.container()};   // the go command
+    ui::CommandButton Command12{Picture34.container()};  // visit record
+    web::WebBrowser WebBrowser22{Picture34.container()};  // second browser of the User-Agent override
+    ui::Label Label9{Picture34.container()};             // caption: front slot; tag: slot WebBrowser22 re-navigates
+    ui::Label Label13{Picture34.container()};            // tag: the search words
+    ui::Label Label1{Picture34.container()};             // caption: the link under the pointer
+    ui::CommandButton Command24{client()};               // opens a new tab
+    ui::TextBox Text1{client()};                         // the last value read from the settings
+    ui::ControlArray<web::WebBrowser> WebBrowser1{QStringLiteral("WebBrowser1")};  // 1 home slot; 2..10 tabs
+    ui::ControlArray<ui::Image> Image1{QStringLiteral("Image1")};                  // 1; 2..10 tab icons
+    ui::ControlArray<ui::Label> Label2{QStringLiteral("Label2")};  // 0 title, 1..3 glyphs, 4 address label
+    ui::ControlArray<ui::Line> Line1{QStringLiteral("Line1")};     // 1 top, 2 left, 3 bottom, 4 right
+    ui::ControlArray<ui::Label> lv{QStringLiteral("lv")};          // 2..10 tab labels
+    ui::ControlArray<ui::Shape> Shape2{QStringLiteral("Shape2")};  // 0 address frame, 1..3 glyph frames
+    ui::ControlArray<ui::Label> Label6{QStringLiteral("Label6")};  // 0..1 the Flash object box
+
+    // --- window-level variables -----------------------------------------------------------------
+    QString lastHoveredLink;  // last status text holding "http"; never cleared
+    int noRefresh = 0;        // not 0: the layout pass skips its repaint request
+    int backFlags[11] = {};   // 1 when slot k's browser can go back
+    int forwardFlags[11] = {};
+    int downloadPending = 0;  // 1 after a download began: the next move over the page closes the tab
+    int hintOpenMode = 0;     // 1: the link hint says "new tab"; 0: "replace"
+
+    // --- public procedures ----------------------------------------------------------------------
+    // The refusal for an action on the popped-out slot.
+    void FlashMsg();
+    void SETYIDONG(int J1, int J2);
+    void Zelvaro窗口(int J1, int J2, int J3);
+    void SENDV(int h9, int xingwei, int dongzuo, int kong);
+    void CAO(int C1, int C2, int C3, int C4, int C5, int C6, int C7);
+    // Reads one setting; the value passes through Text1.
+    QString OS(const QString& txt, const QString& jiedian, const QString& jianzhi);
+    void XIERU(const QString& dizhi, const QString& jiedian, const QString& jianzhi, const QString& xinzi);
+    // The page window of the browser lying on top in this window, or 0.
+    int zvllq9();
+    QString ge1();
+    QString ge2();
+    QString bg1();
+    QString bg2();
+    QString j();
+    QString youyi();
+    void lv_Click(int Index);
+    // The work of lv_Click, set by the tab management.
+    std::function<void(int Index)> lvClickHandler;
+    void Label13_Click();
+
+    // The document sinks: the home slot's document and the front tab's document (a null document
+    // when empty). The subsystem that handles their events connects to the document set here.
+    web::Document M_Dom() const { return mDom_; }
+    void setM_Dom(const web::Document& doc) { mDom_ = doc; }
+    web::Document ORIBERISA() const { return oriberisa_; }
+    void setORIBERISA(const web::Document& doc) { oriberisa_ = doc; }
+
+    // The window handle of the main window.
+    int hWnd();
+    // Whether a tab (not the home slot) is in front: the front slot compared as text with "1", so "10"
+    // is a tab and "", "0" and "1" are the home slot.
+    bool frontIsTab() const;
+
+    // Subsystem objects that set the handlers of this window's controls are added here by the
+    // subsystems (std::unique_ptr members), created once the controls exist.
+
+private:
+    web::Document mDom_;
+    web::Document oriberisa_;
+};

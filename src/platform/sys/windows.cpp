@@ -1,0 +1,172 @@
+#include "platform/sys/windows.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
+
+#include <map>
+
+namespace sys {
+
+const char* const kPageWindowClass = "Internet Explorer_Server";
+
+namespace {
+
+struct Entry {
+    QPointer<QWidget> widget;
+    QString className;
+};
+
+std::map<int, Entry>& table() {
+    static std::map<int, Entry> t;
+    return t;
+}
+
+int& nextHandle() {
+    static int next = 100;
+    return next;
+}
+
+int find(QWidget* widget) {
+    for (auto it = table().begin(); it != table().end();) {
+        if (!it->second.widget) {
+            it = table().erase(it);  // the widget went away
+            continue;
+        }
+        if (it->second.widget == widget) return it->first;
+        ++it;
+    }
+    return 0;
+}
+
+// Depth first, children lying on top first (Qt keeps children in stacking order, bottom first).
+int findIn(QWidget* parent, const QString& className) {
+    const QObjectList& children = parent->children();
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+        auto* w = qobject_cast<QWidget*>(*it);
+        if (!w || w->isWindow()) continue;
+        const int h = find(w);
+        if (h && table()[h].className == className) return h;
+        if (const int inner = findIn(w, className)) return inner;
+    }
+    return 0;
+}
+
+void keepShown(QWidget* w, bool wasShown) {
+    if (wasShown) w->show();
+}
+
+}  // namespace
+
+int registerWindow(QWidget* widget, const QString& className) {
+    if (!widget) return 0;
+    if (const int h = find(widget)) {
+        table()[h].className = className;
+        return h;
+    }
+    const int h = nextHandle()++;
+    table()[h] = Entry{widget, className};
+    return h;
+}
+
+QWidget* windowOf(int handle) {
+    auto it = table().find(handle);
+    return it == table().end() ? nullptr : it->second.widget.data();
+}
+
+int handleOf(QWidget* widget) {
+    if (!widget) return 0;
+    if (const int h = find(widget)) return h;
+    return registerWindow(widget, QString::fromLatin1(widget->metaObject()->className()));
+}
+
+QString classNameOf(int handle) {
+    return windowOf(handle) ? table()[handle].className : QString();
+}
+
+int findChildWindow(int parent, const QString& className) {
+    QWidget* p = windowOf(parent);
+    return p ? findIn(p, className) : 0;
+}
+
+void setParentWindow(int child, int parent) {
+    QWidget* c = windowOf(child);
+    QWidget* p = parent ? windowOf(parent) : nullptr;
+    if (!c || (parent && !p) || c == p) return;
+    for (QWidget* up = p; up; up = up->parentWidget())
+        if (up == c) return;  // a window can not go inside itself
+    const bool shown = !c->isHidden();
+    const QPoint offset = c->isWindow() ? c->geometry().topLeft() : c->pos();
+    c->setParent(p, p ? Qt::Widget : Qt::Window | Qt::FramelessWindowHint);
+    c->move(offset);
+    keepShown(c, shown);
+}
+
+void makeMinimizable(int window) {
+    QWidget* w = windowOf(window);
+    if (!w || !w->isWindow()) return;
+    const Qt::WindowFlags wanted = Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint;
+    if (w->windowFlags() == wanted) return;
+    const bool shown = !w->isHidden();
+    const QRect geometry = w->geometry();
+    w->setWindowFlags(wanted);
+    w->setGeometry(geometry);
+    keepShown(w, shown);
+}
+
+void sendWindowMessage(int window, int message, int wParam, int lParam) {
+    if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
+    QWidget* w = windowOf(window);
+    if (!w || message != 161) return;
+    QWindow* handle = w->window()->windowHandle();
+    Qt::Edges edges;
+    switch (wParam) {
+    case 2: break;
+    case 10: edges = Qt::LeftEdge; break;
+    case 11: edges = Qt::RightEdge; break;
+    case 12: edges = Qt::TopEdge; break;
+    case 13: edges = Qt::TopEdge | Qt::LeftEdge; break;
+    case 14: edges = Qt::TopEdge | Qt::RightEdge; break;
+    case 15: edges = Qt::BottomEdge; break;
+    case 16: edges = Qt::BottomEdge | Qt::LeftEdge; break;
+    case 17: edges = Qt::BottomEdge | Qt::RightEdge; break;
+    default: return;
+    }
+    bool started = false;
+    if (handle) started = wParam == 2 ? handle->startSystemMove() : handle->startSystemResize(edges);
+    systemMoveRequests().push_back(SystemMoveRequest{window, wParam, started});
+}
+
+void setWindowPos(int window, int insertAfter, int x, int y, int cx, int cy, int flags) {
+    QWidget* w = windowOf(window);
+    if (!w) return;
+    if (w->isWindow() && (insertAfter == -1 || insertAfter == -2)) {
+        const bool onTop = insertAfter == -1;
+        if (w->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop) {
+            const bool shown = !w->isHidden();
+            const QRect geometry = w->geometry();
+            w->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+            w->setGeometry(geometry);
+            keepShown(w, shown);
+        }
+    }
+    if (insertAfter == 0 || insertAfter == -1) w->raise();
+    if (insertAfter == 1) w->lower();
+    if (!(flags & 2)) w->move(x, y);
+    if (!(flags & 1)) w->resize(std::max(0, cx), std::max(0, cy));
+    if (flags & 0x40) w->show();
+    if (flags & 0x80) w->hide();
+}
+
+int findPageWindow(QWidget* mainWindow) {
+    if (!mainWindow) return 0;
+    return findChildWindow(handleOf(mainWindow), QString::fromLatin1(kPageWindowClass));
+}
+
+std::vector<SystemMoveRequest>& systemMoveRequests() {
+    static std::vector<SystemMoveRequest> requests;
+    return requests;
+}
+
+}  // namespace sys

@@ -1,0 +1,158 @@
+#include "platform/ui/services.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCursor>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+
+#include "platform/ui/twips.h"
+
+namespace ui {
+
+QString defaultTitle() { return QStringLiteral("Zelvaro浏览器"); }
+
+namespace {
+
+QString titleOr(const QString& title) { return title.isEmpty() ? defaultTitle() : title; }
+
+QRect toTwipsRect(const QRect& r) {
+    return QRect(r.x() * kTwipsPerPixel, r.y() * kTwipsPerPixel, r.width() * kTwipsPerPixel,
+                 r.height() * kTwipsPerPixel);
+}
+
+void buildMenu(QMenu* menu, const std::vector<PopupItem>& items, std::map<QAction*, int>& ids) {
+    for (const PopupItem& item : items) {
+        if (!item.visible) continue;
+        if (item.isSeparator()) {
+            menu->addSeparator();
+            continue;
+        }
+        if (!item.items.empty()) {
+            QMenu* sub = menu->addMenu(item.caption);
+            sub->setEnabled(item.enabled);
+            buildMenu(sub, item.items, ids);
+            continue;
+        }
+        QAction* action = menu->addAction(item.caption);
+        action->setCheckable(item.checked);
+        action->setChecked(item.checked);
+        action->setEnabled(item.enabled);
+        ids[action] = item.id;
+    }
+}
+
+class RealServices : public Services {
+public:
+    int msgBox(const QString& prompt, int style, const QString& title) override {
+        QMessageBox box(QApplication::activeWindow());
+        box.setWindowTitle(titleOr(title));
+        box.setText(prompt);
+        switch (style & 0x70) {
+        case vbCritical: box.setIcon(QMessageBox::Critical); break;
+        case vbQuestion: box.setIcon(QMessageBox::Question); break;
+        case vbExclamation: box.setIcon(QMessageBox::Warning); break;
+        case vbInformation: box.setIcon(QMessageBox::Information); break;
+        default: box.setIcon(QMessageBox::NoIcon);
+        }
+        std::map<QAbstractButton*, int> answers;
+        auto add = [&](const QString& text, QMessageBox::ButtonRole role, int answer) {
+            answers[box.addButton(text, role)] = answer;
+        };
+        switch (style & 7) {
+        case vbYesNo:
+            add(QStringLiteral("是"), QMessageBox::YesRole, vbYes);
+            add(QStringLiteral("否"), QMessageBox::NoRole, vbNo);
+            break;
+        case vbOKCancel:
+            add(QStringLiteral("确定"), QMessageBox::AcceptRole, vbOK);
+            add(QStringLiteral("取消"), QMessageBox::RejectRole, vbCancel);
+            break;
+        default:
+            add(QStringLiteral("确定"), QMessageBox::AcceptRole, vbOK);
+        }
+        box.exec();
+        auto it = answers.find(box.clickedButton());
+        if (it != answers.end()) return it->second;
+        // Closed without a button: the cancelling answer.
+        return (style & 7) == vbYesNo ? vbNo : (style & 7) == vbOKCancel ? vbCancel : vbOK;
+    }
+
+    QString inputBox(const QString& prompt, const QString& title, const QString& defaultText, double xTwips,
+                     double yTwips) override {
+        QInputDialog dialog(QApplication::activeWindow());
+        dialog.setWindowTitle(titleOr(title));
+        dialog.setLabelText(prompt);
+        dialog.setTextValue(defaultText);
+        dialog.setOkButtonText(QStringLiteral("确定"));
+        dialog.setCancelButtonText(QStringLiteral("取消"));
+        dialog.move(toPixels(xTwips), toPixels(yTwips));
+        if (dialog.exec() != QDialog::Accepted) return QString();
+        return dialog.textValue();
+    }
+
+    QString openFileName(const QString& title, const QString& filter, const QString& folder) override {
+        return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, folder, filter);
+    }
+
+    QString saveFileName(const QString& title, const QString& suggestedName) override {
+        return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggestedName);
+    }
+
+    int popupMenu(const PopupRequest& request) override {
+        QMenu menu;
+        std::map<QAction*, int> ids;
+        buildMenu(&menu, request.items, ids);
+        QAction* chosen = menu.exec(QCursor::pos());
+        auto it = ids.find(chosen);
+        return it == ids.end() ? -1 : it->second;
+    }
+
+    QString clipboardText() override { return QApplication::clipboard()->text(); }
+    void setClipboardText(const QString& text) override {
+        QClipboard* c = QApplication::clipboard();
+        c->clear();
+        c->setText(text);
+    }
+
+    QRect screenTwips() override {
+        QScreen* s = QApplication::primaryScreen();
+        return s ? toTwipsRect(s->geometry()) : QRect(0, 0, 1024 * kTwipsPerPixel, 768 * kTwipsPerPixel);
+    }
+    QRect workAreaTwips() override {
+        QScreen* s = QApplication::primaryScreen();
+        return s ? toTwipsRect(s->availableGeometry()) : screenTwips();
+    }
+    QStringList fontFamilies() override { return QFontDatabase().families(); }
+    QDateTime now() override { return QDateTime::currentDateTime(); }
+    void exitProcess(int code) override {
+        std::fflush(nullptr);
+        std::exit(code);
+    }
+};
+
+Services* installed = nullptr;
+
+RealServices& realServices() {
+    static RealServices real;
+    return real;
+}
+
+}  // namespace
+
+Services& services() { return installed ? *installed : realServices(); }
+
+void setServices(Services* s) { installed = s == &realServices() ? nullptr : s; }
+
+}  // namespace ui

@@ -1,0 +1,47 @@
+#pragma once
+// A document sink: the program's connection to the events of one document. Handlers return true to
+// let the page's default action proceed and false to cancel it; an event without a handler proceeds.
+// A sink receives the events of the document it is attached to only; attaching it to another document
+// ends the old connection.
+#include "platform/web/document.h"
+
+#include <functional>
+#include <memory>
+
+namespace web {
+
+class DocumentSink {
+public:
+    DocumentSink();
+    ~DocumentSink();
+    DocumentSink(const DocumentSink&) = delete;
+    DocumentSink& operator=(const DocumentSink&) = delete;
+
+    // Connects to `doc` (a null document just detaches). Raises 91 for a stale document.
+    void attach(const Document& doc);
+    void detach();
+    // The attached document (null when detached or when the document was replaced).
+    Document document() const;
+    bool attached() const;
+
+    using Handler = std::function<bool(const DocumentEvent& event)>;
+    Handler onclick;
+    Handler ondblclick;
+    Handler onkeydown;
+    Handler onmouseover;
+    Handler onmousemove;
+    Handler oncontextmenu;
+    Handler ondragstart;
+    Handler onselectstart;
+    Handler onselectionchange;
+    Handler onmousewheel;
+
+    // For the web layer: dispatches one event to the handler of its type; true = proceed.
+    bool dispatch(const DocumentEvent& event);
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d_;
+};
+
+}  // namespace web

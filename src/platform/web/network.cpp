@@ -1,0 +1,203 @@
+#include "platform/web/network.h"
+
+#include "platform/web/browserpage.h"
+#include "platform/web/webbrowser.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QWebFrame>
+
+namespace web {
+
+namespace {
+
+// Response sizes by address; bounded so that a long session does not grow it without end.
+QHash<QString, qint64>& sizes() {
+    static QHash<QString, qint64> table;
+    return table;
+}
+
+void recordSize(const QUrl& url, qint64 size) {
+    if (sizes().size() > 20000) sizes().clear();
+    sizes().insert(url.adjusted(QUrl::RemoveFragment).toString(QUrl::FullyEncoded), size);
+}
+
+const QByteArray kScriptsOffPolicy = "script-src 'none'";
+const qint64 kMaxCapturedBytes = 32 * 1024 * 1024;
+
+}  // namespace
+
+qint64 recordedSize(const QString& address) {
+    const QUrl url(address);
+    const auto it = sizes().constFind(url.adjusted(QUrl::RemoveFragment).toString(QUrl::FullyEncoded));
+    return it == sizes().constEnd() ? -1 : it.value();
+}
+
+NetworkManager* NetworkManager::shared() {
+    // Lives as long as the process: tearing it down while the application object goes away races with
+    // the network's own threads, and there is nothing to save in it.
+    static NetworkManager* manager = new NetworkManager(nullptr);
+    return manager;
+}
+
+QNetworkReply* NetworkManager::createRequest(Operation op, const QNetworkRequest& original, QIODevice* outgoing) {
+    QNetworkRequest request(original);
+    QWebFrame* frame = qobject_cast<QWebFrame*>(request.originatingObject());
+    QPointer<BrowserPage> page = frame ? qobject_cast<BrowserPage*>(frame->page()) : nullptr;
+    const bool document = page && page->prepareRequest(frame, request);
+    QNetworkReply* inner = QNetworkAccessManager::createRequest(op, request, outgoing);
+    // A synchronous request must come back finished; it is passed on as it is.
+    if (request.attribute(QNetworkRequest::SynchronousRequestAttribute).toBool()) return inner;
+    auto* reply = new PassReply(inner, document ? frame : nullptr, engineSwitches().scriptsOff, this);
+    if (document) {
+        reply->onDocumentRedirect = [page](QWebFrame* f, const QUrl& target) {
+            if (page) page->documentRedirected(f, target);
+        };
+        reply->onDocumentBytes = [page](QWebFrame* f, const QUrl& url, const QByteArray& bytes) {
+            if (page) page->documentRead(f, url, bytes);
+        };
+    }
+    return reply;
+}
+
+PassReply::PassReply(QNetworkReply* inner, QWebFrame* documentFrame, bool addScriptsOff, QObject* parent)
+    : QNetworkReply(parent), inner_(inner), documentFrame_(documentFrame), addScriptsOff_(addScriptsOff) {
+    inner_->setParent(this);
+    setRequest(inner_->request());
+    setOperation(inner_->operation());
+    setUrl(inner_->url());
+    open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    connect(inner_, &QNetworkReply::metaDataChanged, this, [this] {
+        copyMetaData();
+        emit metaDataChanged();
+    });
+    connect(inner_, &QNetworkReply::readyRead, this, [this] {
+        copyMetaData();
+        emit readyRead();
+    });
+    connect(inner_, &QNetworkReply::downloadProgress, this, &QNetworkReply::downloadProgress);
+    connect(inner_, &QNetworkReply::uploadProgress, this, &QNetworkReply::uploadProgress);
+#ifndef QT_NO_SSL
+    connect(inner_, &QNetworkReply::sslErrors, this, &QNetworkReply::sslErrors);
+#endif
+    connect(inner_, &QNetworkReply::finished, this, &PassReply::onInnerFinished);
+}
+
+PassReply::~PassReply() = default;
+
+void PassReply::copyMetaData() {
+    if (metaCopied_) return;
+    metaCopied_ = true;
+    for (const auto& pair : inner_->rawHeaderPairs()) setRawHeader(pair.first, pair.second);
+    static const QNetworkRequest::Attribute attributes[] = {
+        QNetworkRequest::HttpStatusCodeAttribute,    QNetworkRequest::HttpReasonPhraseAttribute,
+        QNetworkRequest::RedirectionTargetAttribute, QNetworkRequest::ConnectionEncryptedAttribute,
+        QNetworkRequest::SourceIsFromCacheAttribute, QNetworkRequest::HttpPipeliningWasUsedAttribute,
+        QNetworkRequest::Http2WasUsedAttribute,
+    };
+    for (auto attribute : attributes) {
+        const QVariant value = inner_->attribute(attribute);
+        if (value.isValid()) setAttribute(attribute, value);
+    }
+    if (addScriptsOff_) {
+        if (url().scheme().startsWith(QLatin1String("http"), Qt::CaseInsensitive)) {
+            // A policy of our own beside any the server sent: both apply.
+            const QByteArray existing = inner_->rawHeader("Content-Security-Policy");
+            setRawHeader("Content-Security-Policy",
+                         existing.isEmpty() ? kScriptsOffPolicy : existing + ", " + kScriptsOffPolicy);
+        } else if (wantsMetaPrefix()) {
+            // The engine reads response headers of http replies only: a local document gets the same
+            // policy as the first element of its markup.
+            prefix_ = "<meta http-equiv=\"Content-Security-Policy\" content=\"" + kScriptsOffPolicy +
+                      "\" name=\"zv-scripts-off\">";
+            const QVariant length = inner_->header(QNetworkRequest::ContentLengthHeader);
+            if (length.isValid()) setHeader(QNetworkRequest::ContentLengthHeader, length.toLongLong() + prefix_.size());
+        }
+    }
+}
+
+bool PassReply::wantsMetaPrefix() const {
+    if (!documentFrame_) return false;
+    const QString type = inner_->header(QNetworkRequest::ContentTypeHeader).toString().toLower();
+    if (type.startsWith(QLatin1String("text/html"))) return true;
+    if (!type.isEmpty()) return false;
+    if (!url().isLocalFile()) return false;
+    static const QStringList html = {"htm", "html", "shtml", "xhtml", "xht", "hta"};
+    return html.contains(QFileInfo(url().toLocalFile()).suffix().toLower());
+}
+
+qint64 PassReply::bytesAvailable() const {
+    return QNetworkReply::bytesAvailable() + prefix_.size() + inner_->bytesAvailable();
+}
+
+qint64 PassReply::readData(char* data, qint64 maxSize) {
+    if (!prefixDecided_ && !prefix_.isEmpty()) {
+        prefixDecided_ = true;
+        // A byte order mark stays first.
+        const QByteArray head = inner_->peek(3);
+        if (head == QByteArray("\xEF\xBB\xBF", 3)) prefix_ = inner_->read(3) + prefix_;
+    }
+    if (!prefix_.isEmpty()) {
+        const qint64 n = qMin<qint64>(maxSize, prefix_.size());
+        memcpy(data, prefix_.constData(), static_cast<size_t>(n));
+        prefix_.remove(0, static_cast<int>(n));
+        return n;
+    }
+    const qint64 n = inner_->read(data, maxSize);
+    if (n > 0) {
+        counted_ += n;
+        if (documentFrame_ && captured_.size() + n <= kMaxCapturedBytes) captured_.append(data, static_cast<int>(n));
+    }
+    deliverIfDone();
+    if (n <= 0) return inner_->isFinished() ? -1 : 0;
+    return n;
+}
+
+void PassReply::deliverIfDone() {
+    if (delivered_ || !inner_->isFinished() || inner_->bytesAvailable() > 0 || !prefix_.isEmpty()) return;
+    delivered_ = true;
+    if (inner_->error() != QNetworkReply::NoError) return;
+    if (inner_->attribute(QNetworkRequest::RedirectionTargetAttribute).isValid()) return;
+    qint64 size = counted_;
+    if (url().isLocalFile()) size = QFileInfo(url().toLocalFile()).size();
+    recordSize(url(), size);
+    if (documentFrame_ && onDocumentBytes) onDocumentBytes(documentFrame_, url(), captured_);
+}
+
+void PassReply::onInnerFinished() {
+    copyMetaData();
+    if (inner_->error() != QNetworkReply::NoError) setError(inner_->error(), inner_->errorString());
+    const QVariant redirect = inner_->attribute(QNetworkRequest::RedirectionTargetAttribute);
+    if (documentFrame_ && redirect.isValid() && onDocumentRedirect)
+        onDocumentRedirect(documentFrame_, url().resolved(redirect.toUrl()));
+    setFinished(true);
+    if (inner_->error() != QNetworkReply::NoError) {
+        emit errorOccurred(inner_->error());
+#if QT_DEPRECATED_SINCE(5, 15)
+QT_WARNING_PUSH
+QT_WARNING_DISABLE_DEPRECATED
+        emit error(inner_->error());
+QT_WARNING_POP
+#endif
+    }
+    emit finished();
+    deliverIfDone();
+}
+
+void PassReply::abort() {
+    inner_->abort();
+}
+
+void PassReply::close() {
+    inner_->close();
+    QNetworkReply::close();
+}
+
+void PassReply::setReadBufferSize(qint64 size) {
+    QNetworkReply::setReadBufferSize(size);
+    inner_->setReadBufferSize(size);
+}
+
+void PassReply::ignoreSslErrors() { inner_->ignoreSslErrors(); }
+
+}  // namespace web

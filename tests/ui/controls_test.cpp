@@ -1,0 +1,213 @@
+// Labels, lists, combo boxes, check boxes, option buttons, lines, shapes and colours.
+#include "platform/rt/error.h"
+#include "platform/ui/colors.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/form.h"
+#include "platform/ui/twips.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPalette>
+#include <QTemporaryFile>
+#include <QtTest/QTest>
+
+namespace {
+
+struct Window : ui::Form {
+    Window() { move(0, 0, 9000, 6000); }
+    ui::Label Label1{client()};
+    ui::ListBox List1{client()};
+    ui::ComboBox Combo1{client()};
+    ui::CheckBox Check1{client()};
+    ui::OptionButton Option1{client()};
+    ui::OptionButton Option2{client()};
+    ui::Line Line1{client()};
+    ui::Shape Shape1{client()};
+    ui::PictureBox Picture1{client()};
+};
+
+int errorOf(const std::function<void()>& statement) {
+    try {
+        statement();
+    } catch (const rt::RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+TEST(Label, CaptionIsShownAsPlainTextNeverAsMarkup) {
+    Window w;
+    w.Label1.setCaption("<b>title</b> & <i>more</i>");
+    auto* label = static_cast<QLabel*>(w.Label1.widget());
+    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    EXPECT_EQ(w.Label1.caption(), "<b>title</b> & <i>more</i>");
+}
+
+TEST(Label, AutoSizeFollowsTheCaption) {
+    Window w;
+    w.Label1.setAutoSize(true);
+    w.Label1.setCaption("x");
+    const double narrow = w.Label1.width();
+    w.Label1.setCaption("a much longer caption");
+    EXPECT_GT(w.Label1.width(), narrow);
+    EXPECT_DOUBLE_EQ(w.Label1.width(), w.Label1.widget()->width() * ui::kTwipsPerPixel);
+    w.Label1.setFontSize(30);
+    EXPECT_GT(w.Label1.height(), 30);
+}
+
+TEST(Label, ControlsInAHiddenContainerKeepTheirOwnVisibleFlag) {
+    Window w;
+    ui::Label inner{w.Picture1.container()};
+    w.Picture1.setVisible(false);
+    inner.setVisible(true);
+    EXPECT_TRUE(inner.visible());
+    EXPECT_FALSE(inner.widget()->isVisible());
+}
+
+TEST(ListBox, ItemsIndexAndRemoval) {
+    Window w;
+    w.List1.addItem("b");
+    w.List1.addItem("a", 0);
+    w.List1.addItem("c");
+    EXPECT_EQ(w.List1.listCount(), 3);
+    EXPECT_EQ(w.List1.list(0), "a");
+    EXPECT_EQ(w.List1.list(2), "c");
+    EXPECT_EQ(w.List1.list(3), "");  // past the end reads empty
+    EXPECT_EQ(w.List1.listIndex(), -1);
+    w.List1.setList(1, "B");
+    EXPECT_EQ(w.List1.list(1), "B");
+    w.List1.removeItem(0);
+    EXPECT_EQ(w.List1.list(0), "B");
+    EXPECT_EQ(errorOf([&] { w.List1.removeItem(5); }), rt::InvalidProcedureCall);
+    EXPECT_EQ(errorOf([&] { w.List1.addItem("x", 9); }), rt::InvalidProcedureCall);
+    w.List1.clear();
+    EXPECT_EQ(w.List1.listCount(), 0);
+}
+
+TEST(ListBox, SettingTheIndexFromCodeClicksOnlyWhenItChanges) {
+    Window w;
+    for (QString s : {"a", "b", "c"}) w.List1.addItem(s);
+    std::vector<int> clicks;
+    w.List1.onClick = [&] { clicks.push_back(w.List1.listIndex()); };
+    w.List1.setListIndex(2);
+    w.List1.setListIndex(2);
+    w.List1.setListIndex(0);
+    EXPECT_EQ(clicks, (std::vector<int>{2, 0}));
+    EXPECT_EQ(w.List1.text(), "a");
+    EXPECT_NE(errorOf([&] { w.List1.setListIndex(3); }), 0);
+}
+
+TEST(ComboBox, ItemsLeaveTheTextAndTheIndexClicks) {
+    Window w;
+    int clicks = 0, changes = 0;
+    w.Combo1.onClick = [&] { ++clicks; };
+    w.Combo1.onChange = [&] { ++changes; };
+    w.Combo1.addItem("[ 模版 ]");
+    w.Combo1.addItem("iPad");
+    EXPECT_EQ(w.Combo1.text(), "");
+    EXPECT_EQ(clicks, 0);
+    w.Combo1.setText("[ 模版 ]");
+    EXPECT_EQ(changes, 1);
+    w.Combo1.setListIndex(1);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(w.Combo1.text(), "iPad");
+    EXPECT_EQ(w.Combo1.listIndex(), 1);
+}
+
+TEST(CheckBox, MouseUpComesAfterTheTickTurnedOver) {
+    Window w;
+    w.Check1.move(0, 0, 1500, 300);
+    w.show();
+    std::vector<int> seenAtMouseUp;
+    int clicks = 0;
+    w.Check1.onMouseUp = [&](int, int, double, double) { seenAtMouseUp.push_back(w.Check1.value()); };
+    w.Check1.onClick = [&] { ++clicks; };
+    QTest::mouseClick(w.Check1.widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QTest::mouseClick(w.Check1.widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_EQ(seenAtMouseUp, (std::vector<int>{1, 0}));
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST(CheckBox, ValueFromCodeClicksWhenItChanges) {
+    Window w;
+    int clicks = 0;
+    w.Check1.onClick = [&] { ++clicks; };
+    w.Check1.setValue(1);
+    w.Check1.setValue(1);
+    w.Check1.setValue(0);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_NE(errorOf([&] { w.Check1.setValue(5); }), 0);
+}
+
+TEST(OptionButton, OneOptionOfAContainerIsSelected) {
+    Window w;
+    int clicks2 = 0;
+    w.Option2.onClick = [&] { ++clicks2; };
+    w.Option1.setValue(true);
+    w.Option2.setValue(true);
+    EXPECT_FALSE(w.Option1.value());
+    EXPECT_TRUE(w.Option2.value());
+    EXPECT_EQ(clicks2, 1);
+}
+
+TEST(LineAndShape, TakeNoMouseInputSoTheBackgroundGetsIt) {
+    Window w;
+    w.show();
+    w.Shape1.move(0, 0, 3000, 3000);
+    w.Shape1.zOrder(0);
+    int downs = 0;
+    w.onMouseDown = [&](int, int, double, double) { ++downs; };
+    QWidget* under = w.client()->childAt(QPoint(10, 10));
+    EXPECT_TRUE(under == nullptr || under->testAttribute(Qt::WA_TransparentForMouseEvents) == false);
+    QTest::mouseClick(w.client(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    EXPECT_EQ(downs, 1);
+}
+
+TEST(Line, ItsRectangleFollowsItsPoints) {
+    Window w;
+    w.Line1.setPoints(300, 600, 150, 1500);
+    EXPECT_DOUBLE_EQ(w.Line1.left(), 150);
+    EXPECT_DOUBLE_EQ(w.Line1.top(), 600);
+    EXPECT_DOUBLE_EQ(w.Line1.x2(), 150);
+    EXPECT_DOUBLE_EQ(w.Line1.y2(), 1500);
+}
+
+struct ColourCase {
+    ui::Color value;
+    QColor expected;
+};
+
+TEST(Colors, PlatformColourNumbersHaveRedInTheLowByte) {
+    const ColourCase cases[] = {
+        {255, QColor(255, 0, 0)},
+        {0xFF0000, QColor(0, 0, 255)},
+        {16100715, QColor(0x6B, 0xAD, 0xF5)},
+        {0x00C0FFFF, QColor(255, 255, 0xC0)},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ui::toQColor(c.value), c.expected) << c.value;
+    EXPECT_EQ(ui::fromQColor(QColor(1, 2, 3)), ui::rgb(1, 2, 3));
+}
+
+TEST(Colors, SystemColoursMapToThePaletteAlsoWhenReadAsNegativeNumbers) {
+    const QPalette pal = QApplication::palette();
+    EXPECT_EQ(ui::toQColor(0x8000000FLL), pal.color(QPalette::Button));
+    EXPECT_EQ(ui::toQColor(-2147483633LL), pal.color(QPalette::Button));  // the same bits, signed
+    EXPECT_EQ(ui::toQColor(0x80000005LL), pal.color(QPalette::Base));
+    EXPECT_EQ(ui::toQColor(0x80000008LL), pal.color(QPalette::Text));
+    EXPECT_EQ(ui::toQColor(0x80000012LL), pal.color(QPalette::ButtonText));
+    EXPECT_TRUE(ui::isSystemColor(-2147483633LL));
+    EXPECT_FALSE(ui::isSystemColor(16100715));
+}
+
+TEST(Pictures, MissingFileAndNonPictureRaiseTheirErrors) {
+    EXPECT_EQ(errorOf([] { ui::loadPicture("/nonexistent/file.png"); }), rt::FileNotFound);
+    QTemporaryFile f;
+    ASSERT_TRUE(f.open());
+    f.write("not a picture");
+    f.flush();
+    EXPECT_EQ(errorOf([&] { ui::loadPicture(f.fileName()); }), 481);
+}
+
+}  // namespace

@@ -1,0 +1,100 @@
+// Engine switches: page scripts, pictures and plug-ins, and the plug-in stand-in hook.
+#include "web_test_util.h"
+
+#include <QLabel>
+
+using web::Document;
+using web::DocumentEvent;
+using web::DocumentSink;
+using web::WebBrowser;
+
+class SwitchesTest : public WebTest {
+protected:
+    ~SwitchesTest() override {
+        web::setEngineSwitches(web::EngineSwitches());
+        web::setPluginHook(nullptr);
+    }
+};
+
+TEST_F(SwitchesTest, ScriptsOffBlocksPageScriptsWhileSinksAndProgramScriptsWork) {
+    web::EngineSwitches off;
+    off.scriptsOff = true;
+    web::setEngineSwitches(off);
+    WebBrowser* b = makeBrowser();
+    for (const QString& address : {server.urlText("/pages/scripts.html"), pagePath("scripts.html")}) {
+        ASSERT_TRUE(load(b, address));
+        Document doc = b->document();
+        EXPECT_EQ(doc.title(), QStringLiteral("原标题")) << address.toStdString();
+        EXPECT_EQ(doc.getElementById("loaded").innerText(), QStringLiteral("未运行"));
+        EXPECT_TRUE(doc.getElementById("written").isNull());
+        EXPECT_TRUE(doc.querySelectorAll("meta[name='zv-scripts-off']").isEmpty());
+        DocumentSink sink;
+        sink.attach(doc);
+        int clicks = 0;
+        sink.onclick = [&](const DocumentEvent& e) {
+            ++clicks;
+            EXPECT_EQ(e.srcElement.id(), QStringLiteral("clicked"));
+            return true;
+        };
+        doc.getElementById("clicked").click();
+        EXPECT_EQ(clicks, 1);
+        EXPECT_EQ(doc.getElementById("clicked").innerText(), QStringLiteral("未点击"));
+        sink.detach();
+        doc.getElementById("jslink").click();
+        settle(100);
+        EXPECT_EQ(doc.title(), QStringLiteral("原标题"));
+        EXPECT_EQ(doc.evaluate("String(6*7)"), QStringLiteral("42"));
+    }
+    web::setEngineSwitches(web::EngineSwitches());
+    ASSERT_TRUE(load(b, server.urlText("/pages/scripts.html")));
+    EXPECT_EQ(b->document().title(), QStringLiteral("脚本运行了"));
+    EXPECT_EQ(b->document().getElementById("loaded").innerText(), QStringLiteral("加载脚本运行了"));
+    b->document().getElementById("jslink").click();
+    ASSERT_TRUE(waitUntil([&] { return b->document().title() == QStringLiteral("链接脚本运行了"); }, 2000));
+}
+
+TEST_F(SwitchesTest, PicturesOffLoadsNoPictures) {
+    web::EngineSwitches off;
+    off.picturesOff = true;
+    web::setEngineSwitches(off);
+    WebBrowser* b = makeBrowser();
+    ASSERT_TRUE(load(b, server.urlText("/pages/picture.html")));
+    settle(200);
+    EXPECT_TRUE(server.requestsFor("/pages/picture.png").isEmpty());
+    web::setEngineSwitches(web::EngineSwitches());
+    ASSERT_TRUE(load(b, server.urlText("/pages/picture.html")));
+    ASSERT_TRUE(waitUntil([&] { return !server.requestsFor("/pages/picture.png").isEmpty(); }));
+}
+
+TEST_F(SwitchesTest, PluginHookPutsAStandInInPlaceOfFlash) {
+    struct Seen {
+        QString mime;
+        QStringList names, values;
+    };
+    std::vector<Seen> seen;
+    QPointer<QLabel> standIn;
+    web::setPluginHook([&](const QString& mime, const QUrl&, const QStringList& names, const QStringList& values,
+                           QWidget* parent) -> QWidget* {
+        seen.push_back({mime, names, values});
+        standIn = new QLabel(QStringLiteral("stand-in"), parent);
+        return standIn;
+    });
+    server.addPage("/flash", "<html><body><object id=\"player\" type=\"application/x-shockwave-flash\" "
+                             "data=\"movie.swf\" width=\"320\" height=\"200\"><param name=\"quality\" "
+                             "value=\"high\"></object></body></html>");
+    WebBrowser* b = makeBrowser();
+    ASSERT_TRUE(load(b, server.urlText("/flash")));
+    ASSERT_TRUE(waitUntil([&] { return !seen.empty(); }, 2000));
+    EXPECT_EQ(seen[0].mime, QStringLiteral("application/x-shockwave-flash"));
+    EXPECT_TRUE(seen[0].names.contains("quality"));
+    ASSERT_TRUE(standIn);
+    EXPECT_TRUE(b->pageWidget()->isAncestorOf(standIn));
+
+    web::EngineSwitches off;
+    off.pluginsOff = true;
+    web::setEngineSwitches(off);
+    seen.clear();
+    ASSERT_TRUE(load(b, server.urlText("/flash")));
+    settle(200);
+    EXPECT_TRUE(seen.empty());
+}

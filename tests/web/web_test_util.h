@@ -1,0 +1,90 @@
+#pragma once
+// Shared pieces of the web layer tests: a shown window holding browsers, a bounded wait, an event log.
+#include "platform/web/document.h"
+#include "platform/web/documentsink.h"
+#include "platform/web/webbrowser.h"
+#include "support/http_server.h"
+#include "support/scripted_services.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QStringList>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+// Runs the event loop until `done` holds or `ms` have passed; returns whether it held.
+inline bool waitUntil(const std::function<bool()>& done, int ms = 5000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > ms) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    }
+    return true;
+}
+
+// Lets queued work run for a short while (for "nothing more happens" checks).
+inline void settle(int ms = 150) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+inline QString pagePath(const QString& name) { return QDir(QStringLiteral(ZV_TEST_PAGES)).filePath(name); }
+
+class WebTest : public ::testing::Test {
+protected:
+    WebTest() {
+        window.resize(800, 600);
+        window.show();
+    }
+
+    // A browser in the window, filling it, with every event written to `log`.
+    web::WebBrowser* makeBrowser(const QString& name = QStringLiteral("b")) {
+        browsers.push_back(std::make_unique<web::WebBrowser>(&window));
+        web::WebBrowser* b = browsers.back().get();
+        b->move(0, 0, 800 * 15, 600 * 15);
+        b->setVisible(true);
+        record(b, name);
+        return b;
+    }
+
+    void record(web::WebBrowser* b, const QString& name) {
+        b->onBeforeNavigate2 = [this, name](const QString& url, int, const QString&, const QByteArray&,
+                                            const QString&, bool&) { log << name + " BeforeNavigate2 " + url; };
+        b->onNavigateComplete2 = [this, name](const QString& url) { log << name + " NavigateComplete2 " + url; };
+        b->onTitleChange = [this, name](const QString& t) { log << name + " TitleChange " + t; };
+        b->onDocumentComplete = [this, name](const QString& url) { log << name + " DocumentComplete " + url; };
+        b->onDownloadComplete = [this, name] {
+            log << name + " DownloadComplete";
+            ++downloads[name];
+        };
+    }
+
+    // Navigates and waits for the end of the top-level load.
+    bool load(web::WebBrowser* b, const QString& url, const QString& headers = QString(),
+              const QString& name = QStringLiteral("b")) {
+        const int before = downloads[name];
+        b->Navigate(url, 0, QString(), QByteArray(), headers);
+        return waitUntil([&] { return downloads[name] > before && !b->busy(); });
+    }
+
+    QStringList entries(const QString& prefix) const {
+        QStringList out;
+        for (const QString& e : log)
+            if (e.startsWith(prefix)) out << e;
+        return out;
+    }
+
+    ScriptedServices services;
+    TestHttpServer server;
+    QWidget window;
+    std::vector<std::unique_ptr<web::WebBrowser>> browsers;
+    QStringList log;
+    std::map<QString, int> downloads;
+};
