@@ -48,7 +48,12 @@ TestHttpServer::TestHttpServer(const QString& pagesDir, QObject* parent) : QObje
     server_.listen(QHostAddress::LocalHost, 0);
 }
 
-TestHttpServer::~TestHttpServer() { server_.close(); }
+TestHttpServer::~TestHttpServer() {
+    // Open connections are deleted with the listening socket; their signals must not reach this
+    // half-destroyed server.
+    for (QTcpSocket* socket : server_.findChildren<QTcpSocket*>()) socket->disconnect(this);
+    server_.close();
+}
 
 quint16 TestHttpServer::port() const { return server_.serverPort(); }
 

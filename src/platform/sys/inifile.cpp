@@ -2,9 +2,11 @@
 
 #include "platform/rt/error.h"
 #include "platform/rt/gbk.h"
+#include "platform/sys/programfolder.h"
 #include "platform/sys/textfile.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 
 namespace sys {
@@ -114,7 +116,21 @@ Line newLine(const QString& text) {
     return line;
 }
 
+QString writeCountKey(const QString& file, const QString& section, const QString& key) {
+    return nativePath(file) + QLatin1Char('\n') + section.toLower() + QLatin1Char('\n') + key.toLower();
+}
+
+QHash<QString, unsigned long long>& writeCounts() {
+    static QHash<QString, unsigned long long> counts;
+    return counts;
+}
+
 }  // namespace
+
+unsigned long long profileWriteCount(const QString& file, const QString& section, const QString& key) {
+    return writeCounts().value(
+        writeCountKey(file, stripBlanks(withoutLineBreaks(section)), stripBlanks(withoutLineBreaks(key))));
+}
 
 QString getProfileString(const QString& file, const QString& section, const QString& key) {
     QByteArray bytes;
@@ -135,6 +151,7 @@ void writeProfileString(const QString& file, const QString& section, const QStri
     const QString sectionName = stripBlanks(withoutLineBreaks(section));
     const QString keyName = stripBlanks(withoutLineBreaks(key));
     if (sectionName.isEmpty() || keyName.isEmpty()) return;
+    ++writeCounts()[writeCountKey(file, sectionName, keyName)];
     const QString cleanValue = withoutLineBreaks(value);
 
     QByteArray bytes;

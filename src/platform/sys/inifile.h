@@ -24,4 +24,8 @@ QString getProfileString(const QString& file, const QString& section, const QStr
 void writeProfileString(const QString& file, const QString& section, const QString& key,
                         const QString& value);
 
+// How many times this process has written the key (names compared as above), whatever the value and
+// whether or not the file took it: lets code tell whether anybody wrote a key since it last looked.
+unsigned long long profileWriteCount(const QString& file, const QString& section, const QString& key);
+
 }  // namespace sys

@@ -314,8 +314,26 @@ void TextBox::setBorderStyle(int style) {
         plain_->setFrameStyle(style ? (QFrame::StyledPanel | QFrame::Sunken) : QFrame::NoFrame);
 }
 
+void TextBox::setEnabled(bool enabled) {
+    if (!enabled && rightPress_) noContextMenu_ = true;
+    Control::setEnabled(enabled);
+}
+
 bool TextBox::widgetEvent(QEvent* event) {
     switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        rightPress_ = static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
+        noContextMenu_ = false;
+        return false;
+    case QEvent::MouseButtonRelease:
+        rightPress_ = false;
+        return false;
+    case QEvent::ContextMenu: {
+        const bool swallow = noContextMenu_;
+        noContextMenu_ = false;
+        rightPress_ = false;
+        return swallow;
+    }
     case QEvent::KeyPress: {
         auto* e = static_cast<QKeyEvent*>(event);
         int code = keyCodeOf(e->key());

@@ -133,6 +133,10 @@ public:
 
     void copyStateFrom(const Control& other) override;
 
+    // A one-line box that its own right-button press handler disables (to show a menu of the
+    // program's) shows no edit menu of its own for that press.
+    void setEnabled(bool enabled) override;
+
 protected:
     TextBox(QWidget* parent, bool multiLine);
     bool widgetEvent(QEvent* event) override;
@@ -144,6 +148,8 @@ private:
     bool locked_ = false;
     int maxLength_ = 0;
     int borderStyle_ = 1;
+    bool rightPress_ = false;     // a right-button press is being handled
+    bool noContextMenu_ = false;  // the press's own edit menu is not shown
 };
 
 // A text box of several lines; its text joins lines with CR LF.

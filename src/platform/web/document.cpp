@@ -169,7 +169,7 @@ QUrl frameAddress(QWebFrame* frame) {
 
 struct Document::Data {
     QPointer<QWebFrame> frame;
-    QWebElement root;
+    mutable QWebElement root;  // bound late when the handle was taken before the document was built
 };
 
 Document Document::fromFrame(QWebFrame* frame) {
@@ -187,7 +187,11 @@ QWebFrame* Document::frame() const { return isValid() ? d_->frame.data() : nullp
 bool Document::isNull() const { return !d_; }
 
 bool Document::isValid() const {
-    if (!d_ || !d_->frame || d_->root.isNull() || d_->frame->documentElement() != d_->root) return false;
+    if (!d_ || !d_->frame) return false;
+    // A handle taken when a navigation commits, before the engine has built the new document, binds
+    // to that document once it is there; until then its address and title are readable.
+    if (d_->root.isNull()) d_->root = d_->frame->documentElement();
+    if (!d_->root.isNull() && d_->frame->documentElement() != d_->root) return false;
     // The documents of a browser that is gone go with it, even while the engine's page lingers.
     auto* page = qobject_cast<BrowserPage*>(d_->frame->page());
     return page && page->owner();
