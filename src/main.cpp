@@ -1,19 +1,20 @@
-// Zelvaro: program entry.
-#include "app/windowowner.h"
-#include "mainwindow/form1.h"
+// Zelvaro: program entry. The one argument is an address or a local file opened at start.
+#include "app/program.h"
 #include "platform/sys/programfolder.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelvaro浏览器"));
+    // The program ends itself through its exit sequence, never because its last window went away.
+    QApplication::setQuitOnLastWindowClosed(false);
     sys::setAppPath(QString());  // the executable's folder
 
-    Form1& main = app::form1();
-    main.show();
-
-    const int code = app.exec();
-    app::windows().reset();
+    int code = 0;
+    {
+        app::Program program(QApplication::arguments().value(1));
+        if (program.start()) code = application.exec();
+    }
     return code;
 }

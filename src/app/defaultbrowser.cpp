@@ -1,0 +1,138 @@
+#include "app/defaultbrowser.h"
+
+#include "app/aboutoverlay.h"
+#include "app/config.h"
+#include "app/enginesettings.h"
+#include "app/pageelements.h"
+#include "app/program.h"
+#include "mainwindow/delayedjobs.h"
+#include "mainwindow/form1.h"
+#include "platform/rt/error.h"
+#include "platform/sys/registry.h"
+
+#include <QVariant>
+
+namespace app {
+
+namespace {
+
+const char* const kBannerIds[] = {"input_llq", "img1_llq", "img0_llq", "label_llq"};
+
+const QString kUserChoice =
+    QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\%1"
+                   "\\UserChoice\\Progid");
+
+// Elements that carry a link target.
+bool hasTarget(const web::Element& e) {
+    const QString tag = e.tagName();
+    return tag == QLatin1String("A") || tag == QLatin1String("AREA") || tag == QLatin1String("FORM");
+}
+
+// The link the click went to: the clicked element or the nearest link around it (a tile's picture
+// lies inside its link), else the focused element.
+web::Element clickedLink(const web::DocumentEvent& event, const web::Document& doc) {
+    for (web::Element e = event.srcElement; !e.isNull(); e = e.parentElement()) {
+        const QString tag = e.tagName();
+        if (tag == QLatin1String("A") || tag == QLatin1String("AREA")) return e;
+    }
+    return doc.activeElement();
+}
+
+}  // namespace
+
+DefaultBrowser::DefaultBrowser(Form1& f) : f_(f) {
+    if (Program* program = Program::current()) jobs_ = program->find<DelayedJobs>();
+    if (jobs_) jobs_->defaultBrowserCheck = [this] { check(); };
+    homeClicks_.onclick = [this](const web::DocumentEvent& event) { return M_Dom_onclick(event); };
+    rt::step([&] { f_.WebBrowser1(1).onDownloadComplete = [this] { attachHomeDocument(); }; });
+}
+
+DefaultBrowser::~DefaultBrowser() {
+    // The windows are gone by now; only the job's hook is handed back.
+    if (jobs_) jobs_->defaultBrowserCheck = nullptr;
+}
+
+void DefaultBrowser::attachHomeDocument() {
+    rt::step([&] {
+        const web::Document doc = f_.WebBrowser1(1).document();
+        f_.setM_Dom(doc);
+        homeClicks_.attach(doc);
+    });
+}
+
+bool DefaultBrowser::isDefaultBrowser() {
+    try {
+        const QString command =
+            sys::Registry::RegRead(QStringLiteral("HKEY_CLASSES_ROOT\\HTTP\\shell\\open\\command\\")).toString();
+        const QString progId = sys::Registry::RegRead(kUserChoice.arg(QStringLiteral("http"))).toString();
+        return command.contains(openCommand()) && progId.contains(sys::ProgramClassName);
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+void DefaultBrowser::check() {
+    if (isDefaultBrowser()) return;
+
+    web::Document doc;
+    if (!rt::step([&] { doc = f_.WebBrowser1(1).document(); })) return;
+    appendToBody(doc, QStringLiteral("input"), QStringLiteral("input_llq"),
+                 {[](web::Element& e) { e.setAttribute(QStringLiteral("type"), QStringLiteral("button")); }},
+                 QStringLiteral("z-index:99999;background:#C0C0C0;border:0px;filter:alpha(opacity=40);opacity:0.4;"
+                                "left:0%;top:0%;width:100%;height:60px;position:fixed"));
+    appendToBody(doc, QStringLiteral("img"), QStringLiteral("img1_llq"),
+                 {[](web::Element& e) { e.setSrc(programPicture(QStringLiteral("\\pifu\\ok1.png"))); }},
+                 QStringLiteral("z-index:99999;left:10px;top:13px;position:fixed"));
+    appendToBody(doc, QStringLiteral("img"), QStringLiteral("img0_llq"),
+                 {[](web::Element& e) { e.setSrc(programPicture(QStringLiteral("\\pifu\\ok0.png"))); }},
+                 QStringLiteral("z-index:99999;left:65px;top:13px;position:fixed"));
+    appendToBody(doc, QStringLiteral("label"), QStringLiteral("label_llq"),
+                 {[](web::Element& e) {
+                     e.setInnerText(QStringLiteral("当前：不是默认浏览器(作用：打开没有指定的网址)"));
+                 }},
+                 QStringLiteral("z-index:99999;font-size:16px;font-family:") + fgSetting(QStringLiteral("字体")) +
+                     QStringLiteral(";left:130px;top:20px;position:fixed"));
+}
+
+void DefaultBrowser::associate() {
+    const QString command = openCommand();
+    const QString paths[] = {
+        QStringLiteral("HKEY_CLASSES_ROOT\\http\\shell\\open\\command\\"),
+        QStringLiteral("HKEY_CLASSES_ROOT\\https\\shell\\open\\command\\"),
+        QStringLiteral("HKEY_CURRENT_USER\\Software\\Classes\\http\\shell\\open\\command\\"),
+        QStringLiteral("HKEY_CURRENT_USER\\Software\\Classes\\https\\shell\\open\\command\\"),
+    };
+    for (const QString& path : paths) rt::step([&] { sys::Registry::RegWrite(path, command); });
+    for (const char* scheme : {"http", "https"}) {
+        rt::step([&] { sys::Registry::RegWrite(kUserChoice.arg(QString::fromLatin1(scheme)), sys::ProgramClassName); });
+    }
+}
+
+void DefaultBrowser::removeBanner(const web::Document& doc) {
+    for (const char* id : kBannerIds) rt::step([&] { removeFromBody(doc, QString::fromUtf8(id)); });
+}
+
+bool DefaultBrowser::M_Dom_onclick(const web::DocumentEvent& event) {
+    const web::Document doc = f_.M_Dom();
+    rt::step([&] { f_.Text7.setVisible(false); });
+    rt::step([&] { f_.Command8.setTag(QStringLiteral("0")); });
+    // Every link of the home page opens in a new window, which becomes a tab.
+    rt::step([&] {
+        web::Element link = clickedLink(event, doc);
+        if (hasTarget(link) && !link.target().contains(QLatin1String("_blank"), Qt::CaseInsensitive)) {
+            link.setTarget(QStringLiteral("_blank"));
+        }
+    });
+
+    if (rt::guard([&] { return event.srcElement.id() == QLatin1String("fg7_label"); })) {
+        AboutOverlay::removeFrom(doc);
+    } else if (rt::guard([&] { return event.srcElement.id() == QLatin1String("img0_llq"); })) {
+        removeBanner(doc);
+    } else if (rt::guard([&] { return event.srcElement.id() == QLatin1String("img1_llq"); })) {
+        removeBanner(doc);
+        associate();
+    }
+    return true;
+}
+
+}  // namespace app

@@ -1,0 +1,55 @@
+#pragma once
+// The default-browser check and the association. One second after start (delayed job 10) the check
+// looks whether the desktop opens http links with this program; when it does not, a banner with a yes
+// and a no picture goes across the top of the home page. The answers arrive through the home page's
+// click handler `M_Dom_onclick`, which also hides the address box, resets the frame-blocking counter,
+// makes the clicked link open in a new window, and closes the about overlay from its close caption.
+#include "platform/web/documentsink.h"
+
+#include <QString>
+
+class DelayedJobs;
+class Form1;
+
+namespace web {
+struct DocumentEvent;
+class Document;
+}  // namespace web
+
+namespace app {
+
+class DefaultBrowser {
+public:
+    // Hands the check to delayed job 10 and connects the home page's clicks to `M_Dom_onclick`.
+    explicit DefaultBrowser(Form1& f);
+    ~DefaultBrowser();
+    DefaultBrowser(const DefaultBrowser&) = delete;
+    DefaultBrowser& operator=(const DefaultBrowser&) = delete;
+
+    // The check that delayed job 10 runs: the banner goes into the home slot's page unless this
+    // program is the default browser. The job switches its own timer off.
+    void check();
+
+    // Whether the registry names this program as the handler of http links (a value that cannot be
+    // read counts as no).
+    static bool isDefaultBrowser();
+
+    // Makes this program the handler of http and https links: the six association values, each
+    // written on its own.
+    static void associate();
+
+    // The click in the home page. Always lets the click's own action go on.
+    bool M_Dom_onclick(const web::DocumentEvent& event);
+
+    // The home slot's document became `M_Dom` (its download completed): its clicks reach
+    // `M_Dom_onclick` from now on.
+    void attachHomeDocument();
+
+private:
+    static void removeBanner(const web::Document& doc);
+    Form1& f_;
+    DelayedJobs* jobs_ = nullptr;
+    web::DocumentSink homeClicks_;
+};
+
+}  // namespace app

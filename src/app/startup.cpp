@@ -1,0 +1,238 @@
+#include "app/startup.h"
+
+#include "app/config.h"
+#include "mainwindow/form1.h"
+#include "mainwindow/form4.h"
+#include "platform/rt/convert.h"
+#include "platform/rt/error.h"
+#include "platform/rt/text.h"
+#include "platform/sys/programfolder.h"
+#include "platform/sys/shell.h"
+#include "platform/sys/textfile.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/services.h"
+
+#include <QByteArray>
+
+#include <optional>
+
+namespace app {
+
+namespace {
+
+// The runtime's "invalid property value": a font setting that is empty names no font.
+constexpr int kInvalidPropertyValue = 380;
+
+void setFont(ui::Control& c, const QString& name) {
+    if (name.isEmpty()) rt::raise(kInvalidPropertyValue);
+    c.setFontName(name);
+}
+
+// A stored colour as the platform colour number ("&H8000000F" is the system colour 0x8000000F).
+ui::Color colour(const QString& text) { return ui::Color(quint32(rt::toColor(text))); }
+
+QString fgText(const char* key) { return fgSetting(QString::fromUtf8(key)); }
+QString appText(const char* key) { return setting(QString::fromUtf8(key)); }
+
+// The hot-key buttons and the settings that hold their letters.
+struct HotKey {
+    int index;
+    const char* key;
+};
+const HotKey kHotKeys[] = {
+    {11, "Zelvaro设置"}, {12, "打字搜索"}, {13, "切换右键"}, {14, "收藏历史"}, {15, "网页历史"},
+    {16, "下载历史"},    {17, "大化窗口"}, {18, "小化窗口"}, {19, "退出软件"}, {21, "拖入图片"},
+};
+
+// A command line that names a local file rather than an address: a path with a drive (":\"), an
+// absolute path, or a file address, double quotes around it allowed.
+bool isLocalPath(const QString& commandLine) {
+    if (commandLine.contains(QLatin1String(":\\"))) return true;
+    const QString bare = QString(commandLine).remove(QLatin1Char('"'));
+    return bare.startsWith(QLatin1Char('/')) || bare.startsWith(QLatin1String("file:"), Qt::CaseInsensitive);
+}
+
+}  // namespace
+
+Startup::Startup(Form1& f, Form4& menus, const QString& commandLine)
+    : f_(f), menus_(menus), commandLine_(commandLine), engine_(menus) {
+    f_.onLoad = [this] { Form_Load(); };
+}
+
+bool Startup::Form_Initialize() {
+    if (!sys::folderExists(sys::appPath() + QStringLiteral("\\txt"))) {
+        ui::services().msgBox(QStringLiteral("启动失败，txt文件夹找不到"), ui::vbOKOnly + ui::vbCritical, QString());
+        ui::services().exitProcess(1);
+        return false;
+    }
+    if (appText("快捷方式") == QStringLiteral("有")) writeDesktopShortcut();
+    return true;
+}
+
+void Startup::writeDesktopShortcut() {
+    const QString folder = sys::appPath();
+    std::optional<sys::Shortcut> link;
+    rt::step([&] {
+        const QString desktop = sys::Shell::specialFolder(QStringLiteral("Desktop"));
+        if (desktop.isEmpty()) rt::raise(rt::PathNotFound);
+        link.emplace(sys::Shell::createShortcut(desktop + QStringLiteral("\\Zelvaro浏览器.lnk")));
+    });
+    if (!link) return;
+    rt::step([&] { link->setIconLocation(folder + QStringLiteral("\\pifu\\桌面1.ico")); });
+    rt::step([&] { link->setTargetPath(folder + QStringLiteral("\\") + kExeName); });
+    rt::step([&] { link->setHotkey(QStringLiteral("ALT+CTRL+S")); });
+    rt::step([&] { link->setWorkingDirectory(folder); });
+    rt::step([&] { link->setDescription(QString()); });
+    rt::step([&] { link->save(); });
+}
+
+Startup::Navigation Startup::firstNavigation(const QString& commandLine) {
+    const QString userAgent = QStringLiteral("User-Agent:");
+    // UA counts as on for any number but 0; empty or not a number sends no header.
+    const bool noHeader = rt::guard([] { return rt::toDouble(appText("UA")) == 0; });
+
+    if (rt::len(commandLine) > 9) {
+        if (isLocalPath(commandLine)) return {QString(commandLine).remove(QLatin1Char('"')), QString()};
+        if (noHeader) return {commandLine, QString()};
+        return {commandLine, userAgent + appText("呈现伪造")};
+    }
+    const QString start = appText("启动主页");
+    if (start == QStringLiteral("导航.html")) return {sys::nativePath(sys::appPath() + QStringLiteral("\\导航.html")), QString()};
+    if (rt::len(start) < 4) return {QStringLiteral("about:blank"), QString()};
+    if (noHeader) return {start, QString()};
+    return {start, userAgent + appText("呈现伪造")};
+}
+
+void Startup::loadNavigationPage() {
+    const QString file = sys::appPath() + QStringLiteral("\\导航.html");
+    if (sys::fileExists(file)) {
+        // A file that cannot be read adds nothing.
+        rt::step([&] {
+            const QStringList lines = sys::readLines(file);
+            for (const QString& line : lines) f_.List1.addItem(line);
+        });
+    } else {
+        rt::step([&] { f_.Command3.press(); });
+    }
+}
+
+void Startup::Form_Load() {
+    Form1& f = f_;
+    const QString icon = sys::appPath() + QStringLiteral("\\pifu\\0.ico");
+    // 1. Icons.
+    rt::step([&] { f.setIcon(ui::loadPicture(icon)); });
+    rt::step([&] { f.Image1(1).setPicture(ui::loadPicture(icon)); });
+    // 2. The home slot is in front; the window is not own-maximised.
+    rt::step([&] { f.Label9.setCaption(QStringLiteral("1")); });
+    rt::step([&] { f.setTag(QStringLiteral("0")); });
+    // 3. The saved window rectangle, in one move; any value that is not a number skips it.
+    rt::step([&] {
+        f.move(rt::toDouble(fgText("左右")), rt::toDouble(fgText("上下")), rt::toDouble(fgText("宽度")),
+               rt::toDouble(fgText("高度")));
+    });
+    // 4. The frame-blocking counter; the fixed ends of the top and left border lines.
+    rt::step([&] { f.Command8.setTag(QStringLiteral("0")); });
+    rt::step([&] { f.Line1(1).setX1(0); });
+    rt::step([&] { f.Line1(1).setY1(0); });
+    rt::step([&] { f.Line1(1).setY2(0); });
+    rt::step([&] { f.Line1(2).setX1(0); });
+    rt::step([&] { f.Line1(2).setX2(0); });
+    rt::step([&] { f.Line1(2).setY1(0); });
+    // 5. The home browser does not skip the next layout.
+    rt::step([&] { f.WebBrowser1(1).setTag(QStringLiteral("0")); });
+    // 6. Dropping files and links on the home page.
+    rt::step([&] { f.WebBrowser1(1).setRegisterAsDropTarget(rt::toBool(appText("关闭拖拽"))); });
+    // 7. The navigation page's lines, or the default page written first.
+    loadNavigationPage();
+    // 8. The hot-key buttons lie above the client area, still enabled.
+    for (int k = 11; k <= 21; ++k) rt::step([&] { f.Command2(k).setTop(-500); });
+    // 9. 100 % is the current zoom.
+    rt::step([&] { menus_.WYSF100(4).setEnabled(false); });
+    rt::step([&] { menus_.WYSF100(4).setChecked(true); });
+    // 10. The engine's registry settings and the open command.
+    rt::step([&] { engine_.apply(); });
+    // 11. The current search engine's name on the document menu.
+    rt::step([&] {
+        menus_.GIS100(3).setCaption(
+            OS(sousuoTxt(), kSection, QStringLiteral("搜索名字") + appText("搜索引擎")));
+    });
+    // 12. The default-browser check, one second from now, unless the setting is another number.
+    if (rt::guard([] { return rt::toDouble(appText("默认浏览器")) == 1; })) {
+        rt::step([&] { f.Timer4(10).setEnabled(true); });
+    }
+    applyLooks();
+    // 21. The window caption.
+    rt::step([&] { f.setCaption(appText("软件命名")); });
+    // 22. A caption-less window that can still be minimised.
+    rt::step([&] { f.Zelvaro窗口(f.hWnd(), 0, 0); });
+    // 23. The first page of the home slot.
+    rt::step([&] {
+        const Navigation nav = firstNavigation(commandLine_);
+        f.WebBrowser1(1).Navigate(nav.address, 0, QString(), QByteArray(), nav.headers);
+    });
+}
+
+// Load steps 13 to 20: alignment, fonts, colours and captions from the settings.
+void Startup::applyLooks() {
+    Form1& f = f_;
+    // 13. The address text centred, or left-aligned for any other number.
+    if (rt::guard([] { return rt::toDouble(appText("左边中间")) == 1; })) {
+        rt::step([&] { f.Text7.setAlignment(ui::vbCenter); });
+        rt::step([&] { f.Label2(4).setAlignment(ui::vbCenter); });
+    } else {
+        rt::step([&] { f.Text7.setAlignment(ui::vbLeftJustify); });
+        rt::step([&] { f.Label2(4).setAlignment(ui::vbLeftJustify); });
+    }
+    // 14. The Flash button's font.
+    rt::step([&] { setFont(f.Command7, fgText("字体")); });
+    // 15. The tab labels.
+    for (int k = 2; k <= 10; ++k) {
+        rt::step([&] { f.lv(k).setTop(0); });
+        rt::step([&] { f.lv(k).setHeight(rt::toDouble(appText("高度"))); });
+        rt::step([&] { f.lv(k).setFontSize(rt::toDouble(appText("大小"))); });
+        rt::step([&] { setFont(f.lv(k), appText("字体")); });
+        rt::step([&] { f.lv(k).setFontBold(rt::toBool(appText("字体加粗"))); });
+    }
+    // 16. The address box, its label and its frame.
+    rt::step([&] { f.Text7.setBackColor(colour(fgText("背景0"))); });
+    rt::step([&] { f.Text7.setForeColor(colour(fgText("颜色1"))); });
+    rt::step([&] { setFont(f.Text7, fgText("字体")); });
+    rt::step([&] { f.Label2(4).setForeColor(colour(fgText("颜色1"))); });
+    rt::step([&] { setFont(f.Label2(4), fgText("字体")); });
+    rt::step([&] { f.Shape2(0).setBorderColor(colour(fgText("按钮边框"))); });
+    // 17. The hot-key letters; Command2(20) keeps its caption and has no access key.
+    for (const HotKey& h : kHotKeys) {
+        rt::step([&] { f.Command2(h.index).setCaption(QStringLiteral("&") + appText(h.key)); });
+    }
+    // 18. Border lines and glyph frames take the colour of the first one.
+    rt::step([&] { f.Line1(1).setBorderColor(colour(fgText("窗口边框"))); });
+    for (int k = 2; k <= 4; ++k) rt::step([&] { f.Line1(k).setBorderColor(f.Line1(1).borderColor()); });
+    rt::step([&] { f.Shape2(1).setBorderColor(colour(fgText("按钮边框"))); });
+    for (int k = 2; k <= 3; ++k) rt::step([&] { f.Shape2(k).setBorderColor(f.Shape2(1).borderColor()); });
+    // 19. Window colour, the title strip, and the three glyphs with their frames.
+    rt::step([&] { f.setBackColor(colour(fgText("背景0"))); });
+    rt::step([&] { f.Label2(0).setForeColor(colour(fgText("颜色1"))); });
+    rt::step([&] { setFont(f.Label2(0), fgText("字体")); });
+    const char* glyphKeys[] = {"小化", "大化", "关闭"};
+    for (int k = 1; k <= 3; ++k) {
+        rt::step([&] { f.Label2(k).setCaption(fgText(glyphKeys[k - 1])); });
+        rt::step([&] { f.Label2(k).setForeColor(f.Label2(0).foreColor()); });
+        rt::step([&] {
+            ui::Label& from = f.Label2(0);
+            ui::Label& to = f.Label2(k);
+            to.setFontName(from.fontName());
+            to.setFontSize(from.fontSize());
+            to.setFontBold(from.fontBold());
+            to.setFontItalic(from.fontItalic());
+            to.setFontUnderline(from.fontUnderline());
+        });
+        rt::step([&] { f.Shape2(k).setWidth(f.Label2(k).width()); });
+    }
+    // 20. The glyphs are as high as the tabs.
+    for (int k = 1; k <= 3; ++k) {
+        rt::step([&] { f.Label2(k).setHeight(f.lv(2).height()); });
+        rt::step([&] { f.Shape2(k).setHeight(f.lv(2).height()); });
+    }
+}
+
+}  // namespace app

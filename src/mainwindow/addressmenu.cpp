@@ -1,0 +1,116 @@
+#include "mainwindow/addressmenu.h"
+
+#include "app/config.h"
+#include "mainwindow/form1.h"
+#include "mainwindow/form4.h"
+#include "platform/rt/convert.h"
+#include "platform/rt/error.h"
+#include "platform/rt/text.h"
+#include "platform/sys/programfolder.h"
+#include "platform/sys/textfile.h"
+#include "platform/ui/services.h"
+#include "records/favoriterecord.h"
+
+using rt::guard;
+using rt::step;
+
+namespace {
+
+const QString kNewTabKey = QStringLiteral("标签打开");
+const QString kAlignKey = QStringLiteral("左边中间");
+
+}  // namespace
+
+AddressMenu::AddressMenu(Form1& f, Form4& f4) : f(f), f4(f4) {
+    f.Text7.onMouseDown = [this](int button, int shift, double x, double y) { Text7_MouseDown(button, shift, x, y); };
+    f4.DZYJ100.onClick = [this](int index) { DZYJ100_Click(index); };
+}
+
+void AddressMenu::Text7_MouseDown(int button, int, double, double) {
+    if (button != 2) return;
+    step([&] { f.Text7.setEnabled(false); });
+
+    for (int i = 1; i <= 4; ++i) {
+        const QString key = QStringLiteral("CNC0") + QString::number(i);
+        step([&] { f4.DZYJ100(i).setCaption(f.OS(app::youjianTxt(), app::kSection, key)); });
+    }
+
+    if (guard([&] { return rt::toDouble(f.OS(app::appTxt(), app::kSection, kNewTabKey)) == 1; })) {
+        step([&] { f4.DZYJ100(5).setCaption(QStringLiteral("标签打开")); });
+        step([&] { f4.DZYJ100(5).setChecked(true); });
+    } else {
+        step([&] { f4.DZYJ100(5).setCaption(QStringLiteral("直接打开")); });
+        step([&] { f4.DZYJ100(5).setChecked(false); });
+    }
+
+    if (guard([&] { return rt::toDouble(f.OS(app::appTxt(), app::kSection, kAlignKey)) == 1; })) {
+        step([&] { f4.DZYJ100(6).setCaption(QStringLiteral("在中间")); });
+        step([&] { f4.DZYJ100(6).setChecked(true); });
+    } else {
+        step([&] { f4.DZYJ100(6).setCaption(QStringLiteral("在左边")); });
+        step([&] { f4.DZYJ100(6).setChecked(false); });
+    }
+
+    fillTop();
+
+    step([&] { ui::popupMenu(f4.DZYJ); });
+    step([&] { f.Text7.setEnabled(true); });
+}
+
+void AddressMenu::fillTop() {
+    QStringList lines;
+    step([&] { lines = sys::readLines(sys::appPath() + QStringLiteral("\\txt\\网址.html")); });
+    for (int i = 1; i <= kTopItems; ++i) {
+        FavoriteRecord record;
+        const bool valid = i <= lines.size() && FavoriteRecord::parse(lines[i - 1], &record) &&
+                           !record.id.isEmpty() && !record.address.isEmpty();
+        step([&] {
+            ui::Menu& item = f4.top20(i);
+            if (!valid) {
+                item.setTag(QString());
+                item.setCaption(QString());
+                item.setVisible(false);
+                return;
+            }
+            item.setTag(record.address);
+            item.setCaption(rt::left(record.address, kTopCaptionLength));
+            item.setVisible(rt::len(item.caption()) > 3);
+        });
+    }
+}
+
+void AddressMenu::DZYJ100_Click(int index) {
+    switch (index) {
+    case 1:  // paste and open
+        step([&] { f.Text7.setText(ui::services().clipboardText()); });
+        step([&] { f.Text7.setVisible(false); });
+        step([&] { f.Command1.press(); });
+        break;
+    case 3:  // copy
+        step([&] { ui::services().setClipboardText(QString()); });
+        step([&] { ui::services().setClipboardText(f.Text7.text()); });
+        break;
+    case 4:  // the item's caption into the box
+        step([&] { f.Text7.setText(f4.DZYJ100(4).caption()); });
+        break;
+    case 5:  // new-tab mode of the go command
+        if (guard([&] { return rt::toDouble(f.OS(app::appTxt(), app::kSection, kNewTabKey)) == 1; }))
+            step([&] { f.XIERU(app::appTxt(), app::kSection, kNewTabKey, QStringLiteral("0")); });
+        else
+            step([&] { f.XIERU(app::appTxt(), app::kSection, kNewTabKey, QStringLiteral("1")); });
+        break;
+    case 6:  // alignment of the address bar
+        if (guard([&] { return rt::toDouble(f.OS(app::appTxt(), app::kSection, kAlignKey)) == 1; })) {
+            step([&] { f.XIERU(app::appTxt(), app::kSection, kAlignKey, QStringLiteral("0")); });
+            step([&] { f.Text7.setAlignment(ui::vbLeftJustify); });
+            step([&] { f.Label2(4).setAlignment(ui::vbLeftJustify); });
+        } else {
+            step([&] { f.XIERU(app::appTxt(), app::kSection, kAlignKey, QStringLiteral("1")); });
+            step([&] { f.Text7.setAlignment(ui::vbCenter); });
+            step([&] { f.Label2(4).setAlignment(ui::vbCenter); });
+        }
+        break;
+    default:  // 2 only opens the TOP list
+        break;
+    }
+}

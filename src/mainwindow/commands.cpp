@@ -1,0 +1,247 @@
+#include "mainwindow/commands.h"
+
+#include "app/config.h"
+#include "app/windowowner.h"
+#include "mainwindow/form1.h"
+#include "mainwindow/gocommand.h"
+#include "mainwindow/placeholders.h"
+#include "platform/rt/convert.h"
+#include "platform/rt/error.h"
+#include "platform/rt/format.h"
+#include "platform/sys/programfolder.h"
+#include "platform/ui/services.h"
+#include "records/form13.h"
+
+#include <QFileInfo>
+#include <QPixmap>
+
+using rt::guard;
+using rt::step;
+
+namespace {
+
+QString appTxt() { return app::appTxt(); }
+QString fgTxt() { return app::fgTxt(); }
+
+// A length in twips as the program writes it: the text of its single-precision value.
+QString twipsText(double v) { return rt::str(static_cast<float>(v)); }
+
+}  // namespace
+
+WindowCommands::WindowCommands(Form1& form) : f(form) {
+    f.Command2.onClick = [this](int Index) { Command2_Click(Index); };
+    f.onDblClick = [this] { Form_DblClick(); };
+    f.onFileDrop = [this](const QStringList& files, int, int, double, double) { Form_OLEDragDrop(files); };
+    f.onUnload = [this](int& cancel) { Form_QueryUnload(cancel); };
+}
+
+bool WindowCommands::isSkinPictureFile(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg") || suffix == QLatin1String("gif") ||
+           suffix == QLatin1String("bmp");
+}
+
+QRect WindowCommands::maximisedRect(const QRect& workArea, const QRect& screen) {
+    return workArea.width() > 0 && workArea.height() > 0 ? workArea : screen;
+}
+
+void WindowCommands::Command2_Click(int Index) {
+    switch (Index) {
+    case 11:
+    case 14:
+    case 15:
+    case 16:
+        showWindow(Index);
+        break;
+    case 12:
+        typedSearch();
+        break;
+    case 13:
+        switchPageMenu();
+        break;
+    case 17:
+        ownMaximise();
+        break;
+    case 18:
+        step([&] { f.setWindowState(ui::vbMinimized); });
+        break;
+    case 19:
+        exitSequence();
+        break;
+    case 20:
+        applySkin();
+        break;
+    case 21:
+        openDropPicture();
+        break;
+    default:
+        break;
+    }
+}
+
+// The settings window (11), the favorites (14), the visit log (15) or the download list (16): brought
+// back and focused when shown, else placed at a third of the screen and shown.
+void WindowCommands::showWindow(int Index) {
+    ui::Form* w = nullptr;
+    step([&] {
+        switch (Index) {
+        case 11: w = &app::window<Form5>(); break;
+        case 14: w = &app::window<Form13>(); break;
+        case 15: w = &app::window<Form3>(); break;
+        case 16: w = &app::window<Form6>(); break;
+        default: break;
+        }
+    });
+    if (!w) return;
+    if (w->visible()) {
+        step([&] { w->setWindowState(ui::vbNormal); });
+        step([&] { w->activate(); });
+        return;
+    }
+    step([&] {
+        const QRect screen = ui::services().screenTwips();
+        w->move(screen.width() / 3.0, screen.height() / 3.0, w->width(), w->height());
+    });
+    step([&] { w->show(); });
+}
+
+void WindowCommands::typedSearch() {
+    QString name;
+    step([&] {
+        const QString engine = f.OS(appTxt(), app::kSection, QStringLiteral("搜索引擎"));
+        name = f.OS(app::sousuoTxt(), app::kSection, QStringLiteral("搜索名字") + engine);
+    });
+    QString answer;
+    step([&] {
+        const QRect screen = ui::services().screenTwips();
+        answer = ui::services().inputBox(name, QStringLiteral("搜索"), QString(), screen.width() / 2.6,
+                                         screen.height() / 2.0);
+    });
+    if (answer.isEmpty()) return;
+    step([&] { f.Label13.setTag(answer); });
+    step([&] { f.Label13_Click(); });
+}
+
+void WindowCommands::switchPageMenu() {
+    const QString key = QStringLiteral("网页右键");
+    if (guard([&] { return rt::toBool(f.OS(appTxt(), app::kSection, key)); })) {
+        step([&] { f.XIERU(appTxt(), app::kSection, key, QStringLiteral("False")); });
+        step([&] { app::window<Form5>().Check1(3).setValue(1); });
+        step([&] { ui::services().msgBox(QStringLiteral("切换至  <Zelvaro>  右键"), ui::vbExclamation, QString()); });
+    } else {
+        step([&] { f.XIERU(appTxt(), app::kSection, key, QStringLiteral("True")); });
+        step([&] { app::window<Form5>().Check1(3).setValue(0); });
+        step([&] { ui::services().msgBox(QStringLiteral("切换至  <IE>  右键"), ui::vbExclamation, QString()); });
+    }
+}
+
+void WindowCommands::ownMaximise() {
+    // The address box takes the focus only while it is shown.
+    step([&] {
+        if (!f.Text7.visible()) rt::raise(rt::InvalidProcedureCall);
+        f.Text7.setFocus();
+    });
+    step([&] { f.Label2(2).setForeColor(rt::toColor(f.OS(fgTxt(), app::kSection, QStringLiteral("颜色1")))); });
+    step([&] { f.Label2(2).setBackStyle(0); });
+    if (guard([&] { return rt::toDouble(f.tag()) == 2; })) {
+        step([&] { f.setTag(QStringLiteral("0")); });
+        step([&] {
+            f.move(rt::toDouble(f.Label2(0).tag()), rt::toDouble(f.Label2(1).tag()), rt::toDouble(f.Label2(2).tag()),
+                   rt::toDouble(f.Label2(3).tag()));
+        });
+    } else {
+        step([&] { f.setTag(QStringLiteral("2")); });
+        step([&] { f.noRefresh = 0; });
+        step([&] { f.Label2(0).setTag(twipsText(f.left())); });
+        step([&] { f.Label2(1).setTag(twipsText(f.top())); });
+        step([&] { f.Label2(2).setTag(twipsText(f.width())); });
+        step([&] { f.Label2(3).setTag(twipsText(f.height())); });
+        // Always onto the work area: a window left where it was would count as maximised while it is not.
+        step([&] {
+            const QRect r = maximisedRect(ui::services().workAreaTwips(), ui::services().screenTwips());
+            f.move(r.x(), r.y(), r.width(), r.height());
+        });
+    }
+    step([&] { f.WebBrowser1(rt::toInt16(f.Label9.caption())).setFocus(); });
+}
+
+void WindowCommands::exitSequence() {
+    if (guard([&] { return rt::toDouble(f.tag()) < 2; })) {
+        step([&] { f.XIERU(fgTxt(), app::kSection, QStringLiteral("左右"), twipsText(f.left())); });
+        step([&] { f.XIERU(fgTxt(), app::kSection, QStringLiteral("上下"), twipsText(f.top())); });
+        step([&] { f.XIERU(fgTxt(), app::kSection, QStringLiteral("宽度"), twipsText(f.width())); });
+        step([&] { f.XIERU(fgTxt(), app::kSection, QStringLiteral("高度"), twipsText(f.height())); });
+    }
+    if (guard([&] { return rt::toDouble(f.OS(appTxt(), app::kSection, QStringLiteral("退出确认"))) == 0; })) {
+        endProcess();
+        return;
+    }
+    int n = 0;
+    for (int k = 2; k <= 10; ++k) {
+        step([&] {
+            if (f.lv(k).visible()) ++n;
+        });
+    }
+    if (guard([&] {
+            return ui::services().msgBox(rt::str(n) + QStringLiteral("个标签打开着，是否退出"), ui::vbYesNo + ui::vbQuestion,
+                                         QString()) == ui::vbYes;
+        })) {
+        endProcess();
+    }
+}
+
+void WindowCommands::endProcess() {
+    // A pending frame-blocking grace would leave blocking switched off for good.
+    step([&] { GoCommand::endPendingGrace(); });
+    step([&] { f.setWindowState(ui::vbMinimized); });
+    ui::services().exitProcess(0);
+}
+
+void WindowCommands::applySkin() {
+    QString p;
+    step([&] { p = f.OS(fgTxt(), app::kSection, QStringLiteral("界面图片")); });
+    step([&] { f.setPicture(p.isEmpty() ? QPixmap() : ui::loadPicture(p)); });
+    auto body = [&] { return f.WebBrowser1(1).document().body(); };
+    step([&] { body().setStyleProperty(QStringLiteral("border"), QStringLiteral("none")); });
+    step([&] { body().setAttribute(QStringLiteral("background"), p); });
+    step([&] { body().setStyleProperty(QStringLiteral("background-repeat"), QStringLiteral("no-repeat")); });
+    step([&] { body().setStyleProperty(QStringLiteral("background-attachment"), QStringLiteral("fixed")); });
+    step([&] {
+        const QString x = rt::str(static_cast<float>(f.WebBrowser1(1).left() / 15));
+        const QString y = rt::str(static_cast<float>(f.WebBrowser1(1).top() / 15));
+        body().setStyleProperty(QStringLiteral("background-position"),
+                                QStringLiteral("-") + x + QStringLiteral("px -") + y + QStringLiteral("px"));
+    });
+}
+
+void WindowCommands::openDropPicture() {
+    step([&] {
+        app::window<Form2>().WebBrowser1.Navigate(sys::nativePath(sys::appPath() + QStringLiteral("\\pifu\\拖入图片.png")));
+    });
+}
+
+void WindowCommands::Form_DblClick() {
+    step([&] { f.Command2(17).press(); });
+}
+
+void WindowCommands::Form_OLEDragDrop(const QStringList& files) {
+    // The first file of the list; a drop without files fails to give one.
+    auto first = [&]() -> QString {
+        if (files.isEmpty()) rt::raise(rt::SubscriptOutOfRange);
+        return files.first();
+    };
+    if (!guard([&] { return isSkinPictureFile(first()); })) {
+        step([&] { ui::services().msgBox(QStringLiteral("请使用 jpg/gif/bmp 图片"), ui::vbExclamation, QString()); });
+        return;
+    }
+    step([&] { f.setWindowState(ui::vbMinimized); });
+    step([&] { f.XIERU(fgTxt(), app::kSection, QStringLiteral("界面图片"), first()); });
+    step([&] { f.setPicture(ui::loadPicture(first())); });
+    step([&] { f.WebBrowser1(1).document().body().setAttribute(QStringLiteral("background"), first()); });
+    step([&] { f.setWindowState(ui::vbNormal); });
+}
+
+void WindowCommands::Form_QueryUnload(int& cancel) {
+    cancel = 1;
+    step([&] { f.Command2(19).press(); });
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The go command: opens the text of the address box. It refuses text that cannot be an address,
+// hands archive and program downloads to the home slot, puts the address on top of the favorites
+// list, suspends frame blocking for the page about to load (the frame-blocking grace), and navigates
+// a new tab or the front tab, with the User-Agent header while the override is on.
+//
+// The frame-blocking grace: when frame blocking is on (`框架不加载` reads 0) the go command writes "1"
+// and starts delayed job 1, whose tick ends the grace three seconds later by writing "0" back. The
+// grace only ever undoes its own write: while the key still holds the "1" it wrote and nobody wrote
+// the key since. The exit and restart paths call endPendingGrace() so that ending the program inside
+// the three seconds does not leave frame blocking off for good.
+#include <QString>
+
+class Form1;
+
+class GoCommand {
+public:
+    // Sets the click handler of Command1.
+    explicit GoCommand(Form1& f);
+
+    void Command1_Click();
+
+    // Job 1's work: ends a pending grace, putting "0" back when the key still holds the grace's "1".
+    static void graceJob();
+    // For the exit and restart paths: the same, at once.
+    static void endPendingGrace();
+    // A grace is open (its "1" is not yet undone or overtaken).
+    static bool gracePending();
+
+    // Texts of the command.
+    static const QString kBadAddress;    // "网址不是正确的，不能打开"
+    static const QString kNoTabInFront;  // "没有正在浏览的标签，不能直接打开"
+
+private:
+    // Builds the typed-address record and puts it on top of the favorites list.
+    void addFavorite();
+    // Opens the grace: writes "1" and starts job 1.
+    void openGrace();
+    // Navigates WebBrowser1(k) to the address box text under the User-Agent rule.
+    void navigate(int k);
+
+    Form1& f;
+};

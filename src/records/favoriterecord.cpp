@@ -1,0 +1,273 @@
+#include "records/favoriterecord.h"
+
+#include "platform/rt/format.h"
+#include "platform/rt/random.h"
+
+#include <QTextCodec>
+
+namespace {
+
+const QString kIdeographicSpace = QStringLiteral("\u3000");
+const QString kLabelOpen = QStringLiteral("<label>");
+const QString kLabelClose = QStringLiteral("</label>");
+const QString kLinkOpen = QStringLiteral("<a href=javascript:; title=");
+const QString kTitle = QStringLiteral("title=");
+const QString kIdMark = QStringLiteral(" id=");
+const QString kLinkClose = QStringLiteral("</a>");
+const QString kLineEnd = QStringLiteral("</a><br><br>");
+
+// Draws that still give a used id before the id is made unique by appending digits.
+constexpr int kMaxDraws = 1000;
+
+struct Reference {
+    QChar ch;
+    const char* entity;
+};
+// Every reference the writer produces; "&amp;" first when escaping, last when decoding.
+const Reference kReferences[] = {
+    {QLatin1Char('&'), "&amp;"},  {QLatin1Char('<'), "&lt;"},   {QLatin1Char('>'), "&gt;"},
+    {QLatin1Char('"'), "&quot;"}, {QLatin1Char('\''), "&#39;"}, {QLatin1Char(' '), "&#32;"},
+    {QLatin1Char('='), "&#61;"},  {QLatin1Char('`'), "&#96;"},  {QLatin1Char('\t'), "&#9;"},
+    {QLatin1Char('\n'), "&#10;"}, {QLatin1Char('\r'), "&#13;"},
+};
+
+const QTextCodec* gbk() {
+    static const QTextCodec* codec = QTextCodec::codecForName("GBK");
+    return codec;
+}
+
+QString escapeWith(const QString& value, bool attribute) {
+    QString out;
+    out.reserve(value.size());
+    for (int i = 0; i < value.size(); ++i) {
+        const QChar ch = value[i];
+        // A character the file's code page cannot hold goes in as a character reference, so the
+        // record keeps it.
+        if (ch.isHighSurrogate() && i + 1 < value.size() && value[i + 1].isLowSurrogate()) {
+            out += QStringLiteral("&#%1;").arg(QChar::surrogateToUcs4(ch, value[i + 1]));
+            ++i;
+            continue;
+        }
+        if (ch.isSurrogate() || (gbk() && !gbk()->canEncode(ch))) {
+            out += QStringLiteral("&#%1;").arg(ch.unicode());
+            continue;
+        }
+        const char* entity = nullptr;
+        for (const Reference& r : kReferences) {
+            if (r.ch == ch) {
+                entity = r.entity;
+                break;
+            }
+        }
+        const bool textChar = ch == QLatin1Char('&') || ch == QLatin1Char('<') || ch == QLatin1Char('>') ||
+                              ch == QLatin1Char('"') || ch == QLatin1Char('\'') || ch == QLatin1Char('\r') ||
+                              ch == QLatin1Char('\n');
+        if (entity && (attribute || textChar))
+            out += QLatin1String(entity);
+        else
+            out += ch;
+    }
+    return out;
+}
+
+// A decimal character reference "&#N;" at `pos`: its code point and length, or 0.
+int decimalReference(const QString& value, int pos, uint* codePoint) {
+    if (value.midRef(pos, 2) != QLatin1String("&#")) return 0;
+    int i = pos + 2;
+    uint n = 0;
+    while (i < value.size() && value[i].isDigit() && value[i].unicode() < 128 && i - pos < 9) {
+        n = n * 10 + (value[i].unicode() - '0');
+        ++i;
+    }
+    if (i == pos + 2 || i >= value.size() || value[i] != QLatin1Char(';') || n == 0 || n > 0x10FFFF) return 0;
+    *codePoint = n;
+    return i + 1 - pos;
+}
+
+bool containsId(const QStringList& lines, const QString& id) {
+    for (const QString& line : lines)
+        if (line.contains(id, Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
+}  // namespace
+
+QString FavoriteRecord::periodWord(const QString& time) {
+    const QString hour = time.left(2);
+    if (hour.size() != 2 || !hour[0].isDigit() || !hour[1].isDigit())
+        return QString();
+    const int h = hour.toInt();
+    if (h == 0) return QStringLiteral("转钟");
+    if (h <= 4) return QStringLiteral("凌晨");
+    if (h == 5) return QStringLiteral("清早");
+    if (h <= 8) return QStringLiteral("早上");
+    if (h <= 11) return QStringLiteral("上午");
+    if (h == 12) return QStringLiteral("中午");
+    if (h <= 17) return QStringLiteral("下午");
+    if (h == 18) return QStringLiteral("傍晚");
+    if (h == 19) return QStringLiteral("夜幕");
+    if (h <= 23) return QStringLiteral("晚上");
+    return QString();
+}
+
+QString FavoriteRecord::labelAt(const QDateTime& when) {
+    const QString time = when.time().toString(QStringLiteral("HH:mm:ss"));
+    return when.date().toString(QStringLiteral("MM-dd-yyyy")) + kIdeographicSpace + periodWord(time) + time;
+}
+
+QString FavoriteRecord::typedText(const QString& address) {
+    QString text = address;
+    text.replace(QLatin1Char('.'), QStringLiteral("\uFF1A"));
+    return text;
+}
+
+QString FavoriteRecord::idText(float value) { return rt::str(value); }
+
+QString FavoriteRecord::makeId(const QStringList& lines) {
+    rt::randomize();
+    return makeId(lines, [] { return rt::rnd(); });
+}
+
+QString FavoriteRecord::makeId(const QStringList& lines, const std::function<float()>& draw) {
+    QString id;
+    for (int i = 0; i < kMaxDraws; ++i) {
+        id = idText(draw());
+        if (id.size() >= 2 && !containsId(lines, id))
+            return id;
+    }
+    // A source that keeps repeating itself: lengthen the last id until it is unused.
+    if (id.size() < 2)
+        id = QStringLiteral("0.");
+    for (int n = 1;; ++n) {
+        const QString candidate = id + QString::number(n);
+        if (!containsId(lines, candidate))
+            return candidate;
+    }
+}
+
+FavoriteRecord FavoriteRecord::make(const QDateTime& when, const QString& address, const QString& id,
+                                    const QString& text) {
+    FavoriteRecord r;
+    r.label = labelAt(when);
+    r.address = address;
+    r.id = id;
+    r.text = text;
+    return r;
+}
+
+QString FavoriteRecord::toLine() const {
+    return kLabelOpen + escapeText(label) + kLabelClose + kIdeographicSpace + kLinkOpen +
+           escapeAttribute(address) + kIdMark + escapeAttribute(id) + QLatin1Char('>') + escapeText(text) +
+           kLineEnd;
+}
+
+bool FavoriteRecord::parse(const QString& line, FavoriteRecord* record) {
+    FavoriteRecord r;
+    const int labelStart = line.indexOf(kLabelOpen);
+    if (labelStart >= 0) {
+        const int from = labelStart + kLabelOpen.size();
+        const int labelEnd = line.indexOf(kLabelClose, from);
+        if (labelEnd >= 0)
+            r.label = unescape(line.mid(from, labelEnd - from));
+    }
+    const int title = line.indexOf(kTitle);
+    if (title < 0) {
+        if (record)
+            *record = r;
+        return false;
+    }
+    const int addressStart = title + kTitle.size();
+    const int idMark = line.indexOf(kIdMark, addressStart);
+    if (idMark < 0) {
+        // No id: the address runs to the end of the tag.
+        int tagEnd = line.indexOf(QLatin1Char('>'), addressStart);
+        if (tagEnd < 0)
+            tagEnd = line.size();
+        r.address = unescape(line.mid(addressStart, tagEnd - addressStart));
+        const int textStart = tagEnd + 1;
+        const int textEnd = line.lastIndexOf(kLinkClose);
+        if (textStart < line.size() && textEnd >= textStart)
+            r.text = unescape(line.mid(textStart, textEnd - textStart));
+    } else {
+        r.address = unescape(line.mid(addressStart, idMark - addressStart));
+        const int idStart = idMark + kIdMark.size();
+        int idEnd = line.indexOf(QLatin1Char('>'), idStart);
+        if (idEnd < 0)
+            idEnd = line.size();
+        r.id = unescape(line.mid(idStart, idEnd - idStart));
+        const int textStart = idEnd + 1;
+        // The text ends at the link's closing tag; an older line may hold "</a>" inside its text,
+        // so the last one counts.
+        const int textEnd = line.lastIndexOf(kLinkClose);
+        if (textStart <= line.size() && textEnd >= textStart)
+            r.text = unescape(line.mid(textStart, textEnd - textStart));
+        else if (textStart < line.size())
+            r.text = unescape(line.mid(textStart));
+    }
+    if (record)
+        *record = r;
+    return true;
+}
+
+FavoriteRecord FavoriteRecord::fromLine(const QString& line) {
+    FavoriteRecord r;
+    parse(line, &r);
+    return r;
+}
+
+QString FavoriteRecord::addressOf(const QString& line) {
+    const int title = line.indexOf(kTitle);
+    if (title < 0)
+        return QString();
+    const int start = title + kTitle.size();
+    const int idMark = line.indexOf(kIdMark, start);
+    return unescape(idMark < 0 ? line.mid(start) : line.mid(start, idMark - start));
+}
+
+int FavoriteRecord::indexOfId(const QStringList& lines, const QString& id) {
+    if (id.isEmpty())
+        return -1;
+    for (int i = 0; i < lines.size(); ++i) {
+        FavoriteRecord r;
+        if (parse(lines[i], &r) && r.id.compare(id, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+QString FavoriteRecord::escapeAttribute(const QString& value) { return escapeWith(value, true); }
+
+QString FavoriteRecord::escapeText(const QString& value) { return escapeWith(value, false); }
+
+QString FavoriteRecord::unescape(const QString& value) {
+    if (!value.contains(QLatin1Char('&')))
+        return value;
+    QString out;
+    out.reserve(value.size());
+    for (int i = 0; i < value.size();) {
+        if (value[i] == QLatin1Char('&')) {
+            bool matched = false;
+            for (const Reference& r : kReferences) {
+                const QLatin1String entity(r.entity);
+                if (value.midRef(i, entity.size()) == entity) {
+                    out += r.ch;
+                    i += entity.size();
+                    matched = true;
+                    break;
+                }
+            }
+            if (matched)
+                continue;
+            uint codePoint = 0;
+            if (const int length = decimalReference(value, i, &codePoint)) {
+                out += QString::fromUcs4(&codePoint, 1);
+                i += length;
+                continue;
+            }
+        }
+        out += value[i];
+        ++i;
+    }
+    return out;
+}

@@ -1,0 +1,78 @@
+#include "records/navpage_default.h"
+
+#include "mainwindow/form1.h"
+#include "platform/rt/error.h"
+#include "platform/sys/programfolder.h"
+#include "platform/sys/textfile.h"
+
+namespace records {
+
+namespace {
+
+struct Tile {
+    const char* link;
+    const char* title;
+    const char* picture;
+    const char* tail;
+};
+
+const Tile kTiles[] = {
+    {"http://www.baidu.com/", "百度", "pifu\\baidu.png", ""},
+    {"http://www.youku.com/", "优酷", "pifu\\youku.png", ""},
+    {"http://www.bilibili.com/", "哔哩", "pifu\\bilibili.png", ""},
+    {"http://www.douyu.com/", "斗鱼", "pifu\\douyu.png", "<br><br>"},
+    {"http://www.so.com/", "好搜", "pifu\\so.png", ""},
+    {"http://www.xunlei.com/", "迅雷", "pifu\\xunlei.png", ""},
+    {"http://www.kugou.com/", "酷狗", "pifu\\kugou.png", ""},
+    {"http://tieba.baidu.com/", "贴吧", "pifu\\tieba.png", "<br><br>"},
+    {"http://www.qq.com/", "腾讯", "pifu\\qq.png", ""},
+    {"http://www.ifeng.com/", "凤凰", "pifu\\ifeng.png", ""},
+    {"http://www.17173.com/", "1717", "pifu\\17173.png", ""},
+    {"http://www.duowan.com/", "多玩", "pifu\\duowan.png", "<br><br>"},
+};
+
+// The link part of a default tile line is filled with blanks to this width, so "<img" always
+// begins in the next column.
+constexpr int kLinkWidth = 53;
+
+QString navPagePath() { return sys::appPath() + QStringLiteral("\\导航.html"); }
+
+}  // namespace
+
+QStringList defaultNavPageLines() {
+    QStringList lines{
+        QStringLiteral("<!-- 代码不要手动修改，以免出错 -->"),
+        QStringLiteral("<meta http-equiv=X-UA-Compatible content=IE=Edge>"),
+        QStringLiteral("<title>自定义导航</title>"),
+        QStringLiteral("<style type=text/css>img{border:2px solid #000000}</style><style type=text/css>img:hover{border:2px "
+                       "solid #FF00FF}</style>"),
+        QStringLiteral("<br><br><br><br><br><br><br><center>"),
+    };
+    int n = 0;
+    for (const Tile& t : kTiles) {
+        ++n;
+        const QString link = QStringLiteral("<a href=") + QString::fromUtf8(t.link) + QLatin1Char('>');
+        lines << link.leftJustified(kLinkWidth, QLatin1Char(' ')) + QStringLiteral("<img id=TavrolinOK") +
+                     QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')) + QStringLiteral(" title=") +
+                     QString::fromUtf8(t.title) + QStringLiteral(" width=200 height=90 src=") +
+                     QString::fromUtf8(t.picture) + QStringLiteral("></a>") + QString::fromUtf8(t.tail);
+    }
+    lines << QStringLiteral("</center>");
+    return lines;
+}
+
+NavPageDefault::NavPageDefault(Form1& f) : f_(f) {
+    f_.Command3.onClick = [this] { Command3_Click(); };
+}
+
+void NavPageDefault::Command3_Click() {
+    rt::step([&] { sys::writeLines(navPagePath(), defaultNavPageLines()); });
+    rt::step([&] { f_.List1.clear(); });
+    // The list is filled from the file as it now is; a file that cannot be read adds nothing.
+    rt::step([&] {
+        const QStringList lines = sys::readLines(navPagePath());
+        for (const QString& line : lines) f_.List1.addItem(line);
+    });
+}
+
+}  // namespace records

@@ -1,0 +1,221 @@
+#include "tabs/tabslots.h"
+
+#include "app/config.h"
+#include "mainwindow/form1.h"
+#include "platform/rt/convert.h"
+#include "platform/rt/error.h"
+#include "platform/rt/format.h"
+#include "platform/rt/text.h"
+#include "platform/ui/services.h"
+#include "tabs/tabclosing.h"
+
+#include <utility>
+
+using rt::guard;
+using rt::step;
+
+namespace {
+
+const QString kFiveBlanks = QStringLiteral("     ");
+const QString kEllipsis = QString(QChar(0x2026));
+
+QString cutTitle(const QString& title, const QString& count) {
+    if (guard([&] { return rt::len(title) <= rt::toInt32(count); })) return title;
+    return rt::left(title, rt::toInt32(count)) + kEllipsis;
+}
+
+}  // namespace
+
+TabSlots::TabSlots(Form1& form, TabClosing& tabClosing) : f(form), closing(tabClosing) {
+    f.Command24.onClick = [this] { Command24_Click(); };
+}
+
+// --- the slot model ------------------------------------------------------------------------------
+
+QString TabSlots::appSetting(Form1& f, const char* key) {
+    return f.OS(app::appTxt(), app::kSection, QString::fromUtf8(key));
+}
+
+void TabSlots::focusAddressBox(Form1& f) {
+    if (!f.Text7.visible()) rt::raise(rt::InvalidProcedureCall);
+    f.Text7.setFocus();
+}
+
+bool TabSlots::isFree(Form1& f, int k) { return rt::len(f.lv(k).caption()) <= 1; }
+
+int TabSlots::firstFreeSlot(Form1& f) {
+    for (int k = 2; k <= 10; ++k)
+        if (isFree(f, k)) return k;
+    return 0;
+}
+
+bool TabSlots::allTaken(Form1& f) { return firstFreeSlot(f) == 0; }
+
+int TabSlots::highestLoadedSlot(Form1& f) { return f.WebBrowser1.ubound(); }
+
+void TabSlots::frontLook(Form1& f, int k) {
+    step([&] { f.lv(k).setBackStyle(1); });
+    step([&] { f.lv(k).setBackColor(rt::toColor(f.j())); });
+    step([&] { f.lv(k).setForeColor(rt::toColor(appSetting(f, "字体颜色2"))); });
+}
+
+void TabSlots::backLook(Form1& f, int k) {
+    step([&] { f.lv(k).setBackStyle(0); });
+    step([&] { f.lv(k).setForeColor(rt::toColor(appSetting(f, "字体颜色1"))); });
+}
+
+QString TabSlots::userAgentHeader() {
+    const QString ua = app::setting(QStringLiteral("UA"));
+    bool on = false;
+    step([&] { on = rt::toDouble(ua) != 0; });
+    if (!on) return QString();
+    return QStringLiteral("User-Agent:") + app::setting(QStringLiteral("呈现伪造"));
+}
+
+void TabSlots::navigate(Form1& f, int k, const QString& address) {
+    const QString header = userAgentHeader();
+    if (header.isEmpty())
+        f.WebBrowser1(k).Navigate(address);
+    else
+        f.WebBrowser1(k).Navigate(address, 0, QString(), QByteArray(), header);
+}
+
+QString TabSlots::shownAddress(const QString& url) {
+    const int p = rt::instr(url, QStringLiteral("http"));
+    return p > 0 ? rt::mid(url, p) : url;
+}
+
+QString TabSlots::tabCaption(const QString& title, const QString& count) {
+    return kFiveBlanks + cutTitle(title, count);
+}
+
+QString TabSlots::backgroundCaption(const QString& title, const QString& count) { return cutTitle(title, count); }
+
+// --- Command24 -----------------------------------------------------------------------------------
+
+void TabSlots::claimOpenedSlots() {
+    for (int k = 2; k <= 10; ++k) {
+        step([&] {
+            if (!f.lv(k).visible() || !f.WebBrowser1.exists(k) || !isFree(f, k)) return;
+            if (closing.pendingTeardown(k)) return;
+            // The caption of a page without a title, until the page's own title comes.
+            f.lv(k).setCaption(kFiveBlanks);
+        });
+    }
+}
+
+bool TabSlots::askCyclingQuestion() {
+    return ui::services().msgBox(QString::fromUtf8(kCyclingPrompt), ui::vbYesNo + ui::vbQuestion,
+                                 QString::fromUtf8(kCyclingTitle)) == ui::vbYes;
+}
+
+bool TabSlots::confirmOpen() {
+    claimOpenedSlots();
+    if (!allTaken(f)) return true;
+    cyclingConfirmed_ = askCyclingQuestion();
+    return cyclingConfirmed_;
+}
+
+void TabSlots::Command24_Click() {
+    const bool confirmed = std::exchange(cyclingConfirmed_, false);
+    step([&] { claimOpenedSlots(); });
+    for (int i = 2; i <= 10; ++i) {
+        bool free = false;
+        step([&] { free = isFree(f, i); });
+        if (free) {
+            openSlot(i);
+            return;
+        }
+    }
+    if (!confirmed && !askCyclingQuestion()) return;
+    cyclingReset();
+}
+
+void TabSlots::openSlot(int i) {
+    // A slot closed a moment ago still holds its browser until the teardown: finish that first, so
+    // the new tab gets a browser of its own and the teardown can not take it away.
+    step([&] { closing.tearDownNow(i); });
+
+    step([&] { f.WebBrowser1.load(i); });
+    step([&] { f.WebBrowser1(i).setVisible(true); });
+    step([&] { f.WebBrowser1(i).zOrder(0); });
+
+    frontLook(f, i);
+    step([&] { f.lv(i).setVisible(true); });
+    step([&] { f.Label9.setCaption(rt::str(i)); });
+    step([&] { f.Command39.press(); });
+
+    step([&] {
+        auto& home = f.WebBrowser1(1);
+        f.WebBrowser1(i).move(home.left(), home.top(), home.width(), home.height());
+    });
+
+    step([&] { f.Image1.load(i); });
+    step([&] { f.Image1(i).move(f.lv(i).left() + 50, f.lv(i).height() / 2 - 120, 255, 255); });
+    step([&] { f.Image1(i).zOrder(0); });
+    step([&] { f.Image1(i).setVisible(true); });
+
+    for (int k = 2; k <= 10; ++k) {
+        if (k == i) continue;
+        backLook(f, k);
+        step([&] { f.Image1(k).setLeft(f.lv(k).left() + 50); });
+    }
+}
+
+void TabSlots::cyclingReset() {
+    for (int k = 3; k <= 10; ++k) {
+        step([&] { f.lv(k).setVisible(false); });
+        step([&] { f.lv(k).setCaption(QStringLiteral("?")); });
+        step([&] { f.Image1.unload(k); });
+        step([&] { f.WebBrowser1(k).move(0, 0, 0, 0); });
+        step([&] { closing.slotCleared(k); });
+        step([&] { TabClosing::destroyBrowser(f, k); });
+        step([&] { f.setORIBERISA(web::Document()); });
+    }
+    frontLook(f, 2);
+    step([&] { f.lv(2).setCaption(QStringLiteral("?")); });
+    step([&] { f.WebBrowser1(2).zOrder(0); });
+    step([&] { f.Label9.setCaption(QStringLiteral("2")); });
+    step([&] { f.Command39.press(); });
+}
+
+// --- openers -------------------------------------------------------------------------------------
+
+int TabSlots::openInNewTab(const QString& address) {
+    step([&] { f.Command24.press(); });
+    for (int k = 2; k <= 10; ++k) {
+        bool free = false;
+        step([&] { free = isFree(f, k); });
+        if (free) {
+            step([&] { navigate(f, k, address); });
+            return k;
+        }
+    }
+    return 0;
+}
+
+int TabSlots::openInBackground(const QString& address) {
+    step([&] { claimOpenedSlots(); });
+    if (guard([&] { return highestLoadedSlot(f) == 10; })) {
+        ui::services().msgBox(QStringLiteral("标签满了，不能打开"), ui::vbOKOnly + ui::vbCritical, QString());
+        return 0;
+    }
+    for (int k = 2; k <= 10; ++k) {
+        bool free = false;
+        step([&] { free = isFree(f, k); });
+        if (!free) continue;
+        step([&] { closing.tearDownNow(k); });
+        // A label closed while in front keeps its opaque look; a background tab shows the back look.
+        backLook(f, k);
+        step([&] { f.Timer4(2).setTag(rt::str(k)); });
+        step([&] { f.Timer4(2).setEnabled(true); });
+        step([&] { f.lv(k).setVisible(true); });
+        step([&] { f.Command39.press(); });
+        step([&] { f.WebBrowser1.load(k); });
+        step([&] { f.WebBrowser1(k).zOrder(1); });
+        step([&] { f.WebBrowser1(k).setVisible(true); });
+        step([&] { navigate(f, k, address); });
+        return k;
+    }
+    return 0;
+}

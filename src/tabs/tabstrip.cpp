@@ -1,0 +1,118 @@
+#include "tabs/tabstrip.h"
+
+#include "app/config.h"
+#include "mainwindow/form1.h"
+#include "platform/rt/convert.h"
+#include "platform/rt/error.h"
+
+using rt::guard;
+using rt::step;
+
+namespace {
+
+// Geometry is worked out in double precision and assigned as single-precision numbers.
+double single(double v) { return static_cast<double>(static_cast<float>(v)); }
+
+// A width the label refuses: a negative one ("invalid property value").
+void setLabelWidth(ui::Control& label, double width) {
+    if (width < 0) rt::raise(380);
+    label.setWidth(single(width));
+}
+
+}  // namespace
+
+TabStrip::TabStrip(Form1& form) : f(form) {
+    f.Command39.onClick = [this] { Command39_Click(); };
+    f.Command58.onClick = [this] { Command58_Click(); };
+}
+
+double TabStrip::followingWidth(int visible, double W) {
+    switch (visible) {
+    case 0: return 0;
+    case 1: return W / 4;
+    case 2: return W / 4.5;
+    case 3: return W / 5;
+    default: return (W - 2600) / (visible + 0.5);
+    }
+}
+
+void TabStrip::Command39_Click() {
+    int n = 0;
+    for (int k = 2; k <= 10; ++k) step([&] {
+            if (f.lv(k).visible()) ++n;
+        });
+
+    const QString fixedWidths = f.OS(app::appTxt(), app::kSection, QStringLiteral("固定宽度"));
+    const bool fixed = guard([&] { return rt::toDouble(fixedWidths) == 1; });
+    QString widthText;
+    if (fixed) widthText = f.OS(app::appTxt(), app::kSection, QStringLiteral("宽度"));
+
+    if (n == 0) return;
+
+    // The width, worked out at each assignment (the window's width as it is then).
+    auto width = [&]() -> double {
+        if (fixed) return single(rt::toDouble(widthText));
+        return followingWidth(n, f.width());
+    };
+
+    if (n == 8 || n == 9) {
+        for (int k = 2; k <= 10; ++k) step([&] { setLabelWidth(f.lv(k), width()); });
+        if (n == 8) {
+            step([&] { f.Command58.press(); });
+            return;
+        }
+        placementWalk(nullptr);
+        return;
+    }
+
+    double w = 0;
+    const bool haveWidth = step([&] { w = width(); });
+    placementWalk(haveWidth ? &w : nullptr);
+}
+
+void TabStrip::placementWalk(const double* width) {
+    int placed = 0;
+    int previous = 0;
+    for (int k = 2; k <= 10; ++k) {
+        bool shown = false;
+        step([&] { shown = f.lv(k).visible(); });
+        if (!shown) continue;
+        if (placed == 0) {
+            step([&] { f.lv(k).setLeft(single(rt::toDouble(f.youyi()) - 10)); });
+        } else {
+            const double overlap = placed == 1 ? 20 : 10;
+            step([&] { f.lv(k).setLeft(single(f.lv(previous).left() + f.lv(previous).width() - overlap)); });
+        }
+        if (width) step([&] { setLabelWidth(f.lv(k), *width); });
+        previous = k;
+        ++placed;
+    }
+}
+
+void TabStrip::Command58_Click() {
+    static const int kOrder[] = {10, 2, 3, 4, 5, 6, 7, 8, 9};
+    int hidden = 0;
+    for (int k : kOrder) {
+        bool shown = true;
+        step([&] { shown = f.lv(k).visible(); });
+        if (!shown) {
+            hidden = k;
+            break;
+        }
+    }
+    if (hidden == 0) return;
+
+    int placed = 0;
+    int previous = 0;
+    for (int k = 2; k <= 10; ++k) {
+        if (k == hidden) continue;
+        if (placed == 0) {
+            step([&] { f.lv(k).setLeft(single(rt::toDouble(f.youyi()) - 10)); });
+        } else {
+            const double overlap = placed == 1 ? 20 : 10;
+            step([&] { f.lv(k).setLeft(single(f.lv(previous).left() + f.lv(previous).width() - overlap)); });
+        }
+        previous = k;
+        ++placed;
+    }
+}
