@@ -211,3 +211,28 @@ TEST(Pictures, MissingFileAndNonPictureRaiseTheirErrors) {
 }
 
 }  // namespace
+
+// Labels, lines, shapes and images lie under the container's other controls, whatever the order in
+// which they were made; among themselves the last made or brought forward is on top.
+TEST(LightweightControls, LieUnderWindowedControlsOfTheirContainer) {
+    QWidget container;
+    ui::TextBox box(&container);
+    ui::Label first(&container);
+    ui::Shape frame(&container);
+    ui::CommandButton button(&container);
+    ui::Label second(&container);
+    auto depth = [&](const ui::Control& c) { return container.children().indexOf(c.widget()); };
+
+    EXPECT_LT(depth(first), depth(box));
+    EXPECT_LT(depth(frame), depth(box));
+    EXPECT_LT(depth(second), depth(box));
+    EXPECT_LT(depth(second), depth(button));
+    EXPECT_LT(depth(first), depth(frame));
+    EXPECT_LT(depth(frame), depth(second));
+
+    first.zOrder(0);
+    EXPECT_GT(depth(first), depth(second));
+    EXPECT_LT(depth(first), depth(box));
+    box.zOrder(1);
+    EXPECT_LT(depth(box), depth(first));
+}

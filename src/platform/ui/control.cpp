@@ -237,12 +237,42 @@ void Control::refresh() {
     if (widget()) widget()->repaint();
 }
 
+namespace {
+
+const char kLightweight[] = "zvLightweight";
+
+bool isLightweight(const QObject* o) { return o->property(kLightweight).toBool(); }
+
+// Puts a lightweight widget on top of the lightweight layer: just under the lowest sibling that is
+// not lightweight.
+void topOfLightweightLayer(QWidget* w) {
+    w->raise();
+    if (!w->parentWidget()) return;
+    for (QObject* sibling : w->parentWidget()->children()) {  // bottom to top
+        auto* other = qobject_cast<QWidget*>(sibling);
+        if (other && other != w && !other->isWindow() && !isLightweight(other)) {
+            w->stackUnder(other);
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+void Control::makeLightweight() {
+    if (!widget()) return;
+    widget()->setProperty(kLightweight, true);
+    topOfLightweightLayer(widget());
+}
+
 void Control::zOrder(int position) {
     if (!widget()) return;
-    if (position == 0)
-        widget()->raise();
-    else
+    if (position != 0)
         widget()->lower();
+    else if (isLightweight(widget()))
+        topOfLightweightLayer(widget());
+    else
+        widget()->raise();
 }
 
 void Control::setForeColor(Color colour) {

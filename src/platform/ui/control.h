@@ -104,6 +104,11 @@ public:
     virtual void copyStateFrom(const Control& other);
 
 protected:
+    // Labels, images, lines and shapes are drawn on their container's surface: they always lie under
+    // the container's other controls (text boxes, buttons, browsers...), and among themselves the one
+    // made or brought forward last lies on top. Their constructors call this once.
+    void makeLightweight();
+
     // Called after the twips rectangle changed and the widget was placed.
     virtual void geometryChanged() {}
     // Called after the font changed (auto-sized controls measure again).

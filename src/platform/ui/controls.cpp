@@ -88,6 +88,7 @@ Label::Label(QWidget* parent) : Control(new QLabel(parent)) {
     label_->setTextFormat(Qt::PlainText);  // a caption is text, never markup
     label_->setAlignment(qtAlignment(alignment_, Qt::AlignTop));
     bridgeMouse(true);
+    makeLightweight();
 }
 
 void Label::setCaption(const QString& caption) {
@@ -733,6 +734,7 @@ Image::Image(QWidget* parent) : Control(new QLabel(parent)) {
     label_ = static_cast<QLabel*>(widget());
     label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     bridgeMouse(true);
+    makeLightweight();
 }
 
 void Image::setPicture(const QPixmap& picture) {
@@ -786,6 +788,7 @@ protected:
 Line::Line(QWidget* parent) : Control(new LineWidget(parent)) {
     static_cast<LineWidget*>(widget())->line = this;
     setPoints(0, 0, 0, 0);
+    makeLightweight();
 }
 
 Line::~Line() {
@@ -857,6 +860,7 @@ protected:
 Shape::Shape(QWidget* parent) : Control(new ShapeWidget(parent)) {
     static_cast<ShapeWidget*>(widget())->shape = this;
     opaque_ = false;
+    makeLightweight();
 }
 
 Shape::~Shape() {
