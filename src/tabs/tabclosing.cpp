@@ -25,6 +25,15 @@ TabClosing::TabClosing(Form1& form, Form4& menus) : f(form), f4(menus) {
         step([&] { f.lv_Click(slot); });
         step([&] { f.Command7.setTag(QStringLiteral("0")); });
     };
+    // The re-attachment of the front-tab document, unless the page handling has set its own: the
+    // document is let go, then taken from the browser of the slot in Command10's tag (none when the
+    // tag is no number or that slot has no browser).
+    if (!f.Command10.onClick) {
+        f.Command10.onClick = [this] {
+            step([&] { f.setORIBERISA(web::Document()); });
+            step([&] { f.setORIBERISA(f.WebBrowser1(rt::toInt32(f.Command10.tag())).document()); });
+        };
+    }
 }
 
 void TabClosing::BQYJ100_Click(int Index) {

@@ -18,8 +18,8 @@ class Form4;
 
 class TabClosing {
 public:
-    // Sets the click handler of the tab menu's items, the tick of Form4.Timer1, and the handlers of
-    // the tab labels' press and double click.
+    // Sets the click handler of the tab menu's items, the tick of Form4.Timer1, the handlers of the
+    // tab labels' press and double click, and (while nothing else has) the click of Command10.
     TabClosing(Form1& f, Form4& f4);
 
     // The tab menu, for the tab in BQYJ100(1)'s tag: 1 close, 3 close all others, 6 back to the home

@@ -368,6 +368,26 @@ TEST_F(TabsTest, ClosingTheFrontTabBringsTheHighestVisibleTab) {
     EXPECT_FALSE(f().WebBrowser1.exists(4));
 }
 
+TEST_F(TabsTest, FrontTabDocumentFollowsTheFrontAfterCloses) {
+    openPage(QStringLiteral("二"));
+    openPage(QStringLiteral("三"));
+    openPage(QStringLiteral("四"));
+    // The front tab closed: tab 3 comes to the front, and its document is attached at the teardown.
+    closeByMenu(4);
+    clock.advance(100);
+    EXPECT_EQ(f().ORIBERISA(), f().WebBrowser1(3).document());
+
+    // Close-all attaches the kept tab's document at once.
+    menuOnTab(2, 3);
+    EXPECT_EQ(f().ORIBERISA(), f().WebBrowser1(2).document());
+
+    // The last tab closed: its browser is gone at the teardown and no tab document stays attached.
+    closeByMenu(2);
+    clock.advance(100);
+    EXPECT_EQ(f().Label9.caption(), "1");
+    EXPECT_TRUE(f().ORIBERISA().isNull());
+}
+
 TEST_F(TabsTest, ClosingABackTabKeepsTheFront) {
     openPage(QStringLiteral("二"));
     openPage(QStringLiteral("三"));
