@@ -12,12 +12,19 @@ WindowOwner& WindowOwner::instance() {
     return *owner;
 }
 
+// The main window and the menu owner are made once: every reference finds that one window, also
+// after an unload went through (the subsystems keep references to it).
 Form1& WindowOwner::form1() {
-    Form1* f = find<Form1>();
-    return f ? *f : make<Form1>();
+    auto it = windows_.find(std::type_index(typeid(Form1)));
+    return it != windows_.end() ? static_cast<Form1&>(*it->second) : make<Form1>();
 }
 
-Form4& WindowOwner::form4() { return window<Form4>(); }
+Form4& WindowOwner::form4() {
+    auto it = windows_.find(std::type_index(typeid(Form4)));
+    Form4& f = it != windows_.end() ? static_cast<Form4&>(*it->second) : make<Form4>();
+    f.load();
+    return f;
+}
 
 void WindowOwner::retire(std::unique_ptr<ui::Form> form) { ui::deleteLaterControl(std::move(form)); }
 

@@ -1,8 +1,9 @@
 #pragma once
 // The one owner of every window of the program. The main window is made at start (not loaded: its
 // start-up wires its handlers first and then shows it); the menu owner on first use; any other
-// window by its type, on first use, hidden, with its load handler run. A window that was unloaded is
-// made afresh on its next use (the old one goes away once the current event has finished).
+// window by its type, on first use, hidden, with its load handler run. A secondary window that was
+// unloaded is made afresh on its next use (the old one goes away once the current event has
+// finished); the main window and the menu owner are never made twice.
 //
 // A subsystem registers a setup for a window type; it runs on every new instance of that type right
 // after it was made, before its load, so the subsystem can set the handlers of its controls.
@@ -23,9 +24,9 @@ class WindowOwner {
 public:
     static WindowOwner& instance();
 
-    // The main window, made on first use (not loaded).
+    // The main window, made on first use (not loaded) and never made again.
     Form1& form1();
-    // The menu owner, made and loaded on first use.
+    // The menu owner, made and loaded on first use and never made again.
     Form4& form4();
 
     // The window of type F: made when there is none (or the one there was has been unloaded), then

@@ -155,20 +155,24 @@ void Form1::XIERU(const QString& dizhi, const QString& jiedian, const QString& j
 
 int Form1::zvllq9() { return sys::findPageWindow(widget()); }
 
-QString Form1::ge1() { return app::ge1(); }
-QString Form1::ge2() { return app::ge2(); }
-QString Form1::bg1() { return app::bg1(); }
-QString Form1::bg2() { return app::bg2(); }
-QString Form1::j() { return app::j(); }
-QString Form1::youyi() { return app::youyi(); }
-
-void Form1::lv_Click(int Index) {
-    if (lvClickHandler) lvClickHandler(Index);
+// The getters read through OS, so their values pass through Text1 like every other read.
+QString Form1::ge1() { return OS(app::yuyanTxt(), app::kSection, QStringLiteral("表格头")); }
+QString Form1::ge2() { return OS(app::yuyanTxt(), app::kSection, QStringLiteral("表格尾")); }
+QString Form1::bg1() { return OS(app::yuyanTxt(), app::kSection, QStringLiteral("背景色1")); }
+QString Form1::bg2() { return OS(app::yuyanTxt(), app::kSection, QStringLiteral("背景色2")); }
+QString Form1::j() { return OS(app::appTxt(), app::kSection, QStringLiteral("当前标签")); }
+QString Form1::youyi() {
+    // Strict: an empty or non-numeric value raises type mismatch into the caller's statement.
+    return rt::str(rt::toDouble(OS(app::fgTxt(), app::kSection, QStringLiteral("网页右移"))) + 150.0);
 }
+
+// lv_Click and Label13_Click are event handlers called by name: an error inside them ends them and
+// does not reach the caller.
+void Form1::lv_Click(int Index) { ui::dispatch(lvClickHandler, Index); }
 
 void Form1::Label13_Click() {
     // The search for the words in Label13's tag is the label's click handler (set by the search).
-    if (Label13.onClick) Label13.onClick();
+    ui::dispatch(Label13.onClick);
 }
 
 int Form1::hWnd() { return sys::handleOf(widget()); }

@@ -73,9 +73,12 @@ public:
     QString bg2();
     QString j();
     QString youyi();
+    // Makes the slot the front slot; an event handler called by name, so an error inside it ends it
+    // and does not reach the caller.
     void lv_Click(int Index);
     // The work of lv_Click, set by the tab management.
     std::function<void(int Index)> lvClickHandler;
+    // Runs the search for the words in Label13's tag; an event handler like lv_Click.
     void Label13_Click();
 
     // The document sinks: the home slot's document and the front tab's document (a null document
@@ -91,8 +94,8 @@ public:
     // is a tab and "", "0" and "1" are the home slot.
     bool frontIsTab() const;
 
-    // Subsystem objects that set the handlers of this window's controls are added here by the
-    // subsystems (std::unique_ptr members), created once the controls exist.
+    // The subsystem objects that set the handlers of this window's controls are held by the program
+    // (app::Program), made once the controls exist.
 
 private:
     web::Document mDom_;

@@ -6,6 +6,7 @@
 #include "platform/rt/error.h"
 #include "platform/sys/programfolder.h"
 #include "platform/sys/windows.h"
+#include "support/program/program_fixture.h"
 #include "support/scripted_services.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,9 @@
 #include <QTemporaryDir>
 #include <QtTest/QTest>
 #include <QWidget>
+
+#include <functional>
+#include <vector>
 
 namespace {
 
@@ -159,6 +163,18 @@ TEST_F(MainWindow, SlotArraysAndLabelArraysAtCreation) {
     EXPECT_EQ(f.Shape2.ubound(), 3);
     for (int i = 1; i <= 3; ++i) EXPECT_DOUBLE_EQ(f.Shape2(i).top(), 0) << i;
 
+    // the arrays not marked hidden are visible, and no control is disabled
+    std::vector<std::pair<QString, ui::Control*>> shown = {{"WebBrowser1(1)", &f.WebBrowser1(1)}};
+    for (int i = 0; i <= 4; ++i) shown.push_back({QString("Label2(%1)").arg(i), &f.Label2(i)});
+    for (int i = 1; i <= 4; ++i) shown.push_back({QString("Line1(%1)").arg(i), &f.Line1(i)});
+    for (int i = 0; i <= 3; ++i) shown.push_back({QString("Shape2(%1)").arg(i), &f.Shape2(i)});
+    for (const auto& c : shown) {
+        EXPECT_TRUE(c.second->visible()) << c.first.toStdString();
+        EXPECT_TRUE(c.second->enabled()) << c.first.toStdString();
+    }
+    for (int i = 2; i <= 10; ++i) EXPECT_TRUE(f.lv(i).enabled()) << i;
+    EXPECT_TRUE(f.Image1(1).enabled());
+
     EXPECT_EQ(f.Label6.lbound(), 0);
     EXPECT_EQ(f.Label6.ubound(), 1);
     for (int i = 0; i <= 1; ++i) {
@@ -193,6 +209,25 @@ TEST_F(MainWindow, FrontSlotIsComparedAsText) {
     }
 }
 
+struct StartedMainWindow : ProgramFixture {};
+
+TEST_F(StartedMainWindow, RightAfterStartTheHomeSlotIsInFrontAndNoTabIsOpen) {
+    ASSERT_TRUE(start(QString(), false));
+    Form1& f = f1();
+    EXPECT_EQ(f.Label9.caption(), "1");
+    EXPECT_FALSE(f.frontIsTab());
+    EXPECT_EQ(f.WebBrowser1.ubound(), 1);
+    EXPECT_EQ(f.Image1.ubound(), 1);
+    const char* markers[] = {"A", "S", "D", "F", "G", "H", "J", "K", "L"};
+    for (int i = 2; i <= 10; ++i) {
+        EXPECT_FALSE(f.lv(i).visible()) << i;
+        EXPECT_EQ(f.lv(i).caption(), markers[i - 2]) << i;
+    }
+    EXPECT_EQ(f.Command7.tag(), "0");  // no slot popped out
+    EXPECT_FALSE(f.Command7.visible());
+    EXPECT_FALSE(f4().visible());
+}
+
 TEST_F(MainWindow, FlashMsgShowsTheRefusal) {
     Form1& f = app::form1();
     f.FlashMsg();
@@ -212,6 +247,54 @@ TEST_F(MainWindow, ReadingASettingPassesItThroughText1) {
     EXPECT_EQ(f.Text1.text(), "http://example.com/");
     EXPECT_EQ(f.OS(file, "Zelvaro", "absent"), "");
     EXPECT_EQ(f.Text1.text(), "");
+}
+
+TEST_F(MainWindow, GettersReadTheirKeyThroughOS) {
+    Form1& f = app::form1();
+    const QString yuyan = app::yuyanTxt();
+    struct Case {
+        QString file;
+        const char* key;
+        std::function<QString()> get;
+    };
+    const Case cases[] = {
+        {yuyan, "表格头", [&] { return f.ge1(); }},
+        {yuyan, "表格尾", [&] { return f.ge2(); }},
+        {yuyan, "背景色1", [&] { return f.bg1(); }},
+        {yuyan, "背景色2", [&] { return f.bg2(); }},
+        {app::appTxt(), "当前标签", [&] { return f.j(); }},
+        {app::fgTxt(), "网页右移", [&] { return f.youyi(); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        f.XIERU(c.file, "Zelvaro", c.key, "30");
+        f.Text1.setText("before");
+        const QString expected = QString(c.key) == "网页右移" ? "180" : "30";
+        EXPECT_EQ(c.get(), expected);
+        EXPECT_EQ(f.Text1.text(), "30");  // the value read passed through Text1
+    }
+}
+
+TEST_F(MainWindow, NamedEventHandlersKeepTheirErrorsToThemselves) {
+    // lv_Click and Label13_Click are event handlers: an error inside one ends it, and the statement
+    // that called it goes on.
+    Form1& f = app::form1();
+    QStringList ran;
+    f.lvClickHandler = [&](int Index) {
+        ran << QString("lv %1").arg(Index);
+        rt::raise(rt::TypeMismatch);
+    };
+    f.Label13.onClick = [&] {
+        ran << "search";
+        rt::raise(rt::TypeMismatch);
+    };
+    EXPECT_TRUE(rt::step([&] {
+        f.lv_Click(3);
+        ran << "after lv";
+        f.Label13_Click();
+        ran << "after search";
+    }));
+    EXPECT_EQ(ran, (QStringList{"lv 3", "after lv", "search", "after search"}));
 }
 
 TEST_F(MainWindow, YouyiAddsTheOffsetOrFailsTheCallersStatement) {
@@ -238,6 +321,15 @@ TEST_F(MainWindow, PageWindowIsTheOneOfTheBrowserOnTopInThisWindow) {
     EXPECT_EQ(f.zvllq9(), sys::handleOf(tab.pageWidget()));
 }
 
+TEST_F(MainWindow, ThePageWindowIsNeverThatOfTheHiddenSecondBrowser) {
+    // WebBrowser22 lies in the container, not on the window: even with the container on top, the
+    // page window found is that of the slot browser.
+    Form1& f = app::form1();
+    f.Picture34.zOrder(0);
+    EXPECT_EQ(f.zvllq9(), sys::handleOf(f.WebBrowser1(1).pageWidget()));
+    EXPECT_NE(f.zvllq9(), sys::handleOf(f.WebBrowser22.pageWidget()));
+}
+
 TEST_F(MainWindow, HotKeyOfAParkedCommandButtonPressesIt) {
     Form1& f = app::form1();
     f.show();
@@ -258,52 +350,111 @@ QStringList captionsOf(const ui::Menu& menu) {
     return out;
 }
 
-TEST_F(MainWindow, MenuOwnerHoldsTheTopMenusInOrder) {
-    Form4& m = app::form4();
-    EXPECT_EQ(captionsOf(m.BQYJ), (QStringList{"关闭", "刷新", "全部关闭", "短网址", "ie打开", "回到导航"}));
-    EXPECT_EQ(captionsOf(m.BJDH), (QStringList{"连接", "图片", "宽度", "高度", "标题", "换行", "还原连接",
-                                                "新建连接", "删除", "初始化", "打开文件"}));
-    EXPECT_EQ(captionsOf(m.DZYJ), (QStringList{"粘贴打开", "TOP", "复制", "http://", "标签打开", "在左边"}));
-    EXPECT_EQ(captionsOf(m.DZYJ100(2)).size(), 10);
-    EXPECT_EQ(m.top20(10).caption(), "top10");
-    EXPECT_EQ(captionsOf(m.caidan),
-              (QStringList{"收藏", "换颜色", "-", "网页加载", "搜索引擎", "网页缩放", "日常工具", "-", "收藏历史",
-                           "浏览历史", "下载历史", "ie浏览器", "ie选项", "-", "重启", "退出", "关于", "设置"}));
-    EXPECT_EQ(captionsOf(m.WDYJ),
-              (QStringList{"后退", "前进", "复制", "粘贴", "查看图片", "-", "标签打开", "直接打开", "悄悄打开",
-                           "网页填空", "-", "网页顶部", "重新加载", "网页底部", "-", "关闭标签", "ie打开", "复制搜索",
-                           "-", "标记源码", "网页得分"}));
+// One line per item, indented by its depth: name, index in brackets, caption.
+void outline(const ui::Menu& menu, int depth, QString& out) {
+    for (const ui::Menu* item : menu.items()) {
+        out += QString(depth * 2, ' ') + item->name();
+        if (item->array()) out += QString("(%1)").arg(item->index());
+        out += " " + item->caption() + "\n";
+        outline(*item, depth + 1, out);
+    }
 }
 
-TEST_F(MainWindow, MenuOwnerSubmenus) {
+QString numbered(const QString& indent, const QString& array, const QString& prefix, int first, int last) {
+    QString out;
+    for (int i = first; i <= last; ++i) {
+        const QString n = QString::number(i);
+        out += indent + array + "(" + n + ") " + prefix + n + "\n";
+    }
+    return out;
+}
+
+TEST_F(MainWindow, MenuOwnerHoldsTheWholeTreeInDisplayOrder) {
     Form4& m = app::form4();
-    EXPECT_EQ(captionsOf(m.caidan100(2)),
-              (QStringList{"灰(&1)", "紫(&2)", "黑(&3)", "蓝(&4)", "界面图片(&A)", "界面边距(&S)"}));
-    EXPECT_EQ(m.WYJZ100.lbound(), 0);
-    EXPECT_TRUE(m.WYJZ100(3).isSeparator());
-    EXPECT_EQ(m.WYJZ100(0).caption(), "框架不加载 + 强行简化");
-    EXPECT_EQ(m.SSYQ100(9).caption(), "搜索9");
-    EXPECT_EQ(m.SSYQ100(10).caption(), "？");
-    EXPECT_EQ(captionsOf(m.WYSF), (QStringList{"300%", "200%", "150%", "100%", "90%", "80%", "70%", "？"}));
-    EXPECT_TRUE(m.RCGJ100(6).isSeparator());
-    EXPECT_EQ(m.RCGJ100(10).caption(), "临时隐藏<OBJECT>");
-    EXPECT_EQ(m.TK100(1).caption(), "标题1");
+    const QString expected[] = {
+        "BQYJ100(1) 关闭\nBQYJ100(2) 刷新\nBQYJ100(3) 全部关闭\nBQYJ100(4) 短网址\nBQYJ100(5) ie打开\n"
+        "BQYJ100(6) 回到导航\n",
+
+        "BJDH100(1) 连接\nBJDH100(2) 图片\nBJDH100(3) 宽度\nBJDH100(4) 高度\nBJDH100(5) 标题\nBJDH100(6) 换行\n"
+        "BJDH100(7) 还原连接\nBJDH100(8) 新建连接\nBJDH100(9) 删除\nBJDH100(10) 初始化\nBJDH100(11) 打开文件\n",
+
+        "DZYJ100(1) 粘贴打开\nDZYJ100(2) TOP\n" + numbered("  ", "top20", "top", 1, 10) +
+            "DZYJ100(3) 复制\nDZYJ100(4) http://\nDZYJ100(5) 标签打开\nDZYJ100(6) 在左边\n",
+
+        "caidan100(1) 收藏\ncaidan100(2) 换颜色\n"
+        "  peise(1) 灰(&1)\n  peise(2) 紫(&2)\n  peise(3) 黑(&3)\n  peise(4) 蓝(&4)\n  peise(5) 界面图片(&A)\n"
+        "  peise(6) 界面边距(&S)\n"
+        "aaa -\n"
+        "WYJZ 网页加载\n"
+        "  WYJZ100(0) 框架不加载 + 强行简化\n  WYJZ100(1) 脚本被删除\n  WYJZ100(2) 框架被删除\n  WYJZ100(3) -\n"
+        "  WYJZ100(4) 图片不显示(重启生效)\n  WYJZ100(5) 控件不加载(重启生效)\n  WYJZ100(6) 脚本不运行(重启生效)\n"
+        "SSYQ 搜索引擎\n" + numbered("  ", "SSYQ100", "搜索", 1, 9) + "  SSYQ100(10) ？\n"
+        "WYSF 网页缩放\n"
+        "  WYSF100(1) 300%\n  WYSF100(2) 200%\n  WYSF100(3) 150%\n  WYSF100(4) 100%\n  WYSF100(5) 90%\n"
+        "  WYSF100(6) 80%\n  WYSF100(7) 70%\n  WYSF100(8) ？\n"
+        "RCGJ 日常工具\n"
+        "  RCGJ100(1) 计算器\n  RCGJ100(2) 查找\n  RCGJ100(3) 保存网页\n  RCGJ100(4) 界面左边\n  RCGJ100(5) 界面右边\n"
+        "  RCGJ100(6) -\n  RCGJ100(7) 临时隐藏<A>\n  RCGJ100(8) 临时隐藏<IMG>\n  RCGJ100(9) 临时隐藏<IFRAME>\n"
+        "  RCGJ100(10) 临时隐藏<OBJECT>\n"
+        "bbb -\n"
+        "LISHI(1) 收藏历史\nLISHI(2) 浏览历史\nLISHI(3) 下载历史\nLISHI(4) ie浏览器\nLISHI(5) ie选项\n"
+        "ccc -\n"
+        "GB(1) 重启\nGB(2) 退出\nGB(3) 关于\nGB(4) 设置\n",
+
+        "WDYJ100(1) 后退\nWDYJ100(2) 前进\nWDYJ100(3) 复制\nWDYJ100(4) 粘贴\nWDYJ100(5) 查看图片\n"
+        "ddd -\n"
+        "DK100(1) 标签打开\nDK100(2) 直接打开\nDK100(3) 悄悄打开\nDK100(4) 网页填空\n" +
+            numbered("  ", "TK100", "标题", 1, 9) + "  TK100(10) ?\n"
+        "eee -\n"
+        "SX100(1) 网页顶部\nSX100(2) 重新加载\nSX100(3) 网页底部\n"
+        "fff -\n"
+        "GIS100(1) 关闭标签\nGIS100(2) ie打开\nGIS100(3) 复制搜索\n"
+        "ggg -\n"
+        "yuanma100(1) 标记源码\n"
+        "  BJYM100(0) 00<?>\n  BJYM100(1) 01<A>\n  BJYM100(2) 02<form>\n  BJYM100(3) 03<img>\n"
+        "  BJYM100(4) 04<input>\n  BJYM100(5) 05<iframe>\n  BJYM100(6) 06<link>\n  BJYM100(7) 07<object>\n"
+        "  BJYM100(8) 08<style>\n  BJYM100(9) 09<script>\n  BJYM100(10) 10<table>\n  BJYM100(11) 11<标记名>\n"
+        "  BJYM100(12) 12<隐藏标记>\n"
+        "  hhh -\n"
+        "  html100(1) 01>HTML\n  html100(2) 02>HEAD\n  html100(3) 03>BODY\n  html100(4) 04>标记参数\n"
+        "    CS100(1) 01<href>\n    CS100(2) 02<src>\n    CS100(3) 03<id>\n    CS100(4) 04<name>\n"
+        "    CS100(5) 05<title>\n    CS100(6) 06<value>\n    CS100(7) 07<type>\n    CS100(8) 08<style>\n"
+        "    CS100(9) 09<class>\n    CS100(10) 10<onclick>\n    CS100(11) 11<标记属性>\n"
+        "yuanma100(2) 网页得分\n",
+    };
+    const std::pair<ui::Menu*, const char*> tops[] = {
+        {&m.BQYJ, "标签右键"}, {&m.BJDH, "编辑导航"}, {&m.DZYJ, "地址右键"}, {&m.caidan, "菜单"}, {&m.WDYJ, "文档右键"},
+    };
+    for (int k = 0; k < 5; ++k) {
+        SCOPED_TRACE(tops[k].first->name().toStdString());
+        EXPECT_EQ(tops[k].first->caption(), QString::fromUtf8(tops[k].second));
+        EXPECT_EQ(tops[k].first->array(), nullptr);
+        QString got;
+        outline(*tops[k].first, 0, got);
+        EXPECT_EQ(got.toStdString(), expected[k].toStdString());
+    }
+    // the full-width question mark closes the engine and zoom lists, the ASCII one the form-fill list
+    EXPECT_EQ(m.SSYQ100(10).caption(), QString(QChar(0xFF1F)));
+    EXPECT_EQ(m.WYSF100(8).caption(), QString(QChar(0xFF1F)));
     EXPECT_EQ(m.TK100(10).caption(), "?");
-    EXPECT_EQ(m.TK100(1).parent(), &m.DK100(4));
-    const QStringList source = captionsOf(m.yuanma100(1));
-    EXPECT_EQ(source.size(), 13 + 1 + 4);
-    EXPECT_EQ(source.first(), "00<?>");
-    EXPECT_EQ(source[13], "-");
-    EXPECT_EQ(source.last(), "04>标记参数");
-    EXPECT_EQ(m.CS100(11).caption(), "11<标记属性>");
-    EXPECT_EQ(m.CS100(1).parent(), &m.html100(4));
-    // nothing is checked, disabled or hidden when the menus are made
-    for (const ui::Menu* item : m.caidan.items()) {
+    EXPECT_TRUE(m.WYJZ100(3).isSeparator());
+    EXPECT_TRUE(m.RCGJ100(6).isSeparator());
+}
+
+void expectDesignState(const ui::Menu& menu) {
+    for (const ui::Menu* item : menu.items()) {
+        SCOPED_TRACE(QString("%1(%2)").arg(item->name()).arg(item->index()).toStdString());
         EXPECT_FALSE(item->checked());
         EXPECT_TRUE(item->enabled());
         EXPECT_TRUE(item->visible());
         EXPECT_EQ(item->tag(), "");
+        expectDesignState(*item);
     }
+}
+
+TEST_F(MainWindow, NoMenuItemIsCheckedDisabledHiddenOrTaggedWhenMade) {
+    Form4& m = app::form4();
+    for (const ui::Menu* top : {&m.BQYJ, &m.BJDH, &m.DZYJ, &m.caidan, &m.WDYJ}) expectDesignState(*top);
 }
 
 TEST_F(MainWindow, MenuOwnerTimerAndVisibility) {
@@ -361,6 +512,20 @@ TEST_F(MainWindow, AnUnloadedWindowIsMadeAfreshOnItsNextUse) {
     EXPECT_EQ(Probe::made, 2);
     EXPECT_EQ(loads, 2);
     EXPECT_TRUE(second.loaded());
+}
+
+TEST_F(MainWindow, MainWindowAndMenuOwnerAreNeverMadeAgain) {
+    // Subsystems hold references to both: an unload that went through must not make a second one.
+    Form1& f = app::form1();
+    Form4& m = app::form4();
+    f.show();
+    ASSERT_TRUE(f.unload());  // no unload handler here to cancel it
+    ASSERT_TRUE(m.unload());
+    EXPECT_EQ(&app::form1(), &f);
+    EXPECT_EQ(&app::form4(), &m);
+    EXPECT_FALSE(m.visible());
+    f.Label9.setCaption("7");  // still a live window
+    EXPECT_EQ(app::form1().Label9.caption(), "7");
 }
 
 TEST_F(MainWindow, MainWindowIsMadeOnceAndNotLoadedByTheOwner) {

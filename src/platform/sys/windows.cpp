@@ -161,7 +161,21 @@ void setWindowPos(int window, int insertAfter, int x, int y, int cx, int cy, int
 
 int findPageWindow(QWidget* mainWindow) {
     if (!mainWindow) return 0;
-    return findChildWindow(handleOf(mainWindow), QString::fromLatin1(kPageWindowClass));
+    const QString pageClass = QString::fromLatin1(kPageWindowClass);
+    // Only browsers placed on the window itself count (one inside a container does not), the one
+    // lying on top first; the page window is a child of its browser.
+    const QObjectList& children = mainWindow->children();
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+        auto* browser = qobject_cast<QWidget*>(*it);
+        if (!browser || browser->isWindow()) continue;
+        for (QObject* inner : browser->children()) {
+            auto* page = qobject_cast<QWidget*>(inner);
+            if (!page || page->isWindow()) continue;
+            const int h = find(page);
+            if (h && table()[h].className == pageClass) return h;
+        }
+    }
+    return 0;
 }
 
 std::vector<SystemMoveRequest>& systemMoveRequests() {

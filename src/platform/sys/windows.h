@@ -40,7 +40,8 @@ void sendWindowMessage(int window, int message, int wParam, int lParam);
 // Z order and place: insertAfter -1 keeps the window above all others, -2 ends that, 0 raises it,
 // 1 lowers it; flags 1 keep the size, 2 keep the place, 0x40 show, 0x80 hide. Sizes in pixels.
 void setWindowPos(int window, int insertAfter, int x, int y, int cx, int cy, int flags);
-// The page window of the browser lying on top inside `mainWindow`, or 0.
+// The page window of the browser lying on top among the browsers placed directly on `mainWindow`
+// (a browser inside a container of the window does not count), or 0.
 int findPageWindow(QWidget* mainWindow);
 
 // Moves and resizes handed to the window system, in order (for tests: nothing else records them).
