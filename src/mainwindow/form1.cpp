@@ -93,7 +93,11 @@ Form1::Form1() : ui::Form(true) {
         l.setCaption(i >= 1 && i <= 3 ? QStringLiteral("x") : QStringLiteral("Label2"));
     }
     Label2(0).move(120, 40);
-    for (int i = 1; i <= 3; ++i) Label2(i).setTop(0);
+    // The glyph buttons are small squares with their one-character captions centred.
+    for (int i = 1; i <= 3; ++i) {
+        Label2(i).move(0, 0, 405, 255);
+        Label2(i).setAlignment(2);
+    }
 
     for (int i = 1; i <= 4; ++i) Line1.add(i, client());
 

@@ -12,6 +12,8 @@
 
 #include <QDirIterator>
 #include <QTextCodec>
+#include <QIcon>
+#include <QWidget>
 
 #include <functional>
 
@@ -253,6 +255,24 @@ TEST_F(StartupTest, StartStateFromTheShippedSettings) {
     EXPECT_EQ(f.Line1(4).borderColor(), fgSetting("窗口边框").toLongLong());
     EXPECT_EQ(f.backColor(), fgSetting("背景0").toLongLong());
     EXPECT_FALSE(f.Timer4(10).enabled());  // the shipped 默认浏览器 is 0
+}
+
+// The window icon and the home slot's tab icon come from the picture folder; a missing picture
+// leaves both as designed and the load goes on.
+TEST_F(StartupTest, IconsFromThePictureFolder) {
+    struct Case {
+        const char* name;
+        bool present;
+    };
+    for (const Case& c : {Case{"picture present", true}, Case{"picture missing", false}}) {
+        SCOPED_TRACE(c.name);
+        if (!c.present) ASSERT_TRUE(QFile::remove(folder.path() + "/pifu/0.ico"));
+        ASSERT_TRUE(start(QString(), false));
+        EXPECT_EQ(!f1().Image1(1).picture().isNull(), c.present);
+        EXPECT_EQ(!f1().client()->windowIcon().isNull(), c.present);
+        EXPECT_EQ(f1().caption(), setting("软件命名"));
+        EXPECT_TRUE(services.messages().isEmpty());
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

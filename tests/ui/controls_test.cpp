@@ -10,6 +10,9 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPalette>
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QtTest/QTest>
 
@@ -208,6 +211,15 @@ TEST(Pictures, MissingFileAndNonPictureRaiseTheirErrors) {
     f.write("not a picture");
     f.flush();
     EXPECT_EQ(errorOf([&] { ui::loadPicture(f.fileName()); }), 481);
+}
+
+TEST(Pictures, AProgramPathWithBackslashesLoads) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("pifu"));
+    QImage image(4, 3, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(dir.path() + "/pifu/0.png"));
+    EXPECT_EQ(ui::loadPicture(dir.path() + "\\pifu\\0.png").size(), QSize(4, 3));
 }
 
 }  // namespace

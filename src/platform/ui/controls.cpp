@@ -1,5 +1,7 @@
 #include "platform/ui/controls.h"
 
+#include "platform/sys/programfolder.h"
+
 #include "platform/rt/error.h"
 #include "platform/ui/twips.h"
 
@@ -45,7 +47,9 @@ Qt::Alignment qtAlignment(int alignment, Qt::Alignment vertical) {
 
 }  // namespace
 
-QPixmap loadPicture(const QString& path) {
+QPixmap loadPicture(const QString& programPath) {
+    // Program paths are written with backslashes (program folder plus "\\pifu\\0.ico").
+    const QString path = sys::nativePath(programPath);
     if (path.isEmpty() || !QFileInfo(path).isFile()) rt::raise(rt::FileNotFound, path);
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
@@ -329,6 +333,18 @@ bool TextBox::widgetEvent(QEvent* event) {
     case QEvent::MouseButtonRelease:
         rightPress_ = false;
         return false;
+    case QEvent::MouseButtonDblClick: {
+        // The box's own double-click (it selects the word) comes first and the handler after it, so
+        // a selection the handler makes is the one that stays.
+        auto* e = static_cast<QMouseEvent*>(event);
+        if (!line_ || e->button() != Qt::LeftButton) return false;
+        struct LineEdit : QLineEdit {
+            using QLineEdit::mouseDoubleClickEvent;
+        };
+        (line_->*&LineEdit::mouseDoubleClickEvent)(e);
+        dispatch(onDblClick);
+        return true;
+    }
     case QEvent::ContextMenu: {
         const bool swallow = noContextMenu_;
         noContextMenu_ = false;
