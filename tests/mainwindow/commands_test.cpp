@@ -136,7 +136,9 @@ TEST_P(ExitTable, RectangleQuestionAndEnd) {
         EXPECT_TRUE(boxes.empty());
     }
     EXPECT_EQ(services.exitCodes().size(), c.ended ? 1u : 0u);
-    if (c.ended) EXPECT_EQ(f1().windowState(), ui::vbMinimized);
+    if (c.ended) {
+        EXPECT_EQ(f1().windowState(), ui::vbMinimized);
+    }
     // A close request never takes the window away by itself: it stays until the process ends.
     EXPECT_TRUE(f1().loaded());
 }
@@ -269,6 +271,26 @@ TEST_F(Commands, OwnMaximisedWindowIsNotSavedAndRestoresFromTheTags) {
     services.queueMsgBoxAnswer(ui::vbNo);
     f1().Command2(19).press();
     EXPECT_EQ(savedRect(), QStringList({"1000", "2000", "9500", "7000"}));
+}
+
+// A colour that is no number leaves the glyph's colour; a restore tag that is no number leaves the
+// window where it is, yet the window counts as normal again.
+TEST_F(Commands, OwnMaximiseGoesOnPastBadValues) {
+    services.setScreen(QRect(0, 0, 28800, 16200));
+    services.setWorkArea(QRect(0, 0, 28800, 15600));
+    startAt();
+    f1().Label2(2).setForeColor(12345);
+    setFgSetting("颜色1", "abc");
+    f1().Command2(17).press();
+    EXPECT_EQ(f1().tag(), "2");
+    EXPECT_EQ(f1().Label2(2).foreColor(), 12345);
+    EXPECT_EQ(f1().Label2(2).backStyle(), 0);
+    EXPECT_EQ(windowRect(), QStringList({"0", "0", "28800", "15600"}));
+
+    f1().Label2(2).setTag("wide");
+    f1().Command2(17).press();
+    EXPECT_EQ(f1().tag(), "0");
+    EXPECT_EQ(windowRect(), QStringList({"0", "0", "28800", "15600"}));
 }
 
 TEST_F(Commands, DoubleClickOnTheBackgroundMaximises) {
@@ -415,6 +437,10 @@ TEST_F(Commands, SkinPictureOnTheWindowAndTheHomePage) {
     const QString x = rt::str(static_cast<float>(f1().WebBrowser1(1).left() / 15));
     const QString y = rt::str(static_cast<float>(f1().WebBrowser1(1).top() / 15));
     EXPECT_EQ(body.styleProperty("background-position"), "-" + x + "px -" + y + "px");
+    // The offset is the browser's place in pixels, fractions kept.
+    f1().WebBrowser1(1).move(140, 400, f1().WebBrowser1(1).width(), f1().WebBrowser1(1).height());
+    f1().Command2(20).press();
+    EXPECT_EQ(body.styleProperty("background-position"), "-9.333333px -26.66667px");
 
     // A stored value that names no picture keeps the window's picture; an empty one removes it.
     setFgSetting("界面图片", "空");
