@@ -1,26 +1,11 @@
 #include "app/config.h"
 #include "platform/rt/error.h"
 #include "platform/rt/gbk.h"
-
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include "sys_fixtures.h"
 
 namespace {
 
-class ConfigStore : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        ASSERT_TRUE(QDir(dir.path()).mkdir("txt"));
-        sys::setAppPath(dir.path());
-    }
-    void TearDown() override { sys::setAppPath(QString()); }
-
-    QTemporaryDir dir;
-};
+using ConfigStore = ProgramFolder;
 
 TEST_F(ConfigStore, UsualFilesLieInTheTxtFolder) {
     EXPECT_EQ(sys::nativePath(app::appTxt()), dir.path() + "/txt/应用.txt");

@@ -1,44 +1,18 @@
 #include "platform/rt/gbk.h"
 #include "platform/sys/inifile.h"
-#include "platform/sys/programfolder.h"
-
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include "sys_fixtures.h"
 
 namespace {
 
-QByteArray bytesOf(const QString& nativeFile) {
-    QFile f(nativeFile);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void putBytes(const QString& nativeFile, const QByteArray& bytes) {
-    QFile f(nativeFile);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
-class Profile : public ::testing::Test {
+class Profile : public ProgramFolder {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        ASSERT_TRUE(QDir(dir.path()).mkdir("txt"));
-        sys::setAppPath(dir.path());
-    }
-    void TearDown() override { sys::setAppPath(QString()); }
-
     QString file() const { return sys::appPath() + "\\txt\\应用.txt"; }
-    QString native() const { return dir.path() + "/txt/应用.txt"; }
+    QString native() const { return ProgramFolder::native("txt/应用.txt"); }
     void put(const QString& text) { putBytes(native(), rt::toGbk(text)); }
     QString read(const QString& key, const QString& section = "Zelvaro") const {
         return sys::getProfileString(file(), section, key);
     }
     QString onDisk() const { return rt::fromGbk(bytesOf(native())); }
-
-    QTemporaryDir dir;
 };
 
 // Reading rules: the file's text ("{NUL}" stands for a NUL byte), the section and key asked for, and
@@ -156,6 +130,25 @@ TEST_F(Profile, ValuesRoundTripInGbk) {
     }
     sys::writeProfileString(file(), "Zelvaro", "界面图片", "中");
     EXPECT_EQ(bytesOf(native()), QByteArray("[Zelvaro]\r\n\xbd\xe7\xc3\xe6\xcd\xbc\xc6\xac=\xd6\xd0\r\n"));
+    // a value ends at its first NUL: no NUL byte reaches the file
+    sys::writeProfileString(file(), "Zelvaro", "界面图片", QString("ab") + QChar(0) + "cd");
+    EXPECT_EQ(bytesOf(native()), QByteArray("[Zelvaro]\r\n\xbd\xe7\xc3\xe6\xcd\xbc\xc6\xac=ab\r\n"));
+}
+
+TEST_F(Profile, WriteCountTellsWhetherAKeyWasWrittenSinceALook) {
+    const unsigned long long before = sys::profileWriteCount(file(), "Zelvaro", "框架不加载");
+    sys::writeProfileString(file(), "Zelvaro", "框架不加载", "1");
+    EXPECT_EQ(sys::profileWriteCount(file(), "Zelvaro", "框架不加载"), before + 1);
+    // the same key named another way: other letter case, blanks, the native form of the path
+    sys::writeProfileString(native(), " ZELVARO ", "框架不加载 ", "1");
+    EXPECT_EQ(sys::profileWriteCount(file(), "zelvaro", "框架不加载"), before + 2);
+    // a write the file refuses still counts; writes of other keys or files do not
+    ASSERT_TRUE(QFile::setPermissions(native(), QFileDevice::ReadOwner | QFileDevice::ReadUser));
+    sys::writeProfileString(file(), "Zelvaro", "框架不加载", "0");
+    sys::writeProfileString(file(), "Zelvaro", "脚本被删除", "0");
+    sys::writeProfileString(sys::appPath() + "\\txt\\fg.txt", "Zelvaro", "框架不加载", "0");
+    EXPECT_EQ(sys::profileWriteCount(file(), "Zelvaro", "框架不加载"), before + 3);
+    EXPECT_EQ(read("框架不加载"), "1");
 }
 
 TEST_F(Profile, ReadsAreCutAt665BytesOnACharacterBoundary) {

@@ -1,7 +1,7 @@
 #include "platform/rt/error.h"
 #include "platform/sys/registry.h"
 #include "platform/sys/xdg.h"
-#include "temp_home.h"
+#include "sys_fixtures.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>
@@ -10,16 +10,6 @@
 using sys::Registry;
 
 namespace {
-
-template <class F>
-int errorOf(F&& f) {
-    try {
-        f();
-    } catch (const rt::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 const QString kHttpCommand = "HKEY_CLASSES_ROOT\\HTTP\\shell\\open\\command\\";
 const QString kHttpChoice =
@@ -74,6 +64,12 @@ TEST_F(RegistryStore, ValuesReadBackAsWritten) {
         {"HKLM\\Software\\FeatureControl\\FEATURE_GPU_RENDERING\\Zelvaro浏览器.exe", 1, "reg_dword",
          "HKEY_LOCAL_MACHINE\\SOFTWARE\\featurecontrol\\feature_gpu_rendering\\zelvaro浏览器.EXE", QVariant::UInt, "1"},
         {"HKCU\\Software\\Big", " 4294967295 ", "REG_DWORD", "HKCU\\Software\\Big", QVariant::UInt, "4294967295"},
+        // DWORD text converts as the runtime converts text to a number: a half to the even neighbour,
+        // "&H" hexadecimal, a negative number as its 32-bit pattern
+        {"HKCU\\Software\\Half", "2.5", "REG_DWORD", "HKCU\\Software\\Half", QVariant::UInt, "2"},
+        {"HKCU\\Software\\Half", 3.5, "REG_DWORD", "HKCU\\Software\\Half", QVariant::UInt, "4"},
+        {"HKCU\\Software\\Hex", "&H10", "REG_DWORD", "HKCU\\Software\\Hex", QVariant::UInt, "16"},
+        {"HKCU\\Software\\Minus", "-1", "REG_DWORD", "HKCU\\Software\\Minus", QVariant::UInt, "4294967295"},
         {"HKCR\\Tavrolin\\shell\\", "open", "", "HKEY_CLASSES_ROOT\\TAVROLIN\\Shell\\", QVariant::String, "open"},
         {"HKCU\\Software\\Text", "带 空格 和 \"引号\"", "", "HKCU\\Software\\Text", QVariant::String, "带 空格 和 \"引号\""},
         {"HKCU\\Software\\Empty", "", "REG_SZ", "HKCU\\Software\\Empty", QVariant::String, ""},
@@ -129,6 +125,9 @@ TEST_F(RegistryStore, BadWritesRaiseAndStoreNothing) {
         {"HKCU\\Software\\Bad", "three", "REG_DWORD", rt::TypeMismatch},
         {"HKCU\\Software\\Bad", "", "REG_DWORD", rt::TypeMismatch},
         {"HKCU\\Software\\Bad", "4294967296", "REG_DWORD", rt::Overflow},
+        {"HKCU\\Software\\Bad", "nan", "REG_DWORD", rt::TypeMismatch},
+        {"HKCU\\Software\\Bad", "1e3x", "REG_DWORD", rt::TypeMismatch},
+        {"HKCU\\Software\\Bad", QVariant(), "REG_DWORD", rt::TypeMismatch},
         {"HKCU\\Software\\Bad", "x", "REG_BINARY", rt::InvalidProcedureCall},
         {"HKEY_BOGUS\\Software\\Bad", "x", "REG_SZ", rt::InvalidProcedureCall},
         {"Software\\Bad", "x", "REG_SZ", rt::InvalidProcedureCall},

@@ -1,7 +1,7 @@
 #include "platform/rt/error.h"
 #include "platform/sys/shell.h"
 #include "platform/sys/xdg.h"
-#include "temp_home.h"
+#include "sys_fixtures.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -12,16 +12,6 @@
 using sys::Shell;
 
 namespace {
-
-template <class F>
-int errorOf(F&& f) {
-    try {
-        f();
-    } catch (const rt::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 QString fileName(const QString& path) { return QFileInfo(path).fileName(); }
 

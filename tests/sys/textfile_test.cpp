@@ -1,49 +1,10 @@
-#include "platform/rt/error.h"
 #include "platform/sys/programfolder.h"
 #include "platform/sys/textfile.h"
-
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <functional>
+#include "sys_fixtures.h"
 
 namespace {
 
-int errorOf(const std::function<void()>& f) {
-    try {
-        f();
-        return 0;
-    } catch (const rt::RuntimeError& e) {
-        return e.number();
-    }
-}
-
-QByteArray bytesOf(const QString& nativeFile) {
-    QFile f(nativeFile);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void putBytes(const QString& nativeFile, const QByteArray& bytes) {
-    QFile f(nativeFile);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
-class TextFiles : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        ASSERT_TRUE(QDir(dir.path()).mkdir("txt"));
-        sys::setAppPath(dir.path());
-    }
-    void TearDown() override { sys::setAppPath(QString()); }
-    QString native(const QString& tail) const { return dir.path() + "/" + tail; }
-
-    QTemporaryDir dir;
-};
+using TextFiles = ProgramFolder;
 
 TEST_F(TextFiles, ProgramFolderPathsWithBackslashesAreAccepted) {
     EXPECT_EQ(sys::appPath(), dir.path());

@@ -103,7 +103,11 @@ QString readableValue(QString value) {
     return rt::gbkLeft(value, kProfileValueBytes);
 }
 
+// A name or value as the file can hold it: it ends at its first NUL, as a text handed to the platform's
+// writer does, and loses its CR and LF, which would break the line.
 QString withoutLineBreaks(QString text) {
+    const int nul = text.indexOf(QChar(0));
+    if (nul >= 0) text.truncate(nul);
     text.remove(QLatin1Char('\r'));
     text.remove(QLatin1Char('\n'));
     return text;

@@ -10,7 +10,8 @@
 //   and ends at the first NUL; an absent file, section or key reads as "".
 // A write replaces the value of the key in place, adds a new key at the end of its section and a new
 // section at the end of the file (creating the file), and keeps every other line as it was. An empty
-// value is written as "key="; CR and LF are removed from the value, which would break the line.
+// value is written as "key="; a value ends at its first NUL, and CR and LF are removed from it, which
+// would break the line.
 // Characters outside GBK are stored as the codec's replacement. The file is rewritten whole and
 // atomically; a write that fails (missing folder, read-only file) leaves it as it was and is silent.
 #include <QString>

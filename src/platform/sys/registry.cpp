@@ -1,5 +1,6 @@
 #include "platform/sys/registry.h"
 
+#include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/sys/xdg.h"
 
@@ -11,7 +12,6 @@
 #include <QJsonObject>
 #include <QSet>
 #include <QStringList>
-#include <cmath>
 #include <optional>
 
 namespace sys {
@@ -144,33 +144,21 @@ std::optional<QVariant> readStored(const RegPath& p) {
     return std::nullopt;
 }
 
+// A REG_DWORD value given as text or as a number: text converts strictly, as the runtime converts text
+// to a number (decimal or "&H" hexadecimal); a fraction goes to the nearest whole number, a half to the
+// even one. The result is the 32-bit pattern, so -1 is stored as 4294967295.
 quint32 toDword(const QVariant& value) {
-    qint64 n = 0;
-    bool ok = false;
+    double d = 0;
     if (value.type() == QVariant::String || value.type() == QVariant::ByteArray) {
-        const QString text = value.toString().trimmed();
-        n = text.toLongLong(&ok, 10);
-        if (!ok) {
-            const double d = text.toDouble(&ok);
-            if (ok && std::isfinite(d)) {
-                if (std::fabs(d) > 1e12) rt::raise(rt::Overflow);
-                n = qRound64(d);
-            } else {
-                ok = false;
-            }
-        }
-    } else if (value.canConvert<double>()) {
-        const double d = value.toDouble(&ok);
-        if (ok && std::isfinite(d)) {
-            if (std::fabs(d) > 1e12) rt::raise(rt::Overflow);
-            n = qRound64(d);
-        } else {
-            ok = false;
-        }
+        d = rt::toDouble(value.toString());
+    } else {
+        bool ok = false;
+        if (value.canConvert<double>()) d = value.toDouble(&ok);
+        if (!ok) rt::raise(rt::TypeMismatch);
     }
-    if (!ok) rt::raise(rt::TypeMismatch);
-    if (n < -2147483648LL || n > 4294967295LL) rt::raise(rt::Overflow);
-    return quint32(n);
+    d = rt::roundHalfEven(d);
+    if (!(d >= -2147483648.0 && d <= 4294967295.0)) rt::raise(rt::Overflow);
+    return quint32(qint64(d));
 }
 
 // The association values that answer for the desktop's URL handler.

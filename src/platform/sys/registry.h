@@ -22,7 +22,7 @@
 // that refuses writes, or one that cannot be stored, raises `rt::PermissionDenied` (70); a path without
 // a known root or with an empty key name raises `rt::InvalidProcedureCall` (5) on writes and
 // `RegistryValueMissing` on reads; an unknown type raises `rt::InvalidProcedureCall`; a REG_DWORD value
-// that is not a whole number raises `rt::TypeMismatch` (13), one outside 32 bits `rt::Overflow` (6).
+// that is not a number raises `rt::TypeMismatch` (13), one outside 32 bits `rt::Overflow` (6).
 #include <QString>
 #include <QVariant>
 
@@ -41,7 +41,8 @@ public:
     // A REG_SZ value as a QString, a REG_DWORD value as an unsigned 32-bit number.
     static QVariant RegRead(const QString& path);
     // `type` is "REG_SZ" (also when empty) or "REG_DWORD", in any letter case. A REG_DWORD value may be
-    // given as a number or as its decimal text.
+    // given as a number or as text, converted strictly (decimal or "&H" hexadecimal; a fraction is
+    // rounded, a half to the even neighbour).
     static void RegWrite(const QString& path, const QVariant& value, const QString& type = QString());
 
     // The file that holds the values.

@@ -1,6 +1,8 @@
 #pragma once
-// A temporary home for tests of the desktop stand-ins: HOME, the XDG folders and PATH point into a
-// temporary folder while the fixture lives, and are restored after it.
+// What the tests of the file, settings-store, registry and desktop layer share: the error number of a
+// call, raw file bytes, a temporary program folder, and a temporary home for the desktop stand-ins.
+#include "platform/rt/error.h"
+#include "platform/sys/programfolder.h"
 #include "platform/sys/registry.h"
 #include "platform/sys/shell.h"
 
@@ -13,7 +15,50 @@
 
 #include <map>
 #include <string>
+#include <utility>
 
+// The runtime error number a call raises, or 0 when it returns.
+template <class F>
+int errorOf(F&& f) {
+    try {
+        f();
+    } catch (const rt::RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+// The bytes of a file (native path), or "<missing>" when it cannot be read.
+inline QByteArray bytesOf(const QString& nativeFile) {
+    QFile f(nativeFile);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// Replaces a file (native path) with these bytes.
+inline void putBytes(const QString& nativeFile, const QByteArray& bytes) {
+    QFile f(nativeFile);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << nativeFile.toStdString();
+    f.write(bytes);
+}
+
+// A temporary program folder holding an empty `txt` folder, made the program folder while the test runs.
+class ProgramFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(QDir(dir.path()).mkdir("txt"));
+        sys::setAppPath(dir.path());
+    }
+    void TearDown() override { sys::setAppPath(QString()); }
+
+    // The native path of a file under the program folder ("txt/应用.txt").
+    QString native(const QString& tail) const { return dir.path() + "/" + tail; }
+
+    QTemporaryDir dir;
+};
+
+// A temporary home: HOME, the XDG folders and PATH point into a temporary folder while the test runs and
+// are restored after it. Program starts are recorded, and no root of the registry refuses writes.
 class TempHome : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -48,12 +93,10 @@ protected:
     QString configHome() const { return home + "/.config"; }
     QString dataHome() const { return home + "/.local/share"; }
 
-    // Writes a text file (folders made as needed).
+    // Writes a UTF-8 text file (folders made as needed).
     static void writeFile(const QString& file, const QString& text) {
         QDir().mkpath(QFileInfo(file).absolutePath());
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(text.toUtf8());
+        putBytes(file, text.toUtf8());
     }
     static QString readFile(const QString& file) {
         QFile f(file);
