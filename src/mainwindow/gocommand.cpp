@@ -52,6 +52,8 @@ void closeGrace() {
 }  // namespace
 
 GoCommand::GoCommand(Form1& form) : f(form) {
+    // A grace belongs to the program that opened it.
+    grace() = Grace();
     f.Command1.onClick = [this] { Command1_Click(); };
 }
 

@@ -3,6 +3,7 @@
 #include "platform/rt/format.h"
 #include "platform/rt/random.h"
 
+#include <QLocale>
 #include <QTextCodec>
 
 namespace {
@@ -95,7 +96,8 @@ bool containsId(const QStringList& lines, const QString& id) {
 
 QString FavoriteRecord::periodWord(const QString& time) {
     const QString hour = time.left(2);
-    if (hour.size() != 2 || !hour[0].isDigit() || !hour[1].isDigit())
+    const auto asciiDigit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
+    if (hour.size() != 2 || !asciiDigit(hour[0]) || !asciiDigit(hour[1]))
         return QString();
     const int h = hour.toInt();
     if (h == 0) return QStringLiteral("转钟");
@@ -112,8 +114,10 @@ QString FavoriteRecord::periodWord(const QString& time) {
 }
 
 QString FavoriteRecord::labelAt(const QDateTime& when) {
-    const QString time = when.time().toString(QStringLiteral("HH:mm:ss"));
-    return when.date().toString(QStringLiteral("MM-dd-yyyy")) + kIdeographicSpace + periodWord(time) + time;
+    // Western digits whatever the system locale: the record's shape and its period word depend on them.
+    const QLocale c = QLocale::c();
+    const QString time = c.toString(when.time(), QStringLiteral("HH:mm:ss"));
+    return c.toString(when.date(), QStringLiteral("MM-dd-yyyy")) + kIdeographicSpace + periodWord(time) + time;
 }
 
 QString FavoriteRecord::typedText(const QString& address) {

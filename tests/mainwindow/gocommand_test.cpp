@@ -113,7 +113,9 @@ TEST_P(GoTable, OpensWhereTheStateSays) {
     go(address);
 
     EXPECT_EQ(favorites().size(), before + (c.record ? 1 : 0));
-    if (c.record) EXPECT_EQ(FavoriteRecord::addressOf(favorites().value(0)), address);
+    if (c.record) {
+        EXPECT_EQ(FavoriteRecord::addressOf(favorites().value(0)), address);
+    }
     switch (c.outcome) {
     case Outcome::Refused:
         EXPECT_EQ(messages(), QStringList{GoCommand::kBadAddress});
@@ -155,12 +157,19 @@ INSTANTIATE_TEST_SUITE_P(
         GoCase{"AllTabsTakenNewTabMode", "%1", 9, 0, "1", Outcome::Slot, 2, true}),
     [](const ::testing::TestParamInfo<GoCase>& info) { return std::string(info.param.name); });
 
-TEST_F(GoCommandTest, ShortTextWithADotPasses) {
-    go("a.b");
-    EXPECT_TRUE(messages().isEmpty());
-    EXPECT_TRUE(f1().lv(2).visible());
-    EXPECT_EQ(FavoriteRecord::addressOf(favorites().value(0)), "a.b");
-    EXPECT_EQ(FavoriteRecord::fromLine(favorites().value(0)).text, QString::fromUtf8("a：b"));
+TEST_F(GoCommandTest, ShortTextWithADotAndFourLettersPass) {
+    struct Case {
+        const char* text;
+        const char* linkText;
+    };
+    for (const Case& c : {Case{"a.b", "a：b"}, Case{"abcd", "abcd"}, Case{".", "："}}) {
+        go(QString::fromUtf8(c.text));
+        EXPECT_TRUE(messages().isEmpty()) << c.text;
+        EXPECT_TRUE(f1().lv(2).visible()) << c.text;
+        EXPECT_EQ(FavoriteRecord::addressOf(favorites().value(0)), QString::fromUtf8(c.text));
+        EXPECT_EQ(FavoriteRecord::fromLine(favorites().value(0)).text, QString::fromUtf8(c.linkText));
+    }
+    EXPECT_EQ(favorites().size(), 3);
 }
 
 // --- the User-Agent header -----------------------------------------------------------------------
@@ -346,6 +355,18 @@ INSTANTIATE_TEST_SUITE_P(GoCommand, GraceTable,
                                            GraceCase{"Empty", "", "1", true, "0"},
                                            GraceCase{"NotANumber", "on", "1", true, "0"}),
                          [](const ::testing::TestParamInfo<GraceCase>& info) { return std::string(info.param.name); });
+
+TEST_F(GoCommandTest, NoTabInFrontComesAfterTheRecordAndTheGrace) {
+    setSetting(kFrame, "0");
+    openTabs(2);
+    f1().Label9.setCaption("1");
+    const QString address = page("homefront");
+    go(address);
+    EXPECT_EQ(messages(), QStringList{GoCommand::kNoTabInFront});
+    EXPECT_EQ(FavoriteRecord::addressOf(favorites().value(0)), address);
+    EXPECT_EQ(setting(kFrame), "1");
+    EXPECT_TRUE(f1().Timer4(1).enabled());
+}
 
 TEST_F(GoCommandTest, ArchiveLeavesFrameBlockingAlone) {
     setSetting(kFrame, "0");

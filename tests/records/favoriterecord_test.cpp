@@ -2,6 +2,10 @@
 
 #include "platform/rt/gbk.h"
 
+#include <QCoreApplication>
+#include <QProcess>
+#include <QProcessEnvironment>
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -38,6 +42,28 @@ TEST(FavoriteRecord, LabelComesFromOneReadingAtAnHourBoundary) {
     // 18:59:59.999: the word must belong to the hour shown, whatever the clock does afterwards.
     const QDateTime when(QDate(2024, 1, 2), QTime(18, 59, 59, 999));
     EXPECT_EQ(FavoriteRecord::labelAt(when), QString::fromUtf8("01-02-2024　傍晚18:59:59"));
+}
+
+TEST(FavoriteRecord, LabelHasWesternDigitsUnderAnySystemLocale) {
+    const QDateTime when(QDate(2024, 1, 2), QTime(21, 5, 33));
+    EXPECT_EQ(FavoriteRecord::labelAt(when), QString::fromUtf8("01-02-2024　晚上21:05:33"));
+    EXPECT_EQ(FavoriteRecord::periodWord(QString::fromUtf8("٢١:٠٥:٣٣")), "");
+    if (qEnvironmentVariableIsSet("ZV_LOCALE_CHILD")) return;
+    // The system locale is read once per process: run this test again in a process whose locale
+    // writes its own digits.
+    for (const char* locale : {"ar_EG.UTF-8", "fa_IR.UTF-8"}) {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("LC_ALL", locale);
+        env.insert("LANG", locale);
+        env.insert("ZV_LOCALE_CHILD", "1");
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {"--gtest_filter=FavoriteRecord.LabelHasWesternDigitsUnderAnySystemLocale"});
+        ASSERT_TRUE(child.waitForFinished(60000)) << locale;
+        EXPECT_EQ(child.exitCode(), 0) << locale << "\n" << child.readAll().toStdString();
+    }
 }
 
 TEST(FavoriteRecord, MarkupInAnAddressIsEscapedAndReadBackWhole) {
