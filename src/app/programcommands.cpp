@@ -38,6 +38,9 @@ void ProgramCommands::GB_Click(int Index) {
 void ProgramCommands::restart() {
     // The executable by its fixed name in the program folder, with no argument.
     const QString program = sys::nativeProgramPath(sys::appPath() + QStringLiteral("\\") + kExeName);
+    // Frame blocking suspended by a typed address must not stay off in the settings file; it is put
+    // back before the new program starts, so the new program reads it on.
+    rt::step([&] { GoCommand::endPendingGrace(); });
     bool started = false;
     rt::step([&] { started = sys::launcher().startProgram(program, {}); });
     if (!started) {
@@ -45,8 +48,6 @@ void ProgramCommands::restart() {
                               QString());
         return;
     }
-    // Frame blocking suspended by a typed address must not stay off in the settings file.
-    rt::step([&] { GoCommand::endPendingGrace(); });
     ui::services().exitProcess(0);
 }
 

@@ -55,6 +55,9 @@ void AddressMenu::Text7_MouseDown(int button, int, double, double) {
 
     step([&] { ui::popupMenu(f4.DZYJ); });
     step([&] { f.Text7.setEnabled(true); });
+    // Disabling the box took the keyboard focus away from it; while the user is still editing, the
+    // typing goes on in the box, not in whatever control took the focus meanwhile.
+    if (guard([&] { return f.Text7.visible(); })) step([&] { f.Text7.setFocus(); });
 }
 
 void AddressMenu::fillTop() {

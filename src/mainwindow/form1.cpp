@@ -26,6 +26,7 @@ Form1::Form1() : ui::Form(true) {
         auto& b = Command2.add(i, client());
         b.setCaption(QString::fromUtf8(kHotKeyCaptions[i - 11]));
         b.move(120 + (i - 11) * 300, -500, 255, 255);
+        b.setTabStop(false);  // reached through their access keys only
     }
 
     named(Text7, "Text7");
@@ -79,6 +80,7 @@ Form1::Form1() : ui::Form(true) {
     named(Command24, "Command24");
     Command24.setCaption(QStringLiteral("Command24"));
     Command24.move(0, -500, 255, 255);
+    Command24.setTabStop(false);  // parked above the window: it must never hold the keyboard focus
     named(Text1, "Text1");
     Text1.setText(QStringLiteral("http://"));
     Text1.setVisible(false);

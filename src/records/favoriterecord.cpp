@@ -3,7 +3,6 @@
 #include "platform/rt/format.h"
 #include "platform/rt/random.h"
 
-#include <QLocale>
 #include <QTextCodec>
 
 namespace {
@@ -114,10 +113,8 @@ QString FavoriteRecord::periodWord(const QString& time) {
 }
 
 QString FavoriteRecord::labelAt(const QDateTime& when) {
-    // Western digits whatever the system locale: the record's shape and its period word depend on them.
-    const QLocale c = QLocale::c();
-    const QString time = c.toString(when.time(), QStringLiteral("HH:mm:ss"));
-    return c.toString(when.date(), QStringLiteral("MM-dd-yyyy")) + kIdeographicSpace + periodWord(time) + time;
+    const QString time = rt::timeText(when);
+    return rt::dateText(when) + kIdeographicSpace + periodWord(time) + time;
 }
 
 QString FavoriteRecord::typedText(const QString& address) {

@@ -6,6 +6,8 @@
 #include "mainwindow/form1.h"
 #include "support/http_server.h"
 
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <QWidget>
 #include <QtTest/QTest>
 
@@ -180,4 +182,41 @@ TEST_F(AddressBoxTest, DoubleClickSelectsTheWholeText) {
     EXPECT_EQ(f.Text7.text(), "");
 }
 
+TEST_F(AddressBoxTest, DoubleClickWithTheMouseSelectsTheWholeTextNotAWord) {
+    Form1& f = f1();
+    f.widget()->activateWindow();
+    f.Label2.onClick(4);
+    const QString text = "http://www.example.com/path/page.html";
+    f.Text7.setText(text);
+    QWidget* box = f.Text7.widget();
+    const QPoint spot(box->width() / 3, box->height() / 2);
+    QTest::mousePress(box, Qt::LeftButton, Qt::NoModifier, spot);
+    QTest::mouseRelease(box, Qt::LeftButton, Qt::NoModifier, spot);
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, spot, box->mapToGlobal(spot), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+    QCoreApplication::sendEvent(box, &dbl);
+    QTest::mouseRelease(box, Qt::LeftButton, Qt::NoModifier, spot);
+    EXPECT_EQ(f.Text7.selStart(), 0);
+    EXPECT_EQ(f.Text7.selLength(), text.size());
+    EXPECT_EQ(f.Text7.text(), text);
+}
+
 }  // namespace
+
+// After Enter hides the box, the keyboard focus never lands on a button parked above the window, so
+// a Space typed next opens no tab.
+TEST_F(AddressBoxTest, AfterEnterNoParkedButtonHoldsTheFocus) {
+    Form1& f = f1();
+    f.show();
+    f.widget()->activateWindow();
+    f.Label2.onClick(4);
+    f.Text7.setFocus();
+    f.Text7.setText(server.urlText("/pages/links.html"));
+    QTest::keyClick(f.Text7.widget(), Qt::Key_Return);
+    ASSERT_FALSE(f.Text7.visible());
+    QWidget* focus = QApplication::focusWidget();
+    EXPECT_NE(focus, f.Command24.widget());
+    for (int i = 11; i <= 21; ++i) EXPECT_NE(focus, f.Command2(i).widget()) << i;
+    if (focus) QTest::keyClick(focus, Qt::Key_Space);
+    EXPECT_FALSE(f.WebBrowser1.exists(3));
+}

@@ -243,6 +243,36 @@ TEST_F(AddressMenuTest, RightPressInTheBoxShowsOnlyTheAddressMenu) {
     if (editMenu) editMenu->close();
 }
 
+TEST_F(AddressMenuTest, EditingGoesOnInTheBoxAfterTheMenu) {
+    Form1& f = f1();
+    QWidget* window = f.widget();
+    window->activateWindow();
+    QApplication::processEvents();
+    f.Label2.onClick(4);
+    QWidget* box = f.Text7.widget();
+    ASSERT_EQ(window->focusWidget(), box);
+
+    // Closed without a choice, or after an item that leaves the box shown: the focus is back in the box.
+    for (int choice : {0, 3, 4, 5, 6}) {
+        if (choice > 0)
+            services.queuePopupChoice("DZYJ100", choice);
+        else
+            services.queuePopupNone();
+        QTest::mousePress(box, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
+        QTest::mouseRelease(box, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
+        EXPECT_TRUE(f.Text7.enabled()) << choice;
+        EXPECT_EQ(window->focusWidget(), box) << choice;
+    }
+
+    // From the address label the box stays hidden and takes no focus.
+    f.onClick();
+    ASSERT_FALSE(f.Text7.visible());
+    services.queuePopupNone();
+    f.Label2.onMouseDown(4, 2, 0, 10, 10);
+    EXPECT_FALSE(f.Text7.visible());
+    EXPECT_NE(window->focusWidget(), box);
+}
+
 TEST_F(AddressMenuTest, PasteAndOpenRunsTheGoCommandWithTheClipboardText) {
     Form1& f = f1();
     QStringList ran;

@@ -1,5 +1,7 @@
 #include "platform/rt/format.h"
 
+#include <QLocale>
+
 #include <QLatin1String>
 
 namespace rt {
@@ -16,9 +18,10 @@ QString str(float value) { return significant(double(value), 7); }
 QString str(double value) { return significant(value, 15); }
 QString str(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
 
-QString dateText(const QDate& date) { return date.toString(QStringLiteral("MM-dd-yyyy")); }
+// Western digits whatever the system locale.
+QString dateText(const QDate& date) { return QLocale::c().toString(date, QStringLiteral("MM-dd-yyyy")); }
 QString dateText(const QDateTime& moment) { return dateText(moment.date()); }
-QString timeText(const QTime& time) { return time.toString(QStringLiteral("HH:mm:ss")); }
+QString timeText(const QTime& time) { return QLocale::c().toString(time, QStringLiteral("HH:mm:ss")); }
 QString timeText(const QDateTime& moment) { return timeText(moment.time()); }
 
 int year(const QDateTime& moment) { return moment.date().year(); }

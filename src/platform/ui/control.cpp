@@ -237,6 +237,12 @@ void Control::refresh() {
     if (widget()) widget()->repaint();
 }
 
+bool Control::tabStop() const { return widget() && widget()->focusPolicy() != Qt::NoFocus; }
+
+void Control::setTabStop(bool on) {
+    if (widget()) widget()->setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+}
+
 namespace {
 
 const char kLightweight[] = "zvLightweight";

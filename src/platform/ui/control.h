@@ -62,6 +62,10 @@ public:
     void setToolTipText(const QString& text);
 
     void setFocus();
+    // Whether the control takes the keyboard focus (a control that does not is skipped when the focus
+    // moves on, for instance when the focused control is hidden).
+    bool tabStop() const;
+    void setTabStop(bool on);
     // Repaints the control now.
     void refresh();
     // 0 brings the control to the front of its siblings, 1 sends it to the back.
