@@ -45,6 +45,26 @@ TEST_F(WebTest, EventOrderForPageWithFrame) {
     EXPECT_EQ(b->document().url(), top);
 }
 
+TEST_F(WebTest, DocumentTakenAtNavigateCompleteIsTheNewDocument) {
+    // The address box reads the document when a navigation commits, before the engine has built it.
+    WebBrowser* b = makeBrowser();
+    ASSERT_TRUE(load(b, server.urlText("/pages/links.html")));
+    web::Document atCommit;
+    QString urlAtCommit;
+    b->onNavigateComplete2 = [&](const QString&) {
+        atCommit = b->document();
+        urlAtCommit = atCommit.url();
+    };
+    ASSERT_TRUE(load(b, server.urlText("/pages/target.html")));
+    EXPECT_EQ(urlAtCommit, server.urlText("/pages/target.html"));
+    EXPECT_EQ(b->document(), atCommit);
+    EXPECT_TRUE(atCommit.isValid());
+    EXPECT_EQ(atCommit.getElementById("arrived").innerText(), QStringLiteral("到了"));
+    b->onNavigateComplete2 = nullptr;
+    ASSERT_TRUE(load(b, server.urlText("/pages/links.html")));
+    EXPECT_FALSE(atCommit.isValid()) << "the next document ends it";
+}
+
 TEST_F(WebTest, CancelInBeforeNavigateStopsTheLoad) {
     WebBrowser* b = makeBrowser();
     ASSERT_TRUE(load(b, server.urlText("/pages/target.html")));
@@ -86,6 +106,45 @@ TEST_F(WebTest, BusyFromNavigateToTopLevelEnd) {
     EXPECT_FALSE(busyAtComplete);
 }
 
+TEST_F(WebTest, BusyOnlyWhileADocumentLoads) {
+    // A move within the page loads nothing: the browser stays idle, so the page events that wait for
+    // an idle browser still run for the next page.
+    WebBrowser* b = makeBrowser();
+    server.addPage("/long", "<html><head><title>长页</title></head><body><a id=\"down\" href=\"#end\">下</a>"
+                            "<a id=\"slow\" href=\"/slow\">慢</a><div style=\"height:3000px\"></div>"
+                            "<p id=\"end\">底</p></body></html>");
+    server.addSlowPage("/slow", "<html><head><title>slow</title></head><body>slow</body></html>", 400);
+    ASSERT_TRUE(load(b, server.urlText("/long")));
+    b->document().getElementById("down").click();
+    ASSERT_TRUE(waitUntil([&] { return b->locationURL() == server.urlText("/long#end"); }));
+    settle(100);
+    EXPECT_FALSE(b->busy());
+    b->document().evaluate("location.hash='top'");
+    settle(100);
+    EXPECT_FALSE(b->busy());
+    b->document().getElementById("slow").click();
+    settle(150);
+    EXPECT_TRUE(b->busy()) << "a link followed in the page loads a document";
+    ASSERT_TRUE(waitUntil([&] { return !b->busy(); }));
+    EXPECT_EQ(b->locationURL(), server.urlText("/slow"));
+}
+
+TEST_F(WebTest, FormDestroyedWhileItsBrowserLoads) {
+    // A window closed for good (the program's end, an unloaded form) takes a loading browser with it.
+    server.addSlowPage("/slow", "<html><head><title>slow</title></head><body>slow</body></html>", 400);
+    auto form = std::make_unique<QWidget>();
+    auto b = std::make_unique<WebBrowser>(form.get());
+    int events = 0;
+    b->onDownloadComplete = [&] { ++events; };
+    b->onDocumentComplete = [&](const QString&) { ++events; };
+    b->Navigate(server.urlText("/slow"));
+    ASSERT_TRUE(waitUntil([&] { return !server.requestsFor("/slow").isEmpty(); }));
+    b.reset();
+    form.reset();
+    settle(600);
+    EXPECT_EQ(events, 0);
+}
+
 TEST_F(WebTest, HistoryCommandsAndStates) {
     WebBrowser* b = makeBrowser();
     std::vector<std::pair<int, bool>> states;
@@ -123,6 +182,10 @@ TEST_F(WebTest, AddressesTypedTheWayNavigateReadsThem) {
         {"ABOUT:BLANK", "about:blank"},
         {"/tmp/a b.html", "file:///tmp/a b.html"},
         {"file:///tmp/x.html", "file:///tmp/x.html"},
+        // The program's own paths: its folder followed by a tail written with backslashes.
+        {QStringLiteral("/opt/zv\\导航.html"), QStringLiteral("file:///opt/zv/导航.html")},
+        {QStringLiteral("/opt/zv\\txt\\网址.html"), QStringLiteral("file:///opt/zv/txt/网址.html")},
+        {"file:///opt/zv\\html\\a.html", "file:///opt/zv/html/a.html"},
         {"  www.a.cn  ", "http://www.a.cn"},
         {"", ""},
     };
@@ -136,6 +199,10 @@ TEST_F(WebTest, LocalFileAndBlankPage) {
     ASSERT_TRUE(load(b, pagePath("target.html")));
     EXPECT_EQ(b->locationURL(), QUrl::fromLocalFile(pagePath("target.html")).toString());
     EXPECT_EQ(b->document().title(), QStringLiteral("目标页"));
+    ASSERT_TRUE(load(b, QStringLiteral(ZV_TEST_PAGES) + QStringLiteral("\\gbk.html")));
+    EXPECT_EQ(b->locationURL(), QUrl::fromLocalFile(pagePath("gbk.html")).toString());
+    EXPECT_FALSE(b->document().isErrorPage());
+    EXPECT_EQ(b->document().title(), QStringLiteral("中文页面"));
     ASSERT_TRUE(load(b, "about:blank"));
     EXPECT_EQ(b->locationURL(), QStringLiteral("about:blank"));
     EXPECT_EQ(b->document().url(), QStringLiteral("about:blank"));

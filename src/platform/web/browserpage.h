@@ -148,7 +148,6 @@ private:
     void onUnsupportedContent(QNetworkReply* reply);
     void onWindowCloseRequested();
     void raiseCommandStates(bool always);
-    static void removePolicyElement(QWebFrame* frame);
 
     WebBrowser* owner_;
     QHash<QWebFrame*, FrameState> frames_;

@@ -199,6 +199,9 @@ bool Document::isValid() const {
 
 bool Document::operator==(const Document& other) const {
     if (!d_ || !other.d_) return !d_ && !other.d_;
+    // A handle taken before its document was built binds to it first.
+    isValid();
+    other.isValid();
     return d_->frame == other.d_->frame && d_->root == other.d_->root;
 }
 

@@ -99,50 +99,20 @@ void PassReply::copyMetaData() {
         const QVariant value = inner_->attribute(attribute);
         if (value.isValid()) setAttribute(attribute, value);
     }
-    if (addScriptsOff_) {
-        if (url().scheme().startsWith(QLatin1String("http"), Qt::CaseInsensitive)) {
-            // A policy of our own beside any the server sent: both apply.
-            const QByteArray existing = inner_->rawHeader("Content-Security-Policy");
-            setRawHeader("Content-Security-Policy",
-                         existing.isEmpty() ? kScriptsOffPolicy : existing + ", " + kScriptsOffPolicy);
-        } else if (wantsMetaPrefix()) {
-            // The engine reads response headers of http replies only: a local document gets the same
-            // policy as the first element of its markup.
-            prefix_ = "<meta http-equiv=\"Content-Security-Policy\" content=\"" + kScriptsOffPolicy +
-                      "\" name=\"zv-scripts-off\">";
-            const QVariant length = inner_->header(QNetworkRequest::ContentLengthHeader);
-            if (length.isValid()) setHeader(QNetworkRequest::ContentLengthHeader, length.toLongLong() + prefix_.size());
-        }
+    // The page-script switch is the Internet zone's: it reaches documents from the network only, and
+    // the program's own local pages keep their scripts.
+    if (addScriptsOff_ && url().scheme().startsWith(QLatin1String("http"), Qt::CaseInsensitive)) {
+        // A policy of our own beside any the server sent: both apply.
+        const QByteArray existing = inner_->rawHeader("Content-Security-Policy");
+        setRawHeader("Content-Security-Policy", existing.isEmpty() ? kScriptsOffPolicy : existing + ", " + kScriptsOffPolicy);
     }
-}
-
-bool PassReply::wantsMetaPrefix() const {
-    if (!documentFrame_) return false;
-    const QString type = inner_->header(QNetworkRequest::ContentTypeHeader).toString().toLower();
-    if (type.startsWith(QLatin1String("text/html"))) return true;
-    if (!type.isEmpty()) return false;
-    if (!url().isLocalFile()) return false;
-    static const QStringList html = {"htm", "html", "shtml", "xhtml", "xht", "hta"};
-    return html.contains(QFileInfo(url().toLocalFile()).suffix().toLower());
 }
 
 qint64 PassReply::bytesAvailable() const {
-    return QNetworkReply::bytesAvailable() + prefix_.size() + inner_->bytesAvailable();
+    return QNetworkReply::bytesAvailable() + inner_->bytesAvailable();
 }
 
 qint64 PassReply::readData(char* data, qint64 maxSize) {
-    if (!prefixDecided_ && !prefix_.isEmpty()) {
-        prefixDecided_ = true;
-        // A byte order mark stays first.
-        const QByteArray head = inner_->peek(3);
-        if (head == QByteArray("\xEF\xBB\xBF", 3)) prefix_ = inner_->read(3) + prefix_;
-    }
-    if (!prefix_.isEmpty()) {
-        const qint64 n = qMin<qint64>(maxSize, prefix_.size());
-        memcpy(data, prefix_.constData(), static_cast<size_t>(n));
-        prefix_.remove(0, static_cast<int>(n));
-        return n;
-    }
     const qint64 n = inner_->read(data, maxSize);
     if (n > 0) {
         counted_ += n;
@@ -154,7 +124,7 @@ qint64 PassReply::readData(char* data, qint64 maxSize) {
 }
 
 void PassReply::deliverIfDone() {
-    if (delivered_ || !inner_->isFinished() || inner_->bytesAvailable() > 0 || !prefix_.isEmpty()) return;
+    if (delivered_ || !inner_->isFinished() || inner_->bytesAvailable() > 0) return;
     delivered_ = true;
     if (inner_->error() != QNetworkReply::NoError) return;
     if (inner_->attribute(QNetworkRequest::RedirectionTargetAttribute).isValid()) return;

@@ -2,7 +2,7 @@
 // The network layer under every page (web layer internal): an access manager that marks
 // each frame's document request (so that a navigation's own headers and User-Agent reach that request
 // and its redirect hops only), and a pass-through reply that records sizes and document bytes and adds
-// the page-script switch to document responses.
+// the page-script switch to responses from the network.
 #include <QByteArray>
 #include <QHash>
 #include <QNetworkAccessManager>
@@ -39,7 +39,8 @@ private:
 class PassReply : public QNetworkReply {
     Q_OBJECT
 public:
-    // `frame` is set for a frame's document request; `addScriptsOff` adds the page-script switch.
+    // `documentFrame` is set for a frame's document request; `addScriptsOff` adds the page-script
+    // switch to an http reply (local files keep their scripts).
     PassReply(QNetworkReply* inner, QWebFrame* documentFrame, bool addScriptsOff, QObject* parent);
     ~PassReply() override;
 
@@ -61,15 +62,12 @@ protected:
 private:
     void copyMetaData();
     void onInnerFinished();
-    bool wantsMetaPrefix() const;
     void deliverIfDone();
 
     QNetworkReply* inner_;
     QPointer<QWebFrame> documentFrame_;
     bool addScriptsOff_;
     bool metaCopied_ = false;
-    bool prefixDecided_ = false;
-    QByteArray prefix_;   // bytes served before the inner reply's own
     QByteArray captured_; // a document's bytes, for Save As and its size
     qint64 counted_ = 0;
     bool delivered_ = false;

@@ -156,11 +156,14 @@ QUrl addressFromText(const QString& text) {
     const QString t = text.trimmed();
     if (t.isEmpty()) return QUrl();
     if (t.compare(QLatin1String("about:blank"), Qt::CaseInsensitive) == 0) return QUrl(QStringLiteral("about:blank"));
-    if (t.startsWith(QLatin1Char('/'))) return QUrl::fromLocalFile(t);
+    // Local paths: the program writes its folder followed by a tail with backslashes
+    // ("…\\导航.html"); as everywhere in the file layer, a backslash separates folders.
+    if (t.startsWith(QLatin1Char('/'))) return QUrl::fromLocalFile(QString(t).replace(QLatin1Char('\\'), QLatin1Char('/')));
     if (t.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
-        QUrl url(t, QUrl::TolerantMode);
+        const QString path = QString(t).replace(QLatin1Char('\\'), QLatin1Char('/'));
+        QUrl url(path, QUrl::TolerantMode);
         if (url.isLocalFile()) return url;
-        return QUrl::fromLocalFile(t.mid(5));
+        return QUrl::fromLocalFile(path.mid(5));
     }
     static const QRegularExpression hostPort(QStringLiteral("^[A-Za-z0-9.-]+:\\d+(?:[/?#]|$)"));
     static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:"));
@@ -468,7 +471,10 @@ BrowserPage::BrowserPage(WebBrowser* owner, QWidget* view) : QWebPage(view), own
 }
 
 BrowserPage::~BrowserPage() {
-    // The frames go with the engine's page after this body: their signals must not reach us then.
+    // The engine's page and its frames go after this body, and a load still running ends then with
+    // the page's own signals: neither may reach this half-destroyed object.
+    owner_ = nullptr;
+    QObject::disconnect(this, nullptr, this, nullptr);
     QList<QWebFrame*> todo{mainFrame()};
     while (!todo.isEmpty()) {
         QWebFrame* frame = todo.takeFirst();
@@ -515,10 +521,12 @@ void BrowserPage::startNavigation(const Navigation& navigation, QWebFrame* frame
 bool BrowserPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkRequest& request, NavigationType type) {
     // The opener's check before a new window: the window itself raises the event when it loads.
     if (!frame) return true;
-    FrameState& state = frames_[frame];
-    if (state.redirectTarget.isValid() && sameAddress(state.redirectTarget, request.url())) {
-        state.redirectTarget = QUrl();
-        return true;
+    {
+        FrameState& state = frames_[frame];
+        if (state.redirectTarget.isValid() && sameAddress(state.redirectTarget, request.url())) {
+            state.redirectTarget = QUrl();
+            return true;
+        }
     }
     const bool top = frame == mainFrame();
     const bool ours = top && pending_ && sameAddress(pending_->url, request.url());
@@ -531,21 +539,31 @@ bool BrowserPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkReques
         const QString target = top ? QString() : frame->frameName();
         auto handler = owner_->onBeforeNavigate2;
         QPointer<BrowserPage> self = this;
+        QPointer<QWebFrame> alive = frame;
         ++callbackDepth;
         callSafely([&] { handler(addressText(request.url()), 0, target, post, headers, cancel); });
         if (!self) return false;
         --callbackDepth;
+        if (!alive) return false;
     }
+    // The handler may have run a modal loop in which navigations started and frames came and went:
+    // what was read before it is read again.
+    const bool stillOurs = ours && pending_ && sameAddress(pending_->url, request.url());
     if (cancel) {
-        if (ours) pending_.reset();
+        if (stillOurs) pending_.reset();
         if (!loading_) busy_ = false;
         return false;
     }
-    state.documentUrl = request.url();
+    frames_[frame].documentUrl = request.url();
     if (top) {
-        activeHeaders_ = ours ? pending_->headers : HeaderList();
+        activeHeaders_ = stillOurs ? pending_->headers : HeaderList();
         pending_.reset();
         busy_ = true;
+        // A load starts before control returns to the event loop; a move within the page (an
+        // anchor, a changed hash) starts none and leaves the browser idle.
+        QTimer::singleShot(0, this, [this] {
+            if (!loading_) busy_ = false;
+        });
     }
     return true;
 }
@@ -686,12 +704,6 @@ void BrowserPage::onUrlChanged() {
     callSafely([&] { handler(addressText(frameAddress(mainFrame()))); });
 }
 
-void BrowserPage::removePolicyElement(QWebFrame* frame) {
-    // The page-script switch put a policy element into local documents; once read it has done its work.
-    for (QWebElement meta : frame->findAllElements(QStringLiteral("meta[name='zv-scripts-off']")))
-        meta.removeFromDocument();
-}
-
 void BrowserPage::onFrameLoadStarted(QWebFrame* frame) { frames_[frame].loading = true; }
 
 void BrowserPage::onFrameLoadFinished(QWebFrame* frame, bool ok) {
@@ -700,7 +712,6 @@ void BrowserPage::onFrameLoadFinished(QWebFrame* frame, bool ok) {
     state.loading = false;
     state.documentUrl = QUrl();
     ensureHooks(frame);
-    removePolicyElement(frame);
     if (!wasLoading || !ok || !owner_ || !owner_->onDocumentComplete) return;
     auto handler = owner_->onDocumentComplete;
     callSafely([&] { handler(addressText(frameAddress(frame))); });
@@ -719,7 +730,6 @@ void BrowserPage::onLoadFinished(bool ok) {
         errorPage = true;
     }
     ensureHooks(mainFrame());
-    removePolicyElement(mainFrame());
     raiseCommandStates(false);
     if (!owner_) return;
     if (owner_->onDownloadComplete) {

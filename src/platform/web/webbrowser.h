@@ -25,7 +25,8 @@ class BrowserView;
 
 // Engine switches shared by every browser; the start-up sets them from the registry.
 struct EngineSwitches {
-    bool scriptsOff = false;   // the pages' own scripts do not run (the program's scripts still do)
+    bool scriptsOff = false;   // scripts of pages from the network do not run (local pages' scripts and
+                               // the program's own scripts still do)
     bool picturesOff = false;  // pictures are not loaded
     bool pluginsOff = false;   // plug-in objects are not started
 };
@@ -45,7 +46,8 @@ using PluginHook = std::function<QWidget*(const QString& mimeType, const QUrl& u
 void setPluginHook(PluginHook hook);
 
 // Normalises typed text into an address the way Navigate reads it: a scheme-less host becomes
-// http, an absolute local path a file address, "about:blank" the empty page.
+// http, an absolute local path (its backslashes read as folder separators, as the program writes
+// paths) or "file:" a file address, "about:blank" the empty page.
 QUrl addressFromText(const QString& text);
 // The canonical text form of an address used by every event and property.
 QString addressText(const QUrl& url);
