@@ -1,3 +1,4 @@
+#include "support/error_of.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 
@@ -7,17 +8,6 @@
 #include <optional>
 
 namespace {
-
-// The error number a call raises, or 0 when it returns.
-template <class F>
-int errorOf(F&& f) {
-    try {
-        f();
-        return 0;
-    } catch (const rt::RuntimeError& e) {
-        return e.number();
-    }
-}
 
 constexpr int kOk = 0;
 constexpr int kMismatch = rt::TypeMismatch;

@@ -1,3 +1,4 @@
+#include "support/error_of.h"
 #include "platform/rt/error.h"
 #include "platform/rt/text.h"
 
@@ -6,15 +7,6 @@
 #include <functional>
 
 namespace {
-
-int errorOf(const std::function<void()>& f) {
-    try {
-        f();
-        return 0;
-    } catch (const rt::RuntimeError& e) {
-        return e.number();
-    }
-}
 
 TEST(TextFunctions, PositionsStartAtOne) {
     const QString s = "网址abc";

@@ -1,6 +1,7 @@
 #pragma once
 // What the tests of the file, settings-store, registry and desktop layer share: the error number of a
 // call, raw file bytes, a temporary program folder, and a temporary home for the desktop stand-ins.
+#include "support/error_of.h"
 #include "platform/rt/error.h"
 #include "platform/sys/programfolder.h"
 #include "platform/sys/registry.h"
@@ -16,17 +17,6 @@
 #include <map>
 #include <string>
 #include <utility>
-
-// The runtime error number a call raises, or 0 when it returns.
-template <class F>
-int errorOf(F&& f) {
-    try {
-        f();
-    } catch (const rt::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 // The bytes of a file (native path), or "<missing>" when it cannot be read.
 inline QByteArray bytesOf(const QString& nativeFile) {

@@ -1,4 +1,5 @@
 // Control arrays: addressing, loading, unloading and the per-item wiring.
+#include "support/error_of.h"
 #include "platform/rt/error.h"
 #include "platform/ui/controlarray.h"
 #include "platform/ui/controls.h"
@@ -28,15 +29,6 @@ struct Window : ui::Form {
     ui::ControlArray<ui::Label> lv{"lv"};
     ui::ControlArray<ui::CommandButton> Command2{"Command2"};
 };
-
-int errorOf(const std::function<void()>& statement) {
-    try {
-        statement();
-    } catch (const rt::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 TEST(ControlArray, AddressingAnItemThatIsNotLoadedFailsOnlyThatStatement) {
     Window w;

@@ -1,4 +1,5 @@
 // Labels, lists, combo boxes, check boxes, option buttons, lines, shapes and colours.
+#include "support/error_of.h"
 #include "platform/rt/error.h"
 #include "platform/ui/colors.h"
 #include "platform/ui/controls.h"
@@ -30,15 +31,6 @@ struct Window : ui::Form {
     ui::Shape Shape1{client()};
     ui::PictureBox Picture1{client()};
 };
-
-int errorOf(const std::function<void()>& statement) {
-    try {
-        statement();
-    } catch (const rt::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 TEST(Label, CaptionIsShownAsPlainTextNeverAsMarkup) {
     Window w;
