@@ -3,10 +3,16 @@
 #include "platform/sys/programfolder.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelvaro浏览器"));
+    // The toolkit's own texts (file choosers, edit menus of text boxes) in Chinese, as the rest.
+    QTranslator toolkitTexts;
+    if (toolkitTexts.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&toolkitTexts);
     // The program ends itself through its exit sequence, never because its last window went away.
     QApplication::setQuitOnLastWindowClosed(false);
     sys::setAppPath(QString());  // the executable's folder
