@@ -118,8 +118,7 @@ void Startup::loadNavigationPage() {
 
 void Startup::Form_Load() {
     Form1& f = f_;
-    // The picture loader takes native paths only.
-    const QString icon = sys::nativePath(sys::appPath() + QStringLiteral("\\pifu\\0.ico"));
+    const QString icon = sys::appPath() + QStringLiteral("\\pifu\\0.ico");
     // 1. Icons.
     rt::step([&] { f.setIcon(ui::loadPicture(icon)); });
     rt::step([&] { f.Image1(1).setPicture(ui::loadPicture(icon)); });

@@ -216,7 +216,7 @@ void WindowCommands::applySkin() {
 
 void WindowCommands::openDropPicture() {
     step([&] {
-        app::window<Form2>().WebBrowser1.Navigate(sys::nativePath(sys::appPath() + QStringLiteral("\\pifu\\拖入图片.png")));
+        app::window<Form2>().WebBrowser1.Navigate(sys::appPath() + QStringLiteral("\\pifu\\拖入图片.png"));
     });
 }
 

@@ -27,7 +27,7 @@ QString Form13::favoritesFile() { return sys::appPath() + QStringLiteral("\\txt\
 void Form13::Form_Load() {
     step([&] { setIcon(ui::loadPicture(sys::appPath() + QStringLiteral("\\pifu\\0.ico"))); });
     if (rt::guard([&] { return sys::fileExists(favoritesFile()); })) {
-        step([&] { WebBrowser1.Navigate(sys::nativePath(favoritesFile())); });
+        step([&] { WebBrowser1.Navigate(favoritesFile()); });
         step([&] {
             for (const QString& line : sys::readLines(favoritesFile())) List1.addItem(line);
         });
@@ -55,7 +55,7 @@ void Form13::favoritesRewrite() {
     sys::writeLines(favoritesFile(), records());
 }
 
-void Form13::favoritesReload() { WebBrowser1.Navigate(sys::nativePath(favoritesFile())); }
+void Form13::favoritesReload() { WebBrowser1.Navigate(favoritesFile()); }
 
 bool Form13::addRecord(const FavoriteRecord& record) {
     if (!FavoriteRecord::canAdd(List1.listCount())) return false;
