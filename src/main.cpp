@@ -1,5 +1,5 @@
 // Zelvaro: program entry. The one argument is an address or a local file opened at start.
-#include "app/program.h"
+#include "program.h"
 #include "platform/sys/programfolder.h"
 
 #include <QApplication>
@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
 
     int code = 0;
     {
-        app::Program program(QApplication::arguments().value(1));
+        Program program(QApplication::arguments().value(1));
         if (program.start()) code = application.exec();
     }
     return code;

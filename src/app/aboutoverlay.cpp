@@ -1,13 +1,11 @@
 #include "app/aboutoverlay.h"
 
-#include "app/config.h"
+#include "forms/settings.h"
 #include "app/pageelements.h"
-#include "mainwindow/form1.h"
+#include "forms/form1.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/rt/text.h"
-
-namespace app {
 
 namespace {
 
@@ -18,7 +16,7 @@ const char* const kIds[] = {"fg0_img",   "fg8_input", "fg7_label", "fg6_label", 
 const QString kMarker = QStringLiteral("fgs_style");
 
 QString aboutLine(int n) {
-    return OS(youjianTxt(), kSection, QStringLiteral("CNJ0") + QString::number(n));
+    return forms::read(forms::Txt::Youjian, QStringLiteral("CNJ0") + QString::number(n));
 }
 
 void setText(web::Element& e, const QString& text) { e.setInnerText(text); }
@@ -37,7 +35,7 @@ bool AboutOverlay::shows(int slot) const {
 }
 
 void AboutOverlay::removeFrom(const web::Document& doc) {
-    for (const char* id : kIds) rt::step([&] { removeFromBody(doc, QString::fromUtf8(id)); });
+    for (const char* id : kIds) rt::step([&] { app::removeFromBody(doc, QString::fromUtf8(id)); });
 }
 
 void AboutOverlay::showOrRemove() {
@@ -66,34 +64,32 @@ void AboutOverlay::create(int slot) {
     web::Document doc;
     if (!rt::step([&] { doc = f_.WebBrowser1(slot).document(); })) return;
 
-    appendToBody(doc, QStringLiteral("img"), QStringLiteral("fg0_img"),
-                 {[](web::Element& e) { e.setSrc(programPicture(QStringLiteral("\\pifu\\zz.bmp"))); }},
+    app::appendToBody(doc, QStringLiteral("img"), QStringLiteral("fg0_img"),
+                 {[](web::Element& e) { e.setSrc(app::programPicture(QStringLiteral("\\pifu\\zz.bmp"))); }},
                  QStringLiteral("z-index:99999;left:0%;top:0%;height:100%;width:100%;filter:alpha(opacity=80);"
                                 "opacity:0.8;position:fixed"));
-    appendToBody(doc, QStringLiteral("input"), QStringLiteral("fg8_input"),
+    app::appendToBody(doc, QStringLiteral("input"), QStringLiteral("fg8_input"),
                  {[](web::Element& e) { e.setAttribute(QStringLiteral("type"), QStringLiteral("button")); }},
-                 QStringLiteral("z-index:99999;background:#000000;border:1px ") + fgSetting(QStringLiteral("目标颜色")) +
+                 QStringLiteral("z-index:99999;background:#000000;border:1px ") + forms::read(forms::fgkey::目标颜色) +
                      QStringLiteral(" solid;left:90px;top:90px;width:480px;height:190px;filter:alpha(opacity=60);"
                                     "opacity:0.6;position:fixed"));
-    appendToBody(doc, QStringLiteral("label"), QStringLiteral("fg7_label"),
-                 {[](web::Element& e) { setText(e, fgSetting(QStringLiteral("关闭"))); }},
+    app::appendToBody(doc, QStringLiteral("label"), QStringLiteral("fg7_label"),
+                 {[](web::Element& e) { setText(e, forms::read(forms::fgkey::关闭)); }},
                  QStringLiteral("left:500px;top:236px;font-size:33px"));
-    appendToBody(doc, QStringLiteral("label"), QStringLiteral("fg6_label"),
+    app::appendToBody(doc, QStringLiteral("label"), QStringLiteral("fg6_label"),
                  {[this](web::Element& e) { setText(e, f_.caption() + QStringLiteral("  [ QtWebKit ]")); }},
                  QStringLiteral("top:100px"));
     for (int n = 1; n <= 5; ++n) {
-        appendToBody(doc, QStringLiteral("label"), QStringLiteral("fg%1_label").arg(n),
+        app::appendToBody(doc, QStringLiteral("label"), QStringLiteral("fg%1_label").arg(n),
                      {[n](web::Element& e) { setText(e, aboutLine(n)); }},
                      QStringLiteral("top:%1px").arg(100 + 30 * n));
     }
-    appendToBody(doc, QStringLiteral("style"), kMarker,
+    app::appendToBody(doc, QStringLiteral("style"), kMarker,
                  {[](web::Element& e) { e.setAttribute(QStringLiteral("type"), QStringLiteral("text/css")); },
                   [](web::Element& e) {
                       setText(e, QStringLiteral("label{z-index:99999;left:100px;font-family:") +
-                                     fgSetting(QStringLiteral("字体")) + QStringLiteral(";font-size:19px;color:") +
-                                     fgSetting(QStringLiteral("目标颜色")) + QStringLiteral(";position:fixed}"));
+                                     forms::read(forms::fgkey::字体) + QStringLiteral(";font-size:19px;color:") +
+                                     forms::read(forms::fgkey::目标颜色) + QStringLiteral(";position:fixed}"));
                   }},
                  QString());
 }
-
-}  // namespace app

@@ -12,8 +12,6 @@ namespace web {
 class Document;
 }
 
-namespace app {
-
 class AboutOverlay {
 public:
     explicit AboutOverlay(Form1& f);
@@ -35,5 +33,3 @@ private:
     void create(int slot);
     Form1& f_;
 };
-
-}  // namespace app

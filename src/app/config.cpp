@@ -1,2 +1,2 @@
 // The configuration store is written inline in config.h, over the platform layer alone.
-#include "app/config.h"
+#include "forms/settings.h"

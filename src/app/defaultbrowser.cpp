@@ -1,18 +1,14 @@
 #include "app/defaultbrowser.h"
 
 #include "app/aboutoverlay.h"
-#include "app/config.h"
+#include "forms/settings.h"
 #include "app/enginesettings.h"
 #include "app/pageelements.h"
-#include "app/program.h"
-#include "mainwindow/delayedjobs.h"
-#include "mainwindow/form1.h"
+#include "forms/form1.h"
 #include "platform/rt/error.h"
 #include "platform/sys/registry.h"
 
 #include <QVariant>
-
-namespace app {
 
 namespace {
 
@@ -41,23 +37,7 @@ web::Element clickedLink(const web::DocumentEvent& event, const web::Document& d
 }  // namespace
 
 DefaultBrowser::DefaultBrowser(Form1& f) : f_(f) {
-    if (Program* program = Program::current()) jobs_ = program->find<DelayedJobs>();
-    if (jobs_) jobs_->defaultBrowserCheck = [this] { check(); };
-    homeClicks_.onclick = [this](const web::DocumentEvent& event) { return M_Dom_onclick(event); };
-    rt::step([&] { f_.WebBrowser1(1).onDownloadComplete = [this] { attachHomeDocument(); }; });
-}
-
-DefaultBrowser::~DefaultBrowser() {
-    // The windows are gone by now; only the job's hook is handed back.
-    if (jobs_) jobs_->defaultBrowserCheck = nullptr;
-}
-
-void DefaultBrowser::attachHomeDocument() {
-    rt::step([&] {
-        const web::Document doc = f_.WebBrowser1(1).document();
-        f_.setM_Dom(doc);
-        homeClicks_.attach(doc);
-    });
+    f_.M_Dom.onclick = [this](const web::DocumentEvent& event) { return M_Dom_onclick(event); };
 }
 
 bool DefaultBrowser::isDefaultBrowser() {
@@ -65,7 +45,7 @@ bool DefaultBrowser::isDefaultBrowser() {
         const QString command =
             sys::Registry::RegRead(QStringLiteral("HKEY_CLASSES_ROOT\\HTTP\\shell\\open\\command\\")).toString();
         const QString progId = sys::Registry::RegRead(kUserChoice.arg(QStringLiteral("http"))).toString();
-        return command.contains(openCommand()) && progId.contains(sys::ProgramClassName);
+        return command.contains(app::openCommand()) && progId.contains(sys::ProgramClassName);
     } catch (const std::exception&) {
         return false;
     }
@@ -76,26 +56,26 @@ void DefaultBrowser::check() {
 
     web::Document doc;
     if (!rt::step([&] { doc = f_.WebBrowser1(1).document(); })) return;
-    appendToBody(doc, QStringLiteral("input"), QStringLiteral("input_llq"),
+    app::appendToBody(doc, QStringLiteral("input"), QStringLiteral("input_llq"),
                  {[](web::Element& e) { e.setAttribute(QStringLiteral("type"), QStringLiteral("button")); }},
                  QStringLiteral("z-index:99999;background:#C0C0C0;border:0px;filter:alpha(opacity=40);opacity:0.4;"
                                 "left:0%;top:0%;width:100%;height:60px;position:fixed"));
-    appendToBody(doc, QStringLiteral("img"), QStringLiteral("img1_llq"),
-                 {[](web::Element& e) { e.setSrc(programPicture(QStringLiteral("\\pifu\\ok1.png"))); }},
+    app::appendToBody(doc, QStringLiteral("img"), QStringLiteral("img1_llq"),
+                 {[](web::Element& e) { e.setSrc(app::programPicture(QStringLiteral("\\pifu\\ok1.png"))); }},
                  QStringLiteral("z-index:99999;left:10px;top:13px;position:fixed"));
-    appendToBody(doc, QStringLiteral("img"), QStringLiteral("img0_llq"),
-                 {[](web::Element& e) { e.setSrc(programPicture(QStringLiteral("\\pifu\\ok0.png"))); }},
+    app::appendToBody(doc, QStringLiteral("img"), QStringLiteral("img0_llq"),
+                 {[](web::Element& e) { e.setSrc(app::programPicture(QStringLiteral("\\pifu\\ok0.png"))); }},
                  QStringLiteral("z-index:99999;left:65px;top:13px;position:fixed"));
-    appendToBody(doc, QStringLiteral("label"), QStringLiteral("label_llq"),
+    app::appendToBody(doc, QStringLiteral("label"), QStringLiteral("label_llq"),
                  {[](web::Element& e) {
                      e.setInnerText(QStringLiteral("当前：不是默认浏览器(作用：打开没有指定的网址)"));
                  }},
-                 QStringLiteral("z-index:99999;font-size:16px;font-family:") + fgSetting(QStringLiteral("字体")) +
+                 QStringLiteral("z-index:99999;font-size:16px;font-family:") + forms::read(forms::fgkey::字体) +
                      QStringLiteral(";left:130px;top:20px;position:fixed"));
 }
 
 void DefaultBrowser::associate() {
-    const QString command = openCommand();
+    const QString command = app::openCommand();
     const QString paths[] = {
         QStringLiteral("HKEY_CLASSES_ROOT\\http\\shell\\open\\command\\"),
         QStringLiteral("HKEY_CLASSES_ROOT\\https\\shell\\open\\command\\"),
@@ -109,11 +89,11 @@ void DefaultBrowser::associate() {
 }
 
 void DefaultBrowser::removeBanner(const web::Document& doc) {
-    for (const char* id : kBannerIds) rt::step([&] { removeFromBody(doc, QString::fromUtf8(id)); });
+    for (const char* id : kBannerIds) rt::step([&] { app::removeFromBody(doc, QString::fromUtf8(id)); });
 }
 
 bool DefaultBrowser::M_Dom_onclick(const web::DocumentEvent& event) {
-    const web::Document doc = f_.M_Dom();
+    const web::Document doc = f_.M_Dom.document();
     rt::step([&] { f_.Text7.setVisible(false); });
     rt::step([&] { f_.Command8.setTag(QStringLiteral("0")); });
     // Every link of the home page opens in a new window, which becomes a tab.
@@ -134,5 +114,3 @@ bool DefaultBrowser::M_Dom_onclick(const web::DocumentEvent& event) {
     }
     return true;
 }
-
-}  // namespace app

@@ -4,11 +4,8 @@
 // and a no picture goes across the top of the home page. The answers arrive through the home page's
 // click handler `M_Dom_onclick`, which also hides the address box, resets the frame-blocking counter,
 // makes the clicked link open in a new window, and closes the about overlay from its close caption.
-#include "platform/web/documentsink.h"
-
 #include <QString>
 
-class DelayedJobs;
 class Form1;
 
 namespace web {
@@ -16,13 +13,10 @@ struct DocumentEvent;
 class Document;
 }  // namespace web
 
-namespace app {
-
 class DefaultBrowser {
 public:
-    // Hands the check to delayed job 10 and connects the home page's clicks to `M_Dom_onclick`.
+    // Sets the click handler of the home page's connection `M_Dom`.
     explicit DefaultBrowser(Form1& f);
-    ~DefaultBrowser();
     DefaultBrowser(const DefaultBrowser&) = delete;
     DefaultBrowser& operator=(const DefaultBrowser&) = delete;
 
@@ -41,15 +35,7 @@ public:
     // The click in the home page. Always lets the click's own action go on.
     bool M_Dom_onclick(const web::DocumentEvent& event);
 
-    // The home slot's document became `M_Dom` (its download completed): its clicks reach
-    // `M_Dom_onclick` from now on.
-    void attachHomeDocument();
-
 private:
     static void removeBanner(const web::Document& doc);
     Form1& f_;
-    DelayedJobs* jobs_ = nullptr;
-    web::DocumentSink homeClicks_;
 };
-
-}  // namespace app

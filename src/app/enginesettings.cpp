@@ -1,7 +1,7 @@
 #include "app/enginesettings.h"
 
-#include "app/config.h"
-#include "mainwindow/form4.h"
+#include "forms/settings.h"
+#include "forms/form4.h"
 #include "platform/rt/error.h"
 #include "platform/sys/programfolder.h"
 #include "platform/sys/registry.h"
@@ -10,8 +10,6 @@
 
 #include <QVariant>
 
-namespace app {
-
 namespace {
 
 const QString kFeatureControl = QStringLiteral("\\Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\");
@@ -19,7 +17,7 @@ const QString kCurrentUser = QStringLiteral("HKEY_CURRENT_USER");
 const QString kLocalMachine = QStringLiteral("HKEY_LOCAL_MACHINE");
 
 QString featureValue(const QString& root, const QString& feature) {
-    return root + kFeatureControl + feature + QLatin1Char('\\') + kExeName;
+    return root + kFeatureControl + feature + QLatin1Char('\\') + app::kExeName;
 }
 
 struct DocumentMode {
@@ -49,10 +47,14 @@ void writeDword(const QString& path, int value) {
 
 }  // namespace
 
+namespace app {
+
 QString openCommand() {
     const QString exe = sys::nativeProgramPath(sys::appPath() + QStringLiteral("\\") + kExeName);
     return QLatin1Char('"') + exe + QLatin1Char('"') + QStringLiteral("%1");
 }
+
+}  // namespace app
 
 EngineSettings::EngineSettings(Form4& menus) : menus_(menus) {}
 
@@ -78,7 +80,7 @@ void EngineSettings::apply() {
     // The document mode: each row reads the setting anew; at most one matches.
     for (const DocumentMode& m : kDocumentModes) {
         rt::step([&] {
-            if (setting(QStringLiteral("IE")) == QString::fromUtf8(m.setting)) {
+            if (forms::read(forms::appkey::IE) == QString::fromUtf8(m.setting)) {
                 writeDword(featureValue(kCurrentUser, QStringLiteral("FEATURE_BROWSER_EMULATION")), m.value);
             }
         });
@@ -99,8 +101,6 @@ void EngineSettings::apply() {
     const QString classKey = QStringLiteral("HKEY_CLASSES_ROOT\\") + sys::ProgramClassName;
     rt::step([&] { sys::Registry::RegWrite(classKey + QStringLiteral("\\shell\\"), QStringLiteral("open")); });
     rt::step([&] {
-        sys::Registry::RegWrite(classKey + QStringLiteral("\\shell\\open\\command\\"), openCommand());
+        sys::Registry::RegWrite(classKey + QStringLiteral("\\shell\\open\\command\\"), app::openCommand());
     });
 }
-
-}  // namespace app

@@ -17,6 +17,8 @@ inline const QString kExeName = QStringLiteral("Zelvaro浏览器.exe");
 // http and https by the association, and looked for by the default-browser check.
 QString openCommand();
 
+}  // namespace app
+
 class EngineSettings {
 public:
     explicit EngineSettings(Form4& menus);
@@ -29,5 +31,3 @@ public:
 private:
     Form4& menus_;
 };
-
-}  // namespace app

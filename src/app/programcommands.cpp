@@ -2,17 +2,16 @@
 
 #include "app/aboutoverlay.h"
 #include "app/enginesettings.h"
-#include "mainwindow/form1.h"
-#include "mainwindow/gocommand.h"
-#include "mainwindow/form4.h"
+#include "forms/form1.h"
+#include "forms/framegrace.h"
+#include "forms/parts.h"
+#include "forms/form4.h"
 #include "platform/rt/error.h"
 #include "platform/sys/programfolder.h"
 #include "platform/sys/shell.h"
 #include "platform/ui/services.h"
 
-namespace app {
-
-ProgramCommands::ProgramCommands(Form1& f, Form4& menus, AboutOverlay& about) : f_(f), about_(about) {
+ProgramCommands::ProgramCommands(Form1& f, Form4& menus) : f_(f) {
     menus.GB.onClick = [this](int index) { GB_Click(index); };
 }
 
@@ -25,7 +24,7 @@ void ProgramCommands::GB_Click(int Index) {
         rt::step([&] { f_.Command2(19).press(); });
         break;
     case 3:
-        rt::step([&] { about_.showOrRemove(); });
+        rt::step([&] { forms::part<AboutOverlay>().showOrRemove(); });
         break;
     case 4:
         rt::step([&] { f_.Command2(11).press(); });
@@ -37,10 +36,10 @@ void ProgramCommands::GB_Click(int Index) {
 
 void ProgramCommands::restart() {
     // The executable by its fixed name in the program folder, with no argument.
-    const QString program = sys::nativeProgramPath(sys::appPath() + QStringLiteral("\\") + kExeName);
+    const QString program = sys::nativeProgramPath(sys::appPath() + QStringLiteral("\\") + app::kExeName);
     // Frame blocking suspended by a typed address must not stay off in the settings file; it is put
     // back before the new program starts, so the new program reads it on.
-    rt::step([&] { GoCommand::endPendingGrace(); });
+    rt::step([&] { forms::part<FrameBlockingGrace>().end(); });
     bool started = false;
     rt::step([&] { started = sys::launcher().startProgram(program, {}); });
     if (!started) {
@@ -50,5 +49,3 @@ void ProgramCommands::restart() {
     }
     ui::services().exitProcess(0);
 }
-
-}  // namespace app

@@ -5,14 +5,10 @@
 class Form1;
 class Form4;
 
-namespace app {
-
-class AboutOverlay;
-
 class ProgramCommands {
 public:
     // Sets the handler of the `GB` items.
-    ProgramCommands(Form1& f, Form4& menus, AboutOverlay& about);
+    ProgramCommands(Form1& f, Form4& menus);
 
     void GB_Click(int Index);
 
@@ -22,7 +18,4 @@ public:
 
 private:
     Form1& f_;
-    AboutOverlay& about_;
 };
-
-}  // namespace app

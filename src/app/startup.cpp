@@ -1,8 +1,9 @@
 #include "app/startup.h"
 
-#include "app/config.h"
-#include "mainwindow/form1.h"
-#include "mainwindow/form4.h"
+#include "forms/settings.h"
+#include "forms/useragent.h"
+#include "forms/form1.h"
+#include "forms/form4.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/rt/text.h"
@@ -15,8 +16,6 @@
 #include <QByteArray>
 
 #include <optional>
-
-namespace app {
 
 namespace {
 
@@ -31,17 +30,17 @@ void setFont(ui::Control& c, const QString& name) {
 // A stored colour as the platform colour number ("&H8000000F" is the system colour 0x8000000F).
 ui::Color colour(const QString& text) { return ui::Color(quint32(rt::toColor(text))); }
 
-QString fgText(const char* key) { return fgSetting(QString::fromUtf8(key)); }
-QString appText(const char* key) { return setting(QString::fromUtf8(key)); }
 
 // The hot-key buttons and the settings that hold their letters.
 struct HotKey {
     int index;
-    const char* key;
+    forms::Key key;
 };
 const HotKey kHotKeys[] = {
-    {11, "Zelvaro设置"}, {12, "打字搜索"}, {13, "切换右键"}, {14, "收藏历史"}, {15, "网页历史"},
-    {16, "下载历史"},    {17, "大化窗口"}, {18, "小化窗口"}, {19, "退出软件"}, {21, "拖入图片"},
+    {11, forms::appkey::Zelvaro设置}, {12, forms::appkey::打字搜索}, {13, forms::appkey::切换右键},
+    {14, forms::appkey::收藏历史},    {15, forms::appkey::网页历史}, {16, forms::appkey::下载历史},
+    {17, forms::appkey::大化窗口},    {18, forms::appkey::小化窗口}, {19, forms::appkey::退出软件},
+    {21, forms::appkey::拖入图片},
 };
 
 // A command line that names a local file rather than an address: a path with a drive (":\"), an
@@ -65,7 +64,7 @@ bool Startup::Form_Initialize() {
         ui::services().exitProcess(1);
         return false;
     }
-    if (appText("快捷方式") == QStringLiteral("有")) writeDesktopShortcut();
+    if (forms::read(forms::appkey::快捷方式) == QStringLiteral("有")) writeDesktopShortcut();
     return true;
 }
 
@@ -79,7 +78,7 @@ void Startup::writeDesktopShortcut() {
     });
     if (!link) return;
     rt::step([&] { link->setIconLocation(folder + QStringLiteral("\\pifu\\桌面1.ico")); });
-    rt::step([&] { link->setTargetPath(folder + QStringLiteral("\\") + kExeName); });
+    rt::step([&] { link->setTargetPath(folder + QStringLiteral("\\") + app::kExeName); });
     rt::step([&] { link->setHotkey(QStringLiteral("ALT+CTRL+S")); });
     rt::step([&] { link->setWorkingDirectory(folder); });
     rt::step([&] { link->setDescription(QString()); });
@@ -87,20 +86,14 @@ void Startup::writeDesktopShortcut() {
 }
 
 Startup::Navigation Startup::firstNavigation(const QString& commandLine) {
-    const QString userAgent = QStringLiteral("User-Agent:");
-    // UA counts as on for any number but 0; empty or not a number sends no header.
-    const bool noHeader = rt::guard([] { return rt::toDouble(appText("UA")) == 0; });
-
     if (rt::len(commandLine) > 9) {
         if (isLocalPath(commandLine)) return {QString(commandLine).remove(QLatin1Char('"')), QString()};
-        if (noHeader) return {commandLine, QString()};
-        return {commandLine, userAgent + appText("呈现伪造")};
+        return {commandLine, forms::userAgentHeader()};
     }
-    const QString start = appText("启动主页");
+    const QString start = forms::read(forms::appkey::启动主页);
     if (start == QStringLiteral("导航.html")) return {sys::nativePath(sys::appPath() + QStringLiteral("\\导航.html")), QString()};
     if (rt::len(start) < 4) return {QStringLiteral("about:blank"), QString()};
-    if (noHeader) return {start, QString()};
-    return {start, userAgent + appText("呈现伪造")};
+    return {start, forms::userAgentHeader()};
 }
 
 void Startup::loadNavigationPage() {
@@ -127,8 +120,8 @@ void Startup::Form_Load() {
     rt::step([&] { f.setTag(QStringLiteral("0")); });
     // 3. The saved window rectangle, in one move; any value that is not a number skips it.
     rt::step([&] {
-        f.move(rt::toDouble(fgText("左右")), rt::toDouble(fgText("上下")), rt::toDouble(fgText("宽度")),
-               rt::toDouble(fgText("高度")));
+        f.move(rt::toDouble(forms::read(forms::fgkey::左右)), rt::toDouble(forms::read(forms::fgkey::上下)), rt::toDouble(forms::read(forms::fgkey::宽度)),
+               rt::toDouble(forms::read(forms::fgkey::高度)));
     });
     // 4. The frame-blocking counter; the fixed ends of the top and left border lines.
     rt::step([&] { f.Command8.setTag(QStringLiteral("0")); });
@@ -141,7 +134,7 @@ void Startup::Form_Load() {
     // 5. The home browser does not skip the next layout.
     rt::step([&] { f.WebBrowser1(1).setTag(QStringLiteral("0")); });
     // 6. Dropping files and links on the home page.
-    rt::step([&] { f.WebBrowser1(1).setRegisterAsDropTarget(rt::toBool(appText("关闭拖拽"))); });
+    rt::step([&] { f.WebBrowser1(1).setRegisterAsDropTarget(rt::toBool(forms::read(forms::appkey::关闭拖拽))); });
     // 7. The navigation page's lines, or the default page written first.
     loadNavigationPage();
     // 8. The hot-key buttons lie above the client area, still enabled.
@@ -154,15 +147,15 @@ void Startup::Form_Load() {
     // 11. The current search engine's name on the document menu.
     rt::step([&] {
         menus_.GIS100(3).setCaption(
-            OS(sousuoTxt(), kSection, QStringLiteral("搜索名字") + appText("搜索引擎")));
+            forms::read(forms::Txt::Sousuo, QStringLiteral("搜索名字") + forms::read(forms::appkey::搜索引擎)));
     });
     // 12. The default-browser check, one second from now, unless the setting is another number.
-    if (rt::guard([] { return rt::toDouble(appText("默认浏览器")) == 1; })) {
+    if (rt::guard([] { return rt::toDouble(forms::read(forms::appkey::默认浏览器)) == 1; })) {
         rt::step([&] { f.Timer4(10).setEnabled(true); });
     }
     applyLooks();
     // 21. The window caption.
-    rt::step([&] { f.setCaption(appText("软件命名")); });
+    rt::step([&] { f.setCaption(forms::read(forms::appkey::软件命名)); });
     // 22. A caption-less window that can still be minimised.
     rt::step([&] { f.Zelvaro窗口(f.hWnd(), 0, 0); });
     // 23. The first page of the home slot.
@@ -176,7 +169,7 @@ void Startup::Form_Load() {
 void Startup::applyLooks() {
     Form1& f = f_;
     // 13. The address text centred, or left-aligned for any other number.
-    if (rt::guard([] { return rt::toDouble(appText("左边中间")) == 1; })) {
+    if (rt::guard([] { return rt::toDouble(forms::read(forms::appkey::左边中间)) == 1; })) {
         rt::step([&] { f.Text7.setAlignment(ui::vbCenter); });
         rt::step([&] { f.Label2(4).setAlignment(ui::vbCenter); });
     } else {
@@ -184,38 +177,38 @@ void Startup::applyLooks() {
         rt::step([&] { f.Label2(4).setAlignment(ui::vbLeftJustify); });
     }
     // 14. The Flash button's font.
-    rt::step([&] { setFont(f.Command7, fgText("字体")); });
+    rt::step([&] { setFont(f.Command7, forms::read(forms::fgkey::字体)); });
     // 15. The tab labels.
     for (int k = 2; k <= 10; ++k) {
         rt::step([&] { f.lv(k).setTop(0); });
-        rt::step([&] { f.lv(k).setHeight(rt::toDouble(appText("高度"))); });
-        rt::step([&] { f.lv(k).setFontSize(rt::toDouble(appText("大小"))); });
-        rt::step([&] { setFont(f.lv(k), appText("字体")); });
-        rt::step([&] { f.lv(k).setFontBold(rt::toBool(appText("字体加粗"))); });
+        rt::step([&] { f.lv(k).setHeight(rt::toDouble(forms::read(forms::appkey::高度))); });
+        rt::step([&] { f.lv(k).setFontSize(rt::toDouble(forms::read(forms::appkey::大小))); });
+        rt::step([&] { setFont(f.lv(k), forms::read(forms::appkey::字体)); });
+        rt::step([&] { f.lv(k).setFontBold(rt::toBool(forms::read(forms::appkey::字体加粗))); });
     }
     // 16. The address box, its label and its frame.
-    rt::step([&] { f.Text7.setBackColor(colour(fgText("背景0"))); });
-    rt::step([&] { f.Text7.setForeColor(colour(fgText("颜色1"))); });
-    rt::step([&] { setFont(f.Text7, fgText("字体")); });
-    rt::step([&] { f.Label2(4).setForeColor(colour(fgText("颜色1"))); });
-    rt::step([&] { setFont(f.Label2(4), fgText("字体")); });
-    rt::step([&] { f.Shape2(0).setBorderColor(colour(fgText("按钮边框"))); });
+    rt::step([&] { f.Text7.setBackColor(colour(forms::read(forms::fgkey::背景0))); });
+    rt::step([&] { f.Text7.setForeColor(colour(forms::read(forms::fgkey::颜色1))); });
+    rt::step([&] { setFont(f.Text7, forms::read(forms::fgkey::字体)); });
+    rt::step([&] { f.Label2(4).setForeColor(colour(forms::read(forms::fgkey::颜色1))); });
+    rt::step([&] { setFont(f.Label2(4), forms::read(forms::fgkey::字体)); });
+    rt::step([&] { f.Shape2(0).setBorderColor(colour(forms::read(forms::fgkey::按钮边框))); });
     // 17. The hot-key letters; Command2(20) keeps its caption and has no access key.
     for (const HotKey& h : kHotKeys) {
-        rt::step([&] { f.Command2(h.index).setCaption(QStringLiteral("&") + appText(h.key)); });
+        rt::step([&] { f.Command2(h.index).setCaption(QStringLiteral("&") + forms::read(h.key)); });
     }
     // 18. Border lines and glyph frames take the colour of the first one.
-    rt::step([&] { f.Line1(1).setBorderColor(colour(fgText("窗口边框"))); });
+    rt::step([&] { f.Line1(1).setBorderColor(colour(forms::read(forms::fgkey::窗口边框))); });
     for (int k = 2; k <= 4; ++k) rt::step([&] { f.Line1(k).setBorderColor(f.Line1(1).borderColor()); });
-    rt::step([&] { f.Shape2(1).setBorderColor(colour(fgText("按钮边框"))); });
+    rt::step([&] { f.Shape2(1).setBorderColor(colour(forms::read(forms::fgkey::按钮边框))); });
     for (int k = 2; k <= 3; ++k) rt::step([&] { f.Shape2(k).setBorderColor(f.Shape2(1).borderColor()); });
     // 19. Window colour, the title strip, and the three glyphs with their frames.
-    rt::step([&] { f.setBackColor(colour(fgText("背景0"))); });
-    rt::step([&] { f.Label2(0).setForeColor(colour(fgText("颜色1"))); });
-    rt::step([&] { setFont(f.Label2(0), fgText("字体")); });
-    const char* glyphKeys[] = {"小化", "大化", "关闭"};
+    rt::step([&] { f.setBackColor(colour(forms::read(forms::fgkey::背景0))); });
+    rt::step([&] { f.Label2(0).setForeColor(colour(forms::read(forms::fgkey::颜色1))); });
+    rt::step([&] { setFont(f.Label2(0), forms::read(forms::fgkey::字体)); });
+    const forms::Key glyphKeys[] = {forms::fgkey::小化, forms::fgkey::大化, forms::fgkey::关闭};
     for (int k = 1; k <= 3; ++k) {
-        rt::step([&] { f.Label2(k).setCaption(fgText(glyphKeys[k - 1])); });
+        rt::step([&] { f.Label2(k).setCaption(forms::read(glyphKeys[k - 1])); });
         rt::step([&] { f.Label2(k).setForeColor(f.Label2(0).foreColor()); });
         rt::step([&] {
             ui::Label& from = f.Label2(0);
@@ -234,5 +227,3 @@ void Startup::applyLooks() {
         rt::step([&] { f.Shape2(k).setHeight(f.lv(2).height()); });
     }
 }
-
-}  // namespace app

@@ -12,8 +12,6 @@
 class Form1;
 class Form4;
 
-namespace app {
-
 class Startup {
 public:
     // Sets the main window's load handler. `commandLine` is the program's one argument ("" for none).
@@ -44,5 +42,3 @@ private:
     QString commandLine_;
     EngineSettings engine_;
 };
-
-}  // namespace app

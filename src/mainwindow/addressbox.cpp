@@ -1,6 +1,7 @@
 #include "mainwindow/addressbox.h"
 
-#include "mainwindow/form1.h"
+#include "forms/form1.h"
+#include "forms/slots.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/rt/text.h"
@@ -23,20 +24,6 @@ AddressBox::AddressBox(Form1& f) : f(f) {
     });
 }
 
-QString AddressBox::shownAddress(const QString& url) {
-    const int at = rt::instr(url, QStringLiteral("http"));
-    return at > 0 ? rt::mid(url, at) : url;
-}
-
-QString AddressBox::slotAddress(Form1& f, int slot) {
-    const web::WebBrowser& browser = f.WebBrowser1(slot);
-    const web::Document doc = browser.document();
-    if (doc.isNull()) rt::raise(rt::ObjectVariableNotSet);
-    // Right after a navigation commits the engine has not built the new document's elements yet, so
-    // the handle does not read; the browser's address is that document's address then.
-    return shownAddress(doc.isValid() ? doc.url() : browser.locationURL());
-}
-
 QString AddressBox::shortForm(const QString& text) {
     const int scheme = rt::instr(text, QStringLiteral("://"));
     QString caption = scheme > 0 ? rt::mid(text, scheme + 3, kShortFormLength) : rt::left(text, kShortFormLength);
@@ -49,7 +36,7 @@ QString AddressBox::shortForm(const QString& text) {
 void AddressBox::NavigateComplete2(int) {
     // What the user is typing stays; the front slot's address comes back when editing ends.
     if (f.Text7.visible()) return;
-    step([&] { f.Text7.setText(slotAddress(f, rt::toInt16(f.Label9.caption()))); });
+    step([&] { f.Text7.setText(forms::slotAddress(f, rt::toInt16(f.Label9.caption()))); });
 }
 
 void AddressBox::Text7_Change() {

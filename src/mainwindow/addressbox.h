@@ -21,12 +21,6 @@ public:
     AddressBox(const AddressBox&) = delete;
     AddressBox& operator=(const AddressBox&) = delete;
 
-    // The shown address of a document address: from its first "http" (exact case) to its end, or the
-    // whole address when it holds none.
-    static QString shownAddress(const QString& url);
-    // The shown address of the document in slot `slot`; raises when the slot has no browser or no
-    // document, so the calling statement is skipped.
-    static QString slotAddress(Form1& f, int slot);
     // The label's short form of the box's text: what follows the first "://" (the whole text when it
     // holds none), at most 999 characters, without the final "/" of a ".com/" or ".net/" ending.
     static QString shortForm(const QString& text);

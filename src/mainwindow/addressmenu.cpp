@@ -1,8 +1,8 @@
 #include "mainwindow/addressmenu.h"
 
-#include "app/config.h"
-#include "mainwindow/form1.h"
-#include "mainwindow/form4.h"
+#include "forms/settings.h"
+#include "forms/form1.h"
+#include "forms/form4.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/rt/text.h"
@@ -13,13 +13,6 @@
 
 using rt::guard;
 using rt::step;
-
-namespace {
-
-const QString kNewTabKey = QStringLiteral("标签打开");
-const QString kAlignKey = QStringLiteral("左边中间");
-
-}  // namespace
 
 AddressMenu::AddressMenu(Form1& f, Form4& f4) : f(f), f4(f4) {
     f.Text7.onMouseDown = [this](int button, int shift, double x, double y) { Text7_MouseDown(button, shift, x, y); };
@@ -32,10 +25,10 @@ void AddressMenu::Text7_MouseDown(int button, int, double, double) {
 
     for (int i = 1; i <= 4; ++i) {
         const QString key = QStringLiteral("CNC0") + QString::number(i);
-        step([&] { f4.DZYJ100(i).setCaption(f.OS(app::youjianTxt(), app::kSection, key)); });
+        step([&] { f4.DZYJ100(i).setCaption(forms::read(forms::Txt::Youjian, key)); });
     }
 
-    if (guard([&] { return rt::toDouble(f.OS(app::appTxt(), app::kSection, kNewTabKey)) == 1; })) {
+    if (guard([&] { return rt::toDouble(forms::read(forms::appkey::标签打开)) == 1; })) {
         step([&] { f4.DZYJ100(5).setCaption(QStringLiteral("标签打开")); });
         step([&] { f4.DZYJ100(5).setChecked(true); });
     } else {
@@ -43,7 +36,7 @@ void AddressMenu::Text7_MouseDown(int button, int, double, double) {
         step([&] { f4.DZYJ100(5).setChecked(false); });
     }
 
-    if (guard([&] { return rt::toDouble(f.OS(app::appTxt(), app::kSection, kAlignKey)) == 1; })) {
+    if (guard([&] { return rt::toDouble(forms::read(forms::appkey::左边中间)) == 1; })) {
         step([&] { f4.DZYJ100(6).setCaption(QStringLiteral("在中间")); });
         step([&] { f4.DZYJ100(6).setChecked(true); });
     } else {
@@ -97,18 +90,18 @@ void AddressMenu::DZYJ100_Click(int index) {
         step([&] { f.Text7.setText(f4.DZYJ100(4).caption()); });
         break;
     case 5:  // new-tab mode of the go command
-        if (guard([&] { return rt::toDouble(f.OS(app::appTxt(), app::kSection, kNewTabKey)) == 1; }))
-            step([&] { f.XIERU(app::appTxt(), app::kSection, kNewTabKey, QStringLiteral("0")); });
+        if (guard([&] { return rt::toDouble(forms::read(forms::appkey::标签打开)) == 1; }))
+            step([&] { forms::write(forms::appkey::标签打开, QStringLiteral("0")); });
         else
-            step([&] { f.XIERU(app::appTxt(), app::kSection, kNewTabKey, QStringLiteral("1")); });
+            step([&] { forms::write(forms::appkey::标签打开, QStringLiteral("1")); });
         break;
     case 6:  // alignment of the address bar
-        if (guard([&] { return rt::toDouble(f.OS(app::appTxt(), app::kSection, kAlignKey)) == 1; })) {
-            step([&] { f.XIERU(app::appTxt(), app::kSection, kAlignKey, QStringLiteral("0")); });
+        if (guard([&] { return rt::toDouble(forms::read(forms::appkey::左边中间)) == 1; })) {
+            step([&] { forms::write(forms::appkey::左边中间, QStringLiteral("0")); });
             step([&] { f.Text7.setAlignment(ui::vbLeftJustify); });
             step([&] { f.Label2(4).setAlignment(ui::vbLeftJustify); });
         } else {
-            step([&] { f.XIERU(app::appTxt(), app::kSection, kAlignKey, QStringLiteral("1")); });
+            step([&] { forms::write(forms::appkey::左边中间, QStringLiteral("1")); });
             step([&] { f.Text7.setAlignment(ui::vbCenter); });
             step([&] { f.Label2(4).setAlignment(ui::vbCenter); });
         }

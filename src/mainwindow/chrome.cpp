@@ -1,7 +1,7 @@
 #include "mainwindow/chrome.h"
 
-#include "app/config.h"
-#include "mainwindow/form1.h"
+#include "forms/settings.h"
+#include "forms/form1.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/rt/text.h"
@@ -65,14 +65,14 @@ Chrome::Chrome(Form1& f) : f(f) {
 }
 
 void Chrome::normalLook(int glyph) {
-    step([&] { f.Label2(glyph).setForeColor(rt::toColor(f.OS(app::fgTxt(), app::kSection, QStringLiteral("颜色1")))); });
+    step([&] { f.Label2(glyph).setForeColor(rt::toColor(forms::read(forms::fgkey::颜色1))); });
     step([&] { f.Label2(glyph).setBackStyle(0); });
 }
 
 void Chrome::hoverLook(int glyph) {
-    step([&] { f.Label2(glyph).setForeColor(rt::toColor(f.OS(app::fgTxt(), app::kSection, QStringLiteral("颜色2")))); });
+    step([&] { f.Label2(glyph).setForeColor(rt::toColor(forms::read(forms::fgkey::颜色2))); });
     step([&] { f.Label2(glyph).setBackStyle(1); });
-    step([&] { f.Label2(glyph).setBackColor(rt::toColor(f.OS(app::fgTxt(), app::kSection, QStringLiteral("颜色3")))); });
+    step([&] { f.Label2(glyph).setBackColor(rt::toColor(forms::read(forms::fgkey::颜色3))); });
 }
 
 // The own-maximised test; a tag that is no number stops the handler like the own-maximised state.
@@ -122,7 +122,7 @@ void Chrome::Label2_Click(int index) {
     case 4:
         step([&] { f.Text7.setVisible(true); });
         step([&] { f.Text7.setFocus(); });
-        if (guard([&] { return f.OS(app::appTxt(), app::kSection, QStringLiteral("网址栏框")) == QStringLiteral("是"); })) {
+        if (guard([&] { return forms::read(forms::appkey::网址栏框) == QStringLiteral("是"); })) {
             step([&] { f.Text7.setSelStart(0); });
             step([&] { f.Text7.setSelLength(rt::len(f.Text7.text())); });
         } else {

@@ -1,10 +1,11 @@
 #include "mainwindow/delayedjobs.h"
 
-#include "app/config.h"
+#include "forms/framegrace.h"
+#include "forms/parts.h"
+#include "forms/settings.h"
+#include "forms/slots.h"
 #include "app/defaultbrowser.h"
-#include "app/program.h"
-#include "mainwindow/form1.h"
-#include "mainwindow/gocommand.h"
+#include "forms/form1.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/rt/format.h"
@@ -13,7 +14,6 @@
 #include "platform/ui/services.h"
 #include "platform/web/document.h"
 #include "platform/web/webbrowser.h"
-#include "tabs/tabslots.h"
 
 #include <cmath>
 
@@ -74,7 +74,7 @@ void DelayedJobs::hintRearm() {
 }
 
 void DelayedJobs::graceEnd() {
-    step([&] { GoCommand::graceJob(); });
+    step([&] { forms::part<FrameBlockingGrace>().end(); });
     step([&] { stop(f, 1); });
 }
 
@@ -92,7 +92,7 @@ void DelayedJobs::backgroundTitle() {
     }
     step([&] {
         const QString title = f.WebBrowser1(k).document().title();
-        f.lv(k).setCaption(TabSlots::backgroundCaption(title, f.OS(app::appTxt(), app::kSection, QStringLiteral("字数"))));
+        f.lv(k).setCaption(forms::backgroundCaption(title, forms::read(forms::appkey::字数)));
     });
     step([&] {
         if (rt::len(f.lv(k).caption()) > 2) stop(f, 2);
@@ -216,13 +216,7 @@ void DelayedJobs::homeRefresh() {
 
 void DelayedJobs::defaultBrowser() {
     step([&] {
-        if (defaultBrowserCheck) {
-            defaultBrowserCheck();
-            return;
-        }
-        app::Program* program = app::Program::current();
-        app::DefaultBrowser* check = program ? program->find<app::DefaultBrowser>() : nullptr;
-        if (check) check->check();
+        forms::part<DefaultBrowser>().check();
     });
     step([&] { stop(f, 10); });
 }

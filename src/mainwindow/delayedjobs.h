@@ -58,9 +58,6 @@ public:
     // work is passed over and the job still switches itself off.
     std::function<int()> flashContainer;                // job 3: the pop-out window's player container
     std::function<web::WebBrowser*()> shortUrlBrowser;  // job 4: the short-URL fetch browser
-    // Job 10: the default-browser check, set by the start-up's check; unset, job 10 runs the check
-    // of the program's app::DefaultBrowser when there is one.
-    std::function<void()> defaultBrowserCheck;
 
     // Texts of job 4.
     static const QString kShortUrlTitle;    // "短网址"

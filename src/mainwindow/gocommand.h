@@ -4,11 +4,7 @@
 // list, suspends frame blocking for the page about to load (the frame-blocking grace), and navigates
 // a new tab or the front tab, with the User-Agent header while the override is on.
 //
-// The frame-blocking grace: when frame blocking is on (`框架不加载` reads 0) the go command writes "1"
-// and starts delayed job 1, whose tick ends the grace three seconds later by writing "0" back. The
-// grace only ever undoes its own write: while the key still holds the "1" it wrote and nobody wrote
-// the key since. The exit and restart paths call endPendingGrace() so that ending the program inside
-// the three seconds does not leave frame blocking off for good.
+// The frame-blocking grace (FrameBlockingGrace) is opened here and ended by delayed job 1.
 #include <QString>
 
 class Form1;
@@ -19,13 +15,6 @@ public:
     explicit GoCommand(Form1& f);
 
     void Command1_Click();
-
-    // Job 1's work: ends a pending grace, putting "0" back when the key still holds the grace's "1".
-    static void graceJob();
-    // For the exit and restart paths: the same, at once.
-    static void endPendingGrace();
-    // A grace is open (its "1" is not yet undone or overtaken).
-    static bool gracePending();
 
     // Texts of the command.
     static const QString kBadAddress;    // "网址不是正确的，不能打开"

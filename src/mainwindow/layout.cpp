@@ -1,8 +1,8 @@
 #include "mainwindow/layout.h"
 
-#include "app/config.h"
-#include "mainwindow/addressbox.h"
-#include "mainwindow/form1.h"
+#include "forms/settings.h"
+#include "forms/slots.h"
+#include "forms/form1.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 
@@ -19,8 +19,8 @@ void Layout::Form_Resize() {
     auto SW = [&] { return f.scaleWidth(); };
     auto SH = [&] { return f.scaleHeight(); };
     auto L = [&] { return rt::toDouble(f.youyi()); };
-    auto R = [&] { return rt::toDouble(f.OS(app::fgTxt(), app::kSection, QStringLiteral("网页左减"))); };
-    auto B = [&] { return rt::toDouble(f.OS(app::fgTxt(), app::kSection, QStringLiteral("网页长度"))); };
+    auto R = [&] { return rt::toDouble(forms::read(forms::fgkey::网页左减)); };
+    auto B = [&] { return rt::toDouble(forms::read(forms::fgkey::网页长度)); };
     auto T = [&] { return f.lv(2).height(); };
     auto H = [&] { return f.Text7.height(); };
 
@@ -51,7 +51,7 @@ void Layout::Form_Resize() {
     step([&] { f.Line1(4).setY2(SH()); });
 
     // Tab widths that follow the window width.
-    if (guard([&] { return rt::toDouble(f.OS(app::appTxt(), app::kSection, QStringLiteral("固定宽度"))) == 0; }) &&
+    if (guard([&] { return rt::toDouble(forms::read(forms::appkey::固定宽度)) == 0; }) &&
         guard([&] { return f.WebBrowser1.ubound() > 1; }))
         step([&] { f.Command39.press(); });
 
@@ -60,7 +60,7 @@ void Layout::Form_Resize() {
     step([&] { f.Label2(4).move(f.Text7.left(), f.Text7.top(), f.Text7.width(), f.Text7.height()); });
 
     // The address frame and the close glyph.
-    if (guard([&] { return f.OS(app::fgTxt(), app::kSection, QStringLiteral("界面边距")) == QStringLiteral("有"); })) {
+    if (guard([&] { return forms::read(forms::fgkey::界面边距) == QStringLiteral("有"); })) {
         step([&] { f.Shape2(0).move(f.Text7.left() - 50, T() + 50, f.Text7.width() + 100, f.Text7.height() + 60); });
         step([&] { f.Label2(3).setLeft(f.Shape2(0).width() - f.Label2(3).width() + 140); });
     } else {
@@ -99,10 +99,10 @@ void Layout::Form_Resize() {
 void Layout::Form_Click() {
     step([&] { f.Text7.setVisible(false); });
     if (guard([&] { return f.frontIsTab(); })) {
-        step([&] { f.Text7.setText(AddressBox::slotAddress(f, rt::toInt16(f.Label9.caption()))); });
+        step([&] { f.Text7.setText(forms::slotAddress(f, rt::toInt16(f.Label9.caption()))); });
         step([&] { f.WebBrowser1(rt::toInt16(f.Label9.caption())).setFocus(); });
     } else {
-        step([&] { f.Text7.setText(AddressBox::slotAddress(f, 1)); });
+        step([&] { f.Text7.setText(forms::slotAddress(f, 1)); });
         step([&] { f.WebBrowser1(1).setFocus(); });
     }
 }

@@ -1,8 +1,8 @@
 #include "mainwindow/mainmenu.h"
 
-#include "app/config.h"
-#include "mainwindow/form1.h"
-#include "mainwindow/form4.h"
+#include "forms/settings.h"
+#include "forms/form1.h"
+#include "forms/form4.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/sys/programfolder.h"
@@ -28,29 +28,25 @@ void MainMenu::Form_MouseDown(int Button, int Shift, double X, double Y) {
 }
 
 void MainMenu::prepareMainMenu() {
-    const QString youjian = app::youjianTxt();
-    const QString fg = app::fgTxt();
-    const QString yingyong = app::appTxt();
-    const QString& section = app::kSection;
     auto key = [](const char* prefix, int n) {
         return QString::fromUtf8(prefix) + QString::number(n).rightJustified(2, QLatin1Char('0'));
     };
 
     // Captions from 右键.txt (there is no CNE03).
-    step([&] { m.caidan100(1).setCaption(f.OS(youjian, section, QStringLiteral("CNE01"))); });
-    step([&] { m.caidan100(2).setCaption(f.OS(youjian, section, QStringLiteral("CNE02"))); });
-    step([&] { m.WYJZ.setCaption(f.OS(youjian, section, QStringLiteral("CNE04"))); });
-    step([&] { m.SSYQ.setCaption(f.OS(youjian, section, QStringLiteral("CNE05"))); });
-    step([&] { m.WYSF.setCaption(f.OS(youjian, section, QStringLiteral("CNE06"))); });
-    step([&] { m.RCGJ.setCaption(f.OS(youjian, section, QStringLiteral("CNE07"))); });
-    for (int i = 1; i <= 5; ++i) step([&] { m.LISHI(i).setCaption(f.OS(youjian, section, key("CNE", 7 + i))); });
-    for (int i = 1; i <= 4; ++i) step([&] { m.GB(i).setCaption(f.OS(youjian, section, key("CNE", 12 + i))); });
+    step([&] { m.caidan100(1).setCaption(forms::read(forms::Txt::Youjian, QStringLiteral("CNE01"))); });
+    step([&] { m.caidan100(2).setCaption(forms::read(forms::Txt::Youjian, QStringLiteral("CNE02"))); });
+    step([&] { m.WYJZ.setCaption(forms::read(forms::Txt::Youjian, QStringLiteral("CNE04"))); });
+    step([&] { m.SSYQ.setCaption(forms::read(forms::Txt::Youjian, QStringLiteral("CNE05"))); });
+    step([&] { m.WYSF.setCaption(forms::read(forms::Txt::Youjian, QStringLiteral("CNE06"))); });
+    step([&] { m.RCGJ.setCaption(forms::read(forms::Txt::Youjian, QStringLiteral("CNE07"))); });
+    for (int i = 1; i <= 5; ++i) step([&] { m.LISHI(i).setCaption(forms::read(forms::Txt::Youjian, key("CNE", 7 + i))); });
+    for (int i = 1; i <= 4; ++i) step([&] { m.GB(i).setCaption(forms::read(forms::Txt::Youjian, key("CNE", 12 + i))); });
     // The desktop has no counterpart of the engine's options panel.
     step([&] { m.LISHI(5).setEnabled(false); });
 
     // The current colour scheme: checked and disabled. Only the scheme handler clears the mark.
     step([&] {
-        const QString scheme = f.OS(fg, section, QStringLiteral("界面颜色"));
+        const QString scheme = forms::read(forms::fgkey::界面颜色);
         const QString names[] = {QStringLiteral("灰"), QStringLiteral("紫"), QStringLiteral("黑"), QStringLiteral("蓝")};
         for (int i = 0; i < 4; ++i) {
             if (scheme == names[i]) {
@@ -62,14 +58,14 @@ void MainMenu::prepareMainMenu() {
     });
 
     // Page margins.
-    step([&] { m.peise(6).setChecked(f.OS(fg, section, QStringLiteral("界面边距")) == QStringLiteral("有")); });
+    step([&] { m.peise(6).setChecked(forms::read(forms::fgkey::界面边距) == QStringLiteral("有")); });
 
     // Page filters: "0" is on; a value that is no number counts as on.
-    const char* const filters[] = {"框架不加载", "脚本被删除", "框架被删除"};
+    const forms::Key filters[] = {forms::appkey::框架不加载, forms::appkey::脚本被删除, forms::appkey::框架被删除};
     for (int i = 0; i < 3; ++i) {
         step([&] {
             m.WYJZ100(i).setChecked(
-                guard([&] { return rt::toDouble(f.OS(yingyong, section, QString::fromUtf8(filters[i]))) == 0; }));
+                guard([&] { return rt::toDouble(forms::read(filters[i])) == 0; }));
         });
     }
 
@@ -78,13 +74,13 @@ void MainMenu::prepareMainMenu() {
     for (int n = 1; n <= 10; ++n) {
         if (n <= 9)
             step([&] {
-                m.SSYQ100(n).setCaption(f.OS(app::sousuoTxt(), section, QStringLiteral("搜索名字") + QString::number(n)));
+                m.SSYQ100(n).setCaption(forms::read(forms::Txt::Sousuo, QStringLiteral("搜索名字") + QString::number(n)));
             });
         step([&] { m.SSYQ100(n).setEnabled(true); });
         step([&] { m.SSYQ100(n).setChecked(false); });
     }
-    step([&] { m.SSYQ100(rt::toInt16(f.OS(yingyong, section, QStringLiteral("搜索引擎")))).setEnabled(false); });
-    step([&] { m.SSYQ100(rt::toInt16(f.OS(yingyong, section, QStringLiteral("搜索引擎")))).setChecked(true); });
+    step([&] { m.SSYQ100(rt::toInt16(forms::read(forms::appkey::搜索引擎))).setEnabled(false); });
+    step([&] { m.SSYQ100(rt::toInt16(forms::read(forms::appkey::搜索引擎))).setChecked(true); });
 }
 
 void MainMenu::LISHI_Click(int Index) {

@@ -1,8 +1,9 @@
 #include "mainwindow/search.h"
 
-#include "app/config.h"
-#include "mainwindow/form1.h"
-#include "mainwindow/form4.h"
+#include "forms/settings.h"
+#include "forms/useragent.h"
+#include "forms/form1.h"
+#include "forms/form4.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/rt/format.h"
@@ -28,11 +29,10 @@ QString Search::searchAddress(const QString& pattern, const QString& words) {
 }
 
 void Search::Label13_Click() {
-    const QString appTxt = app::appTxt();
     QString engine;
     QString pattern;
-    step([&] { engine = f.OS(appTxt, app::kSection, QStringLiteral("搜索引擎")); });
-    step([&] { pattern = f.OS(app::sousuoTxt(), app::kSection, QStringLiteral("搜索连接") + engine); });
+    step([&] { engine = forms::read(forms::appkey::搜索引擎); });
+    step([&] { pattern = forms::read(forms::Txt::Sousuo, QStringLiteral("搜索连接") + engine); });
     step([&] { f.Command24.press(); });
     for (int k = 2; k <= 10; ++k) {
         if (!guard([&] { return rt::len(f.lv(k).caption()) < 2; })) continue;
@@ -40,22 +40,14 @@ void Search::Label13_Click() {
         QString address;
         step([&] { words = f.Label13.tag(); });
         step([&] { address = searchAddress(pattern, words); });
-        if (guard([&] { return rt::toDouble(f.OS(appTxt, app::kSection, QStringLiteral("UA"))) == 0; })) {
-            step([&] { f.WebBrowser1(k).Navigate(address); });
-        } else {
-            step([&] {
-                f.WebBrowser1(k).Navigate(address, 0, QString(), QByteArray(),
-                                          QStringLiteral("User-Agent:") +
-                                              f.OS(appTxt, app::kSection, QStringLiteral("呈现伪造")));
-            });
-        }
+        step([&] { forms::navigate(f.WebBrowser1(k), address); });
         return;
     }
 }
 
 void Search::SSYQ100_Click(int Index) {
     if (Index >= 1 && Index <= 9) {
-        step([&] { f.XIERU(app::appTxt(), app::kSection, QStringLiteral("搜索引擎"), rt::str(Index)); });
+        step([&] { forms::write(forms::appkey::搜索引擎, rt::str(Index)); });
         step([&] { m.GIS100(3).setCaption(m.SSYQ100(Index).caption()); });
         return;
     }

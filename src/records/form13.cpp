@@ -16,30 +16,11 @@ Form13::Form13() : ui::Form(false) {
     WebBrowser1.move(0, 0, 10425, 7845);
     List1.setName(QStringLiteral("List1"));
     List1.setVisible(false);
-    onLoad = [this] { Form_Load(); };
-    onResize = [this] { Form_Resize(); };
 }
 
 Form13::~Form13() = default;
 
 QString Form13::favoritesFile() { return sys::appPath() + QStringLiteral("\\txt\\网址.html"); }
-
-void Form13::Form_Load() {
-    step([&] { setIcon(ui::loadPicture(sys::appPath() + QStringLiteral("\\pifu\\0.ico"))); });
-    if (rt::guard([&] { return sys::fileExists(favoritesFile()); })) {
-        step([&] { WebBrowser1.Navigate(favoritesFile()); });
-        step([&] {
-            for (const QString& line : sys::readLines(favoritesFile())) List1.addItem(line);
-        });
-    } else {
-        step([&] { WebBrowser1.Navigate(QStringLiteral("about:blank")); });
-    }
-    step([&] { WebBrowser1.setRegisterAsDropTarget(false); });
-}
-
-void Form13::Form_Resize() {
-    step([&] { WebBrowser1.move(0, 0, scaleWidth(), scaleHeight()); });
-}
 
 QStringList Form13::records() const {
     QStringList lines;

@@ -2,7 +2,7 @@
 // The favorites window (caption "网址"): its browser shows the favorites file `\txt\网址.html` and its
 // hidden list `List1` mirrors that file line by line, newest record first. Loading the window (also
 // by any writer's first touch through the window owner) fills the list from the file without
-// showing the window.
+// showing the window. Its handlers live in FavoritesWindow.
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 #include "platform/web/webbrowser.h"
@@ -21,11 +21,6 @@ public:
 
     // The favorites file beside the executable.
     static QString favoritesFile();
-
-    // Load: icon, the first navigation, the mirror filled from the file, drop target off.
-    void Form_Load();
-    // The browser fills the client area.
-    void Form_Resize();
 
     // Writes every mirror item, item 0 first, as the lines of the favorites file (the `\txt` folder is
     // made when missing). Raises the file layer's error when the file cannot be written; the mirror

@@ -1,13 +1,13 @@
 #include "tabs/tabclosing.h"
 
-#include "app/config.h"
-#include "mainwindow/form1.h"
-#include "mainwindow/form4.h"
+#include "forms/settings.h"
+#include "forms/slots.h"
+#include "forms/form1.h"
+#include "forms/form4.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/rt/format.h"
 #include "platform/ui/services.h"
-#include "tabs/tabslots.h"
 
 #include <algorithm>
 
@@ -21,19 +21,11 @@ TabClosing::TabClosing(Form1& form, Form4& menus) : f(form), f4(menus) {
         lv_MouseDown(Index, Button, Shift, X, Y);
     };
     f.lv.onDblClick = [this](int Index) { lv_DblClick(Index); };
-    returnPoppedOut = [this](int slot) {
-        step([&] { f.lv_Click(slot); });
-        step([&] { f.Command7.setTag(QStringLiteral("0")); });
-    };
-    // The re-attachment of the front-tab document, unless the page handling has set its own: the
-    // document is let go, then taken from the browser of the slot in Command10's tag (none when the
-    // tag is no number or that slot has no browser).
-    if (!f.Command10.onClick) {
-        f.Command10.onClick = [this] {
-            step([&] { f.setORIBERISA(web::Document()); });
-            step([&] { f.setORIBERISA(f.WebBrowser1(rt::toInt32(f.Command10.tag())).document()); });
-        };
-    }
+}
+
+void TabClosing::returnPoppedOut(int slot) {
+    step([&] { f.lv_Click(slot); });
+    step([&] { f.Command7.setTag(QStringLiteral("0")); });
 }
 
 void TabClosing::BQYJ100_Click(int Index) {
@@ -41,11 +33,6 @@ void TabClosing::BQYJ100_Click(int Index) {
     case 1: closeTab(); break;
     case 3: closeOthers(); break;
     case 6: backToHome(); break;
-    case 2:
-    case 4:
-    case 5:
-        if (otherItem) otherItem(Index);
-        break;
     default: break;
     }
 }
@@ -64,9 +51,7 @@ void TabClosing::closeTab() {
     stopElementListOf(t);
 
     if (guard([&] { return f.Command7.tag() == f4.BQYJ100(1).tag(); })) {
-        step([&] {
-            if (returnPoppedOut) returnPoppedOut(t);
-        });
+        step([&] { returnPoppedOut(t); });
         return;
     }
 
@@ -78,7 +63,7 @@ void TabClosing::closeTab() {
 
     step([&] { f.lv(t).setVisible(false); });
     step([&] { f.lv(t).setCaption(QStringLiteral("?")); });
-    step([&] { f.lv(t).setForeColor(rt::toColor(TabSlots::appSetting(f, "字体颜色1"))); });
+    step([&] { f.lv(t).setForeColor(rt::toColor(forms::read(forms::appkey::字体颜色1))); });
 
     if (guard([&] { return f.lv(t).backStyle() == 1; })) {
         int next = 0;
@@ -99,12 +84,7 @@ void TabClosing::closeTab() {
             step([&] { f.Label9.setCaption(QStringLiteral("1")); });
             return;
         }
-        TabSlots::frontLook(f, next);
-        step([&] { f.WebBrowser1(next).zOrder(0); });
-        step([&] { TabSlots::focusAddressBox(f); });
-        step([&] { f.WebBrowser1(next).setFocus(); });
-        step([&] { f.Label9.setCaption(rt::str(next)); });
-        step([&] { f.Text7.setText(TabSlots::shownAddress(f.WebBrowser1(next).document().url())); });
+        forms::bringToFront(f, next);
         step([&] { f.Command10.setTag(rt::str(next)); });
     } else {
         // The front-tab document stays with the tab in front.
@@ -140,12 +120,8 @@ void TabClosing::closeOthers() {
     step([&] { t = rt::toInt32(tText); });
     step([&] { f.Label9.setCaption(tText); });
 
-    if (guard([&] { return f.lv(t).foreColor() == rt::toColor(TabSlots::appSetting(f, "字体颜色1")); })) {
-        TabSlots::frontLook(f, t);
-        step([&] { f.WebBrowser1(t).zOrder(0); });
-        step([&] { TabSlots::focusAddressBox(f); });
-        step([&] { f.WebBrowser1(t).setFocus(); });
-        step([&] { f.Text7.setText(TabSlots::shownAddress(f.WebBrowser1(t).document().url())); });
+    if (guard([&] { return f.lv(t).foreColor() == rt::toColor(forms::read(forms::appkey::字体颜色1)); })) {
+        forms::bringToFront(f, t);
     }
 
     int popped = -1;
@@ -172,7 +148,7 @@ void TabClosing::backToHome() {
     if (guard([&] { return rt::toDouble(f.Label9.caption()) > 1; })) {
         step([&] { f.WebBrowser1(1).zOrder(0); });
         step([&] { f.Text7.setText(f.WebBrowser1(1).document().url()); });
-        step([&] { TabSlots::backLook(f, rt::toInt32(f.Label9.caption())); });
+        step([&] { forms::backLook(f, rt::toInt32(f.Label9.caption())); });
         step([&] { f.Label9.setCaption(QStringLiteral("1")); });
     } else {
         step([&] { f.lv_Click(rt::toInt32(f4.BQYJ100(1).tag())); });
@@ -194,13 +170,13 @@ void TabClosing::lv_MouseDown(int Index, int Button, int, double, double) {
     step([&] { f4.BQYJ100(1).setTag(rt::str(Index)); });
     if (Button != ui::vbRightButton) return;
     for (int k = 1; k <= 6; ++k) step([&] {
-            f4.BQYJ100(k).setCaption(f.OS(app::youjianTxt(), app::kSection, QStringLiteral("CNB0") + rt::str(k)));
+            f4.BQYJ100(k).setCaption(forms::read(forms::Txt::Youjian, QStringLiteral("CNB0") + rt::str(k)));
         });
     step([&] { ui::popupMenu(f4.BQYJ); });
 }
 
 void TabClosing::lv_DblClick(int) {
-    if (guard([&] { return rt::toDouble(TabSlots::appSetting(f, "双击关闭")) == 1; }))
+    if (guard([&] { return rt::toDouble(forms::read(forms::appkey::双击关闭)) == 1; }))
         step([&] { BQYJ100_Click(1); });
 }
 

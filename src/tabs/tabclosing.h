@@ -18,12 +18,13 @@ class Form4;
 
 class TabClosing {
 public:
-    // Sets the click handler of the tab menu's items, the tick of Form4.Timer1, the handlers of the
-    // tab labels' press and double click, and (while nothing else has) the click of Command10.
+    // Sets the click handler of the tab menu's items, the tick of Form4.Timer1 and the handlers of the
+    // tab labels' press and double click.
     TabClosing(Form1& f, Form4& f4);
 
     // The tab menu, for the tab in BQYJ100(1)'s tag: 1 close, 3 close all others, 6 back to the home
-    // slot; items 2, 4 and 5 go to otherItem. Any other index does nothing.
+    // slot; items 2, 4 and 5 (refresh, short URL, open elsewhere) are not built yet. Any other index
+    // does nothing.
     void BQYJ100_Click(int Index);
     // The teardown tick.
     void Timer1_Timer();
@@ -36,11 +37,9 @@ public:
     // Double click on a tab label: closes the tab pressed last while 双击关闭 is 1 or not a number.
     void lv_DblClick(int Index);
 
-    // Items 2, 4 and 5 of the tab menu (refresh, short URL, open elsewhere).
-    std::function<void(int Index)> otherItem;
     // Returns the popped-out Flash player of `slot` to its page, brings that tab to the front and
-    // writes "0" into Command7's tag. Until the pop-out window sets its own, the tab comes to the front.
-    std::function<void(int slot)> returnPoppedOut;
+    // writes "0" into Command7's tag. Until the pop-out window exists, the tab comes to the front.
+    void returnPoppedOut(int slot);
 
     // --- for the tab opening ---
     // True while `slot` was closed and its browser waits for the teardown.

@@ -1,6 +1,6 @@
 #include "tabs/tabs.h"
 
-#include "mainwindow/form1.h"
+#include "forms/form1.h"
 #include "platform/web/webbrowser.h"
 
 Tabs::Tabs(Form1& form, Form4& f4)

@@ -1,7 +1,9 @@
 #include "tabs/tabslots.h"
 
-#include "app/config.h"
-#include "mainwindow/form1.h"
+#include "forms/settings.h"
+#include "forms/slots.h"
+#include "forms/useragent.h"
+#include "forms/form1.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/rt/format.h"
@@ -17,12 +19,6 @@ using rt::step;
 namespace {
 
 const QString kFiveBlanks = QStringLiteral("     ");
-const QString kEllipsis = QString(QChar(0x2026));
-
-QString cutTitle(const QString& title, const QString& count) {
-    if (guard([&] { return rt::len(title) <= rt::toInt32(count); })) return title;
-    return rt::left(title, rt::toInt32(count)) + kEllipsis;
-}
 
 }  // namespace
 
@@ -30,73 +26,12 @@ TabSlots::TabSlots(Form1& form, TabClosing& tabClosing) : f(form), closing(tabCl
     f.Command24.onClick = [this] { Command24_Click(); };
 }
 
-// --- the slot model ------------------------------------------------------------------------------
-
-QString TabSlots::appSetting(Form1& f, const char* key) {
-    return f.OS(app::appTxt(), app::kSection, QString::fromUtf8(key));
-}
-
-void TabSlots::focusAddressBox(Form1& f) {
-    if (!f.Text7.visible()) rt::raise(rt::InvalidProcedureCall);
-    f.Text7.setFocus();
-}
-
-bool TabSlots::isFree(Form1& f, int k) { return rt::len(f.lv(k).caption()) <= 1; }
-
-int TabSlots::firstFreeSlot(Form1& f) {
-    for (int k = 2; k <= 10; ++k)
-        if (isFree(f, k)) return k;
-    return 0;
-}
-
-bool TabSlots::allTaken(Form1& f) { return firstFreeSlot(f) == 0; }
-
-int TabSlots::highestLoadedSlot(Form1& f) { return f.WebBrowser1.ubound(); }
-
-void TabSlots::frontLook(Form1& f, int k) {
-    step([&] { f.lv(k).setBackStyle(1); });
-    step([&] { f.lv(k).setBackColor(rt::toColor(f.j())); });
-    step([&] { f.lv(k).setForeColor(rt::toColor(appSetting(f, "字体颜色2"))); });
-}
-
-void TabSlots::backLook(Form1& f, int k) {
-    step([&] { f.lv(k).setBackStyle(0); });
-    step([&] { f.lv(k).setForeColor(rt::toColor(appSetting(f, "字体颜色1"))); });
-}
-
-QString TabSlots::userAgentHeader() {
-    const QString ua = app::setting(QStringLiteral("UA"));
-    bool on = false;
-    step([&] { on = rt::toDouble(ua) != 0; });
-    if (!on) return QString();
-    return QStringLiteral("User-Agent:") + app::setting(QStringLiteral("呈现伪造"));
-}
-
-void TabSlots::navigate(Form1& f, int k, const QString& address) {
-    const QString header = userAgentHeader();
-    if (header.isEmpty())
-        f.WebBrowser1(k).Navigate(address);
-    else
-        f.WebBrowser1(k).Navigate(address, 0, QString(), QByteArray(), header);
-}
-
-QString TabSlots::shownAddress(const QString& url) {
-    const int p = rt::instr(url, QStringLiteral("http"));
-    return p > 0 ? rt::mid(url, p) : url;
-}
-
-QString TabSlots::tabCaption(const QString& title, const QString& count) {
-    return kFiveBlanks + cutTitle(title, count);
-}
-
-QString TabSlots::backgroundCaption(const QString& title, const QString& count) { return cutTitle(title, count); }
-
 // --- Command24 -----------------------------------------------------------------------------------
 
 void TabSlots::claimOpenedSlots() {
     for (int k = 2; k <= 10; ++k) {
         step([&] {
-            if (!f.lv(k).visible() || !f.WebBrowser1.exists(k) || !isFree(f, k)) return;
+            if (!f.lv(k).visible() || !f.WebBrowser1.exists(k) || !forms::isFree(f, k)) return;
             if (closing.pendingTeardown(k)) return;
             // The caption of a page without a title, until the page's own title comes.
             f.lv(k).setCaption(kFiveBlanks);
@@ -111,7 +46,7 @@ bool TabSlots::askCyclingQuestion() {
 
 bool TabSlots::confirmOpen() {
     claimOpenedSlots();
-    if (!allTaken(f)) return true;
+    if (!forms::allTaken(f)) return true;
     cyclingConfirmed_ = askCyclingQuestion();
     return cyclingConfirmed_;
 }
@@ -121,7 +56,7 @@ void TabSlots::Command24_Click() {
     step([&] { claimOpenedSlots(); });
     for (int i = 2; i <= 10; ++i) {
         bool free = false;
-        step([&] { free = isFree(f, i); });
+        step([&] { free = forms::isFree(f, i); });
         if (free) {
             openSlot(i);
             return;
@@ -140,7 +75,7 @@ void TabSlots::openSlot(int i) {
     step([&] { f.WebBrowser1(i).setVisible(true); });
     step([&] { f.WebBrowser1(i).zOrder(0); });
 
-    frontLook(f, i);
+    forms::frontLook(f, i);
     step([&] { f.lv(i).setVisible(true); });
     step([&] { f.Label9.setCaption(rt::str(i)); });
     step([&] { f.Command39.press(); });
@@ -157,7 +92,7 @@ void TabSlots::openSlot(int i) {
 
     for (int k = 2; k <= 10; ++k) {
         if (k == i) continue;
-        backLook(f, k);
+        forms::backLook(f, k);
         step([&] { f.Image1(k).setLeft(f.lv(k).left() + 50); });
     }
 }
@@ -172,7 +107,7 @@ void TabSlots::cyclingReset() {
         step([&] { TabClosing::destroyBrowser(f, k); });
         step([&] { f.setORIBERISA(web::Document()); });
     }
-    frontLook(f, 2);
+    forms::frontLook(f, 2);
     step([&] { f.lv(2).setCaption(QStringLiteral("?")); });
     step([&] { f.WebBrowser1(2).zOrder(0); });
     step([&] { f.Label9.setCaption(QStringLiteral("2")); });
@@ -185,9 +120,9 @@ int TabSlots::openInNewTab(const QString& address) {
     step([&] { f.Command24.press(); });
     for (int k = 2; k <= 10; ++k) {
         bool free = false;
-        step([&] { free = isFree(f, k); });
+        step([&] { free = forms::isFree(f, k); });
         if (free) {
-            step([&] { navigate(f, k, address); });
+            step([&] { forms::navigate(f.WebBrowser1(k), address); });
             return k;
         }
     }
@@ -196,17 +131,17 @@ int TabSlots::openInNewTab(const QString& address) {
 
 int TabSlots::openInBackground(const QString& address) {
     step([&] { claimOpenedSlots(); });
-    if (guard([&] { return highestLoadedSlot(f) == 10; })) {
+    if (guard([&] { return forms::highestLoadedSlot(f) == 10; })) {
         ui::services().msgBox(QStringLiteral("标签满了，不能打开"), ui::vbOKOnly + ui::vbCritical, QString());
         return 0;
     }
     for (int k = 2; k <= 10; ++k) {
         bool free = false;
-        step([&] { free = isFree(f, k); });
+        step([&] { free = forms::isFree(f, k); });
         if (!free) continue;
         step([&] { closing.tearDownNow(k); });
         // A label closed while in front keeps its opaque look; a background tab shows the back look.
-        backLook(f, k);
+        forms::backLook(f, k);
         step([&] { f.Timer4(2).setTag(rt::str(k)); });
         step([&] { f.Timer4(2).setEnabled(true); });
         step([&] { f.lv(k).setVisible(true); });
@@ -214,7 +149,7 @@ int TabSlots::openInBackground(const QString& address) {
         step([&] { f.WebBrowser1.load(k); });
         step([&] { f.WebBrowser1(k).zOrder(1); });
         step([&] { f.WebBrowser1(k).setVisible(true); });
-        step([&] { navigate(f, k, address); });
+        step([&] { forms::navigate(f.WebBrowser1(k), address); });
         return k;
     }
     return 0;

@@ -1,7 +1,7 @@
 #include "tabs/tabstrip.h"
 
-#include "app/config.h"
-#include "mainwindow/form1.h"
+#include "forms/settings.h"
+#include "forms/form1.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 
@@ -42,10 +42,10 @@ void TabStrip::Command39_Click() {
             if (f.lv(k).visible()) ++n;
         });
 
-    const QString fixedWidths = f.OS(app::appTxt(), app::kSection, QStringLiteral("固定宽度"));
+    const QString fixedWidths = forms::read(forms::appkey::固定宽度);
     const bool fixed = guard([&] { return rt::toDouble(fixedWidths) == 1; });
     QString widthText;
-    if (fixed) widthText = f.OS(app::appTxt(), app::kSection, QStringLiteral("宽度"));
+    if (fixed) widthText = forms::read(forms::appkey::宽度);
 
     if (n == 0) return;
 

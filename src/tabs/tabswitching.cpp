@@ -1,24 +1,19 @@
 #include "tabs/tabswitching.h"
 
-#include "app/config.h"
-#include "mainwindow/form1.h"
+#include "forms/settings.h"
+#include "forms/form1.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/rt/format.h"
 #include "platform/rt/text.h"
-#include "tabs/tabslots.h"
+#include "forms/slots.h"
 
 using rt::guard;
 using rt::step;
 
-namespace {
-
-int frontSlot(Form1& f) { return rt::toInt32(f.Label9.caption()); }
-
-}  // namespace
+using forms::frontSlot;
 
 TabSwitching::TabSwitching(Form1& form) : f(form) {
-    f.lvClickHandler = [this](int Index) { lv_Click(Index); };
     f.lv.onClick = [this](int Index) { lv_Click(Index); };
     f.Image1.onClick = [this](int Index) { Image1_Click(Index); };
 }
@@ -29,13 +24,8 @@ void TabSwitching::lv_Click(int Index) {
         return;
     }
     step([&] { f.setORIBERISA(f.WebBrowser1(Index).document()); });
-    step([&] { TabSlots::backLook(f, frontSlot(f)); });
-    TabSlots::frontLook(f, Index);
-    step([&] { f.WebBrowser1(Index).zOrder(0); });
-    step([&] { TabSlots::focusAddressBox(f); });
-    step([&] { f.WebBrowser1(Index).setFocus(); });
-    step([&] { f.Label9.setCaption(rt::str(Index)); });
-    step([&] { f.Text7.setText(TabSlots::shownAddress(f.WebBrowser1(Index).document().url())); });
+    step([&] { forms::backLook(f, frontSlot(f)); });
+    forms::bringToFront(f, Index);
 }
 
 void TabSwitching::Image1_Click(int Index) { lv_Click(Index); }
@@ -53,7 +43,7 @@ void TabSwitching::WebBrowser1_TitleChange(int Index) {
         // A tab opened in the background gets its caption from the background-tab title job.
         if (f.Timer4(2).enabled() && f.Timer4(2).tag() == rt::str(Index) && Index != frontSlot(f)) return;
         const QString title = f.WebBrowser1(Index).document().title();
-        f.lv(Index).setCaption(TabSlots::tabCaption(title, TabSlots::appSetting(f, "字数")));
+        f.lv(Index).setCaption(forms::tabCaption(title, forms::read(forms::appkey::字数)));
     });
 }
 

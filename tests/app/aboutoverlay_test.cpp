@@ -1,6 +1,7 @@
 // The about overlay: written into the front slot's page and removed again, moved between pages,
 // closed from its close caption in the home page, and a page's own marker element.
 #include "app_fixture.h"
+#include "support/stored_settings.h"
 
 #include "app/aboutoverlay.h"
 
@@ -36,7 +37,7 @@ TEST_F(AboutOverlayTest, ShownThenRemovedInTheSamePage) {
     EXPECT_EQ(d.evaluate("document.getElementById('fg6_label').textContent"), f1().caption() + "  [ QtWebKit ]");
     for (int n = 1; n <= 5; ++n) {
         EXPECT_EQ(d.getElementById(QString("fg%1_label").arg(n)).innerText(),
-                  app::OS(app::youjianTxt(), app::kSection, QString("CNJ0%1").arg(n)));
+                  storedText(forms::Txt::Youjian, QString("CNJ0%1").arg(n)));
     }
     EXPECT_TRUE(d.getElementById("fg0_img").src().startsWith("data:image/"));
     EXPECT_EQ(d.getElementById("fg8_input").getAttribute("type"), "button");
@@ -104,7 +105,7 @@ TEST_F(AboutOverlayTest, PageWithItsOwnMarkerIsOnlyCleaned) {
 }
 
 TEST_F(AboutOverlayTest, CloseCaptionClickInTheHomePageRemovesIt) {
-    ASSERT_TRUE(waitFor([&] { return f1().M_Dom() == doc(1); }));
+    ASSERT_TRUE(waitFor([&] { return f1().M_Dom.document() == doc(1); }));
     about();
     ASSERT_TRUE(shows(1));
     for (const char* id : {"fg6_label", "fg2_label", "fg8_input"}) {
@@ -117,7 +118,7 @@ TEST_F(AboutOverlayTest, CloseCaptionClickInTheHomePageRemovesIt) {
 
 TEST_F(AboutOverlayTest, RemovalFromAPageWithoutItChangesNothing) {
     const QStringList before = bodyIds(doc(1));
-    app::AboutOverlay::removeFrom(doc(1));
+    AboutOverlay::removeFrom(doc(1));
     EXPECT_EQ(bodyIds(doc(1)), before);
 }
 

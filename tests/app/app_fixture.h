@@ -4,10 +4,10 @@
 // person would, and reading the ids of the body's children.
 #include "support/program/program_fixture.h"
 
-#include "app/config.h"
-#include "app/windowowner.h"
-#include "mainwindow/form1.h"
-#include "mainwindow/form4.h"
+#include "forms/settings.h"
+#include "forms/windowowner.h"
+#include "forms/form1.h"
+#include "forms/form4.h"
 #include "platform/sys/programfolder.h"
 #include "platform/web/document.h"
 #include "platform/web/webbrowser.h"
@@ -43,7 +43,7 @@ protected:
     // Waits until slot k's browser holds a finished document whose address contains `part`.
     bool waitForPage(int k, const QString& part) {
         return waitFor([&] {
-            Form1& f = app::form1();
+            Form1& f = forms::form1();
             if (!f.WebBrowser1.exists(k)) return false;
             const web::Document doc = f.WebBrowser1(k).document();
             return !doc.isNull() && doc.url().contains(part) && !f.WebBrowser1(k).busy() && !doc.body().isNull();
@@ -59,7 +59,7 @@ protected:
 
     // Loads a browser at slot k (2..10) and navigates it to the file.
     bool openSlot(int k, const QString& file) {
-        Form1& f = app::form1();
+        Form1& f = forms::form1();
         if (!f.WebBrowser1.exists(k)) f.WebBrowser1.load(k);
         f.WebBrowser1(k).move(f.WebBrowser1(1).left(), f.WebBrowser1(1).top(), f.WebBrowser1(1).width(),
                               f.WebBrowser1(1).height());

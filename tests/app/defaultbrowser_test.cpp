@@ -42,8 +42,8 @@ protected:
             "<a id=blank href=target.html target=_BLANK>blank</a> "
             "<a id=tile href=target.html><img id=tileimg width=80 height=40 src=x.png></a>")));
         pageFile("target.html", "<p id=arrived>arrived</p>");
-        ASSERT_TRUE(waitFor([&] { return f1().M_Dom() == homeDoc(); }));
-        check = program().find<app::DefaultBrowser>();
+        ASSERT_TRUE(waitFor([&] { return f1().M_Dom.document() == homeDoc(); }));
+        check = program().find<DefaultBrowser>();
         ASSERT_NE(check, nullptr);
     }
     web::Document homeDoc() { return f1().WebBrowser1(1).document(); }
@@ -81,7 +81,7 @@ public:
     }
 
 protected:
-    app::DefaultBrowser* check = nullptr;
+    DefaultBrowser* check = nullptr;
 };
 
 TEST_F(DefaultBrowserTest, CheckDecision) {
@@ -93,7 +93,7 @@ TEST_F(DefaultBrowserTest, CheckDecision) {
     const Case cases[] = {
         {"no http handler at all", [](DefaultBrowserTest&) {}, true},
         {"another browser is the default", [](DefaultBrowserTest& t) { t.otherBrowserIsDefault(); }, true},
-        {"this program is the default", [](DefaultBrowserTest&) { app::DefaultBrowser::associate(); }, false},
+        {"this program is the default", [](DefaultBrowserTest&) { DefaultBrowser::associate(); }, false},
         {"only https is associated",
          [](DefaultBrowserTest&) {
              sys::Registry::RegWrite("HKEY_CURRENT_USER\\Software\\Classes\\https\\shell\\open\\command\\",
@@ -102,19 +102,19 @@ TEST_F(DefaultBrowserTest, CheckDecision) {
          true},
         {"class name inside a longer text counts",
          [](DefaultBrowserTest&) {
-             app::DefaultBrowser::associate();
+             DefaultBrowser::associate();
              sys::Registry::RegWrite(kHttpProgId, "xTavrolin.2");
          },
          false},
         {"class name in other letter case does not",
          [](DefaultBrowserTest&) {
-             app::DefaultBrowser::associate();
+             DefaultBrowser::associate();
              sys::Registry::RegWrite(kHttpProgId, "tavrolin");
          },
          true},
         {"a blank before %1 does not count",
          [](DefaultBrowserTest&) {
-             app::DefaultBrowser::associate();
+             DefaultBrowser::associate();
              QString spaced = app::openCommand();
              spaced.insert(spaced.size() - 2, ' ');
              sys::Registry::RegWrite(kHttpCommand, spaced);
@@ -122,7 +122,7 @@ TEST_F(DefaultBrowserTest, CheckDecision) {
          true},
         {"open command inside a longer text counts",
          [](DefaultBrowserTest&) {
-             app::DefaultBrowser::associate();
+             DefaultBrowser::associate();
              sys::Registry::RegWrite(kHttpCommand, "env X=1 " + app::openCommand() + " --new");
          },
          false},
@@ -180,7 +180,7 @@ TEST_F(DefaultBrowserTest, YesAnswerMakesThisProgramTheDefaultBrowser) {
     EXPECT_EQ(read(QString(kHttpProgId).replace("\\http\\", "\\https\\")), "Tavrolin");
     EXPECT_TRUE(mimeapps().contains("x-scheme-handler/http=zelvaro.desktop")) << mimeapps().toStdString();
     EXPECT_TRUE(mimeapps().contains("x-scheme-handler/https=zelvaro.desktop")) << mimeapps().toStdString();
-    EXPECT_TRUE(app::DefaultBrowser::isDefaultBrowser());
+    EXPECT_TRUE(DefaultBrowser::isDefaultBrowser());
 
     check->check();  // the next check passes
     EXPECT_TRUE(bannerGone());
@@ -194,7 +194,7 @@ TEST_F(DefaultBrowserTest, YesAnswerWithRefusedClassRootStillAssociates) {
     EXPECT_TRUE(bannerGone());
     EXPECT_EQ(read("HKEY_CURRENT_USER\\Software\\Classes\\https\\shell\\open\\command\\"), app::openCommand());
     EXPECT_TRUE(mimeapps().contains("x-scheme-handler/http=zelvaro.desktop"));
-    EXPECT_TRUE(app::DefaultBrowser::isDefaultBrowser());
+    EXPECT_TRUE(DefaultBrowser::isDefaultBrowser());
 }
 
 TEST_F(DefaultBrowserTest, ClicksElsewhereLeaveTheBanner) {

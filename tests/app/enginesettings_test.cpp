@@ -39,7 +39,7 @@ QString feature(const char* root, const char* name) {
 class EngineSettingsTest : public AppTest {
 protected:
     void apply() {
-        app::EngineSettings settings(f4());
+        EngineSettings settings(f4());
         settings.apply();
     }
 };

@@ -1,6 +1,7 @@
 // The program commands of the main menu: restart (started or not), exit and settings through their
 // hot-key buttons, and about.
 #include "app_fixture.h"
+#include "forms/framegrace.h"
 
 #include "mainwindow/gocommand.h"
 
@@ -71,13 +72,13 @@ TEST_F(ProgramCommandsTest, RestartEndsAPendingFrameBlockingGrace) {
         f1().Text7.setText("http://127.0.0.1:9/grace.html");
         f1().Command1.press();
         ASSERT_EQ(setting("框架不加载"), "1");
-        ASSERT_TRUE(GoCommand::gracePending());
+        ASSERT_TRUE(program().find<FrameBlockingGrace>()->pending());
 
         f4().GB(1).click();
 
         EXPECT_EQ(setting("框架不加载"), c.afterwards);
         EXPECT_EQ(services.exitCodes().size(), c.started ? 1u : 0u);
-        GoCommand::endPendingGrace();
+        program().find<FrameBlockingGrace>()->end();
     }
 }
 

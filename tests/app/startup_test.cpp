@@ -2,6 +2,7 @@
 // of the main window from the settings (each bad setting skipping only its own step), the navigation
 // page's lines, and the first navigation of the home slot with its User-Agent header.
 #include "app_fixture.h"
+#include "support/stored_settings.h"
 
 #include "app/startup.h"
 #include "platform/sys/registry.h"
@@ -69,7 +70,7 @@ TEST_F(StartupTest, RefusesToStartWithoutTheTxtFolder) {
         EXPECT_EQ(services.boxes()[0].style, ui::vbOKOnly + ui::vbCritical);
         EXPECT_TRUE(services.boxes()[0].title.isEmpty());
         EXPECT_EQ(services.exitCodes().size(), 1u);
-        EXPECT_EQ(app::windows().existing<Form1>(), nullptr);
+        EXPECT_EQ(forms::windows().existing<Form1>(), nullptr);
         EXPECT_EQ(filesUnder(folder.path()), before);
         EXPECT_EQ(filesUnder(home.path()), homeBefore);
         EXPECT_TRUE(launcher.starts.isEmpty());
@@ -102,7 +103,7 @@ TEST_F(StartupTest, DesktopLauncherOnlyWhenAskedFor) {
             f.write(old.toUtf8());
         }
         setSetting("快捷方式", QString::fromUtf8(c.value));
-        ASSERT_TRUE(app::Startup::Form_Initialize());
+        ASSERT_TRUE(Startup::Form_Initialize());
 
         const QString text = readUtf8(launcherFile());
         if (c.written) {
@@ -168,7 +169,7 @@ TEST_F(StartupTest, FirstNavigationTable) {
         SCOPED_TRACE(std::string("[") + c.commandLine + "] [" + c.startPage + "] UA=" + c.ua);
         setSetting("启动主页", QString::fromUtf8(c.startPage));
         setSetting("UA", QString::fromUtf8(c.ua));
-        const auto nav = app::Startup::firstNavigation(QString::fromUtf8(c.commandLine));
+        const auto nav = Startup::firstNavigation(QString::fromUtf8(c.commandLine));
         const QString expected = QString::fromUtf8(c.address) == "<nav>" ? folder.path() + "/导航.html"
                                                                          : QString::fromUtf8(c.address);
         EXPECT_EQ(nav.address, expected);
@@ -181,7 +182,7 @@ TEST_F(StartupTest, HeaderWithoutAValueStillSent) {
     setSetting("UA", "1");
     setSetting("呈现伪造", "");
     setSetting("启动主页", "www.a.com");
-    EXPECT_EQ(app::Startup::firstNavigation(QString()).headers, "User-Agent:");
+    EXPECT_EQ(Startup::firstNavigation(QString()).headers, "User-Agent:");
 }
 
 TEST_F(StartupTest, FirstPageCarriesTheUserAgentOnlyWhileTheOverrideIsOn) {
@@ -240,7 +241,7 @@ TEST_F(StartupTest, StartStateFromTheShippedSettings) {
     EXPECT_FALSE(f4().WYSF100(4).enabled());
     EXPECT_TRUE(f4().WYSF100(4).checked());
     EXPECT_EQ(f4().GIS100(3).caption(),
-              app::OS(app::sousuoTxt(), app::kSection, "搜索名字" + setting("搜索引擎")));
+              storedText(forms::Txt::Sousuo, "搜索名字" + setting("搜索引擎")));
     EXPECT_FALSE(f4().GIS100(3).caption().isEmpty());
     EXPECT_EQ(f.Label2(1).caption(), fgSetting("小化"));
     EXPECT_EQ(f.Label2(2).caption(), fgSetting("大化"));
@@ -310,7 +311,7 @@ TEST_F(StartupTest, BadSettingsSkipOnlyTheirOwnStep) {
              EXPECT_EQ(f.left(), 0);
              EXPECT_EQ(f.width(), 10605);
              EXPECT_EQ(f.height(), 7800);
-             EXPECT_EQ(f.caption(), app::setting("软件命名"));  // later steps still ran
+             EXPECT_EQ(f.caption(), storedSetting("软件命名"));  // later steps still ran
          }},
         {"rectangle with a word keeps the design rectangle",
          [](StartupTest& t) { t.setFgSetting("上下", "top"); },
@@ -348,7 +349,7 @@ TEST_F(StartupTest, BadSettingsSkipOnlyTheirOwnStep) {
          [](Form1& f, Form4&) {
              for (int k = 2; k <= 4; ++k) EXPECT_EQ(f.Line1(k).borderColor(), f.Line1(1).borderColor());
              EXPECT_EQ(f.Line1(1).borderColor(), ui::Line(nullptr).borderColor());
-             EXPECT_EQ(f.Shape2(3).borderColor(), app::fgSetting("按钮边框").toLongLong());
+             EXPECT_EQ(f.Shape2(3).borderColor(), storedFgSetting("按钮边框").toLongLong());
          }},
         {"system colour text", [](StartupTest& t) { t.setFgSetting("窗口边框", "&H8000000F"); },
          [](Form1& f, Form4&) {
@@ -357,7 +358,7 @@ TEST_F(StartupTest, BadSettingsSkipOnlyTheirOwnStep) {
         {"bad back colour keeps the window's", [](StartupTest& t) { t.setFgSetting("背景0", ""); },
          [](Form1& f, Form4&) {
              EXPECT_EQ(f.backColor(), Form1().backColor());
-             EXPECT_EQ(f.Text7.foreColor(), app::fgSetting("颜色1").toLongLong());
+             EXPECT_EQ(f.Text7.foreColor(), storedFgSetting("颜色1").toLongLong());
          }},
         {"drop target off", [](StartupTest& t) { t.setSetting("关闭拖拽", "False"); },
          [](Form1& f, Form4&) { EXPECT_FALSE(f.WebBrowser1(1).registerAsDropTarget()); }},
@@ -383,7 +384,7 @@ TEST_F(StartupTest, BadSettingsSkipOnlyTheirOwnStep) {
          [](Form1& f, Form4&) { EXPECT_EQ(f.caption(), ""); }},
         {"engine number picks the name", [](StartupTest& t) { t.setSetting("搜索引擎", "2"); },
          [](Form1&, Form4& m) {
-             EXPECT_EQ(m.GIS100(3).caption(), app::OS(app::sousuoTxt(), app::kSection, "搜索名字2"));
+             EXPECT_EQ(m.GIS100(3).caption(), storedText(forms::Txt::Sousuo, "搜索名字2"));
          }},
         {"no engine number reads the bare key", [](StartupTest& t) { t.setSetting("搜索引擎", ""); },
          [](Form1&, Form4& m) { EXPECT_EQ(m.GIS100(3).caption(), ""); }},

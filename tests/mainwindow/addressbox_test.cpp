@@ -1,9 +1,10 @@
 // The address box and the address label: the short form on the label, the shown address after every
 // navigation (and not while the user types), double-click, and Enter running the go command.
 #include "support/program/program_fixture.h"
+#include "forms/slots.h"
 
 #include "mainwindow/addressbox.h"
-#include "mainwindow/form1.h"
+#include "forms/form1.h"
 #include "support/http_server.h"
 
 #include <QCoreApplication>
@@ -54,7 +55,7 @@ TEST(AddressShownAddress, StartsAtTheFirstHttp) {
         {"res://ieframe.dll/#HTTP://x", "res://ieframe.dll/#HTTP://x"},  // exact case only
         {"", ""},
     };
-    for (const TextCase& c : cases) EXPECT_EQ(AddressBox::shownAddress(c.text), c.expected) << c.text.toStdString();
+    for (const TextCase& c : cases) EXPECT_EQ(forms::shownAddress(c.text), c.expected) << c.text.toStdString();
 }
 
 // ---------------------------------------------------------------------------------------------

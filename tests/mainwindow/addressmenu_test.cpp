@@ -1,11 +1,12 @@
 // The address-bar menu: its preparation at every popup (captions, the two mode items, the TOP list of
 // the ten newest favorites) and its items (paste and open, copy, prefix, the two mode switches).
 #include "support/program/program_fixture.h"
+#include "support/stored_settings.h"
 
-#include "app/config.h"
+#include "forms/settings.h"
 #include "mainwindow/addressmenu.h"
-#include "mainwindow/form1.h"
-#include "mainwindow/form4.h"
+#include "forms/form1.h"
+#include "forms/form4.h"
 #include "platform/sys/programfolder.h"
 #include "platform/sys/textfile.h"
 #include "platform/ui/controls.h"
@@ -194,7 +195,7 @@ TEST_F(AddressMenuTest, CaptionsComeFromTheMenuTextFileAtEveryPopup) {
     EXPECT_EQ(shown("DZYJ100", 1)->caption, "粘贴打开");
     EXPECT_EQ(shown("DZYJ100", 4)->caption, "http://");
 
-    app::XIERU(app::youjianTxt(), app::kSection, "CNC01", "粘贴并打开");
+    storeText(forms::Txt::Youjian, "CNC01", "粘贴并打开");
     popup();
     EXPECT_EQ(shown("DZYJ100", 1)->caption, "粘贴并打开");
 

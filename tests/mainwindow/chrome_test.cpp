@@ -4,7 +4,7 @@
 #include "support/program/program_fixture.h"
 
 #include "mainwindow/chrome.h"
-#include "mainwindow/form1.h"
+#include "forms/form1.h"
 #include "platform/sys/windows.h"
 #include "platform/ui/form.h"
 

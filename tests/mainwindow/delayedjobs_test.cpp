@@ -2,9 +2,9 @@
 // every job does when it runs.
 #include "support/program/program_fixture.h"
 
-#include "app/config.h"
+#include "forms/settings.h"
 #include "mainwindow/delayedjobs.h"
-#include "mainwindow/form1.h"
+#include "forms/form1.h"
 #include "platform/rt/convert.h"
 #include "platform/web/document.h"
 #include "platform/web/webbrowser.h"

@@ -1,11 +1,12 @@
 // The go command: refusal of short text, archives to the home slot, the favorites record, the
 // frame-blocking grace, the choice of browser and the User-Agent header.
 #include "support/program/program_fixture.h"
+#include "forms/framegrace.h"
 
-#include "app/config.h"
-#include "app/windowowner.h"
-#include "mainwindow/form1.h"
-#include "mainwindow/form4.h"
+#include "forms/settings.h"
+#include "forms/windowowner.h"
+#include "forms/form1.h"
+#include "forms/form4.h"
 #include "mainwindow/gocommand.h"
 #include "platform/rt/gbk.h"
 #include "platform/rt/random.h"
@@ -230,7 +231,7 @@ TEST_F(GoCommandTest, RecordLineOnTopOfTheFileInGbkWithCrLf) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), rt::toGbk(expected + "\r\n" + older + "\r\n"));
 
-    Form13& w = app::window<Form13>();
+    Form13& w = forms::window<Form13>();
     EXPECT_EQ(w.List1.list(0), expected);
     EXPECT_EQ(w.List1.list(1), older);
     // The favorites window's browser shows the file with the new record.
@@ -283,7 +284,7 @@ TEST_F(GoCommandTest, UnwritableFileKeepsTheRecordForTheNextRewrite) {
     go(first);
     EXPECT_TRUE(requested("/go/unwritable"));
     EXPECT_TRUE(services.messages().isEmpty());
-    EXPECT_EQ(FavoriteRecord::addressOf(app::window<Form13>().List1.list(0)), first);
+    EXPECT_EQ(FavoriteRecord::addressOf(forms::window<Form13>().List1.list(0)), first);
 
     ASSERT_TRUE(QDir().rmdir(sys::nativePath(favoritesPath())));
     const QString second = page("writable");
@@ -304,7 +305,7 @@ TEST_F(GoCommandTest, MarkupTypedIntoTheAddressStaysText) {
     EXPECT_EQ(FavoriteRecord::addressOf(line), address);
 
     // The favorites window shows one link whose title is the whole address, and runs nothing.
-    Form13& w = app::window<Form13>();
+    Form13& w = forms::window<Form13>();
     ASSERT_TRUE(waitFor([&] {
         try {
             return w.WebBrowser1.document().getElementsByTagName("a").size() == 1;
@@ -346,7 +347,7 @@ TEST_P(GraceTable, SuspendsFrameBlockingForThreeSeconds) {
     clock.advance(1);
     EXPECT_EQ(setting(kFrame), QString::fromUtf8(c.after));
     EXPECT_FALSE(f1().Timer4(1).enabled());
-    EXPECT_FALSE(GoCommand::gracePending());
+    EXPECT_FALSE(program().find<FrameBlockingGrace>()->pending());
 }
 
 INSTANTIATE_TEST_SUITE_P(GoCommand, GraceTable,
@@ -390,7 +391,7 @@ TEST_F(GoCommandTest, MenuChangeInsideTheGraceIsKept) {
     go(page("menu"));
     clock.advance(1000);
     // The page-loading menu writes "1" to the key (switching script stripping does so).
-    f1().XIERU(app::appTxt(), app::kSection, kFrame, "1");
+    f1().XIERU(forms::txtPath(forms::Txt::App), forms::kSection, kFrame, "1");
     clock.advance(2000);
     EXPECT_EQ(setting(kFrame), "1");
     EXPECT_FALSE(f1().Timer4(1).enabled());
@@ -400,7 +401,7 @@ TEST_F(GoCommandTest, OtherSettingWrittenInsideTheGraceStillEndsIt) {
     setSetting(kFrame, "0");
     go(page("other"));
     clock.advance(1000);
-    f1().XIERU(app::appTxt(), app::kSection, "搜索引擎", "2");
+    f1().XIERU(forms::txtPath(forms::Txt::App), forms::kSection, "搜索引擎", "2");
     clock.advance(2000);
     EXPECT_EQ(setting(kFrame), "0");
 }
@@ -413,7 +414,7 @@ TEST_F(GoCommandTest, ExitInsideTheGracePutsBlockingBack) {
     f1().Command2(19).press();
     ASSERT_FALSE(services.exitCodes().empty());
     EXPECT_EQ(setting(kFrame), "0");
-    EXPECT_FALSE(GoCommand::gracePending());
+    EXPECT_FALSE(program().find<FrameBlockingGrace>()->pending());
 }
 
 TEST_F(GoCommandTest, RestartInsideTheGracePutsBlockingBack) {
@@ -437,7 +438,7 @@ TEST_F(GoCommandTest, ExitAfterAMenuChangeKeepsTheChange) {
     setSetting(kFrame, "0");
     setSetting("退出确认", "0");
     go(page("exit2"));
-    f1().XIERU(app::appTxt(), app::kSection, kFrame, "1");
+    f1().XIERU(forms::txtPath(forms::Txt::App), forms::kSection, kFrame, "1");
     f1().Command2(19).press();
     EXPECT_EQ(setting(kFrame), "1");
 }

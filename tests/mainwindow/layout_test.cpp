@@ -3,7 +3,7 @@
 // the click on the bare background.
 #include "support/program/program_fixture.h"
 
-#include "mainwindow/form1.h"
+#include "forms/form1.h"
 #include "support/http_server.h"
 #include "platform/ui/form.h"
 

@@ -2,12 +2,16 @@
 // colour scheme and margin marks, the page-filter marks, the search engine items; the left press and
 // its no-refresh flag; the history group.
 #include "support/program/program_fixture.h"
+#include "support/stored_settings.h"
 
-#include "app/config.h"
-#include "app/windowowner.h"
-#include "mainwindow/form1.h"
-#include "mainwindow/form4.h"
-#include "mainwindow/placeholders.h"
+#include "forms/settings.h"
+#include "forms/windowowner.h"
+#include "forms/form1.h"
+#include "forms/form4.h"
+#include "media/form2.h"
+#include "records/form3.h"
+#include "records/form6.h"
+#include "settings/form5.h"
 #include "platform/sys/programfolder.h"
 #include "records/form13.h"
 
@@ -60,7 +64,7 @@ protected:
         static const ui::PopupItem none;
         return i ? *i : none;
     }
-    QString youjian(const char* key) const { return app::OS(app::youjianTxt(), app::kSection, QString::fromUtf8(key)); }
+    QString youjian(const char* key) const { return storedText(forms::Txt::Youjian, QString::fromUtf8(key)); }
 };
 
 TEST_F(MainMenuTest, ButtonsOnTheBackground) {
@@ -95,8 +99,8 @@ TEST_F(MainMenuTest, CaptionsComeFromTheMenuTextFileAtEachPopup) {
     // The colour submenu's items keep their own captions.
     EXPECT_EQ(item(first, "peise", 1).caption, "灰(&1)");
 
-    app::XIERU(app::youjianTxt(), app::kSection, "CNE08", "我的收藏");
-    app::XIERU(app::sousuoTxt(), app::kSection, "搜索名字4", "第四个");
+    storeText(forms::Txt::Youjian, "CNE08", "我的收藏");
+    storeText(forms::Txt::Sousuo, "搜索名字4", "第四个");
     const ShownPopup& second = popUp();
     EXPECT_EQ(item(second, "LISHI", 1).caption, "我的收藏");
     EXPECT_EQ(item(second, "SSYQ100", 4).caption, "第四个");
@@ -181,7 +185,7 @@ TEST_P(EngineMark, OneItemCheckedAndGrey) {
     }
     for (int n = 1; n <= 9; ++n)
         EXPECT_EQ(item(p, "SSYQ100", n).caption,
-                  app::OS(app::sousuoTxt(), app::kSection, QStringLiteral("搜索名字") + QString::number(n)));
+                  storedText(forms::Txt::Sousuo, QStringLiteral("搜索名字") + QString::number(n)));
     EXPECT_EQ(item(p, "SSYQ100", 10).caption, "？");
 }
 
@@ -258,9 +262,9 @@ TEST_F(MainMenuTest, HistoryItemsOpenTheRecordWindows) {
         std::function<ui::Form*()> window;
     };
     const Row rows[] = {
-        {1, [] { return static_cast<ui::Form*>(app::windows().existing<Form13>()); }},
-        {2, [] { return static_cast<ui::Form*>(app::windows().existing<Form3>()); }},
-        {3, [] { return static_cast<ui::Form*>(app::windows().existing<Form6>()); }},
+        {1, [] { return static_cast<ui::Form*>(forms::windows().existing<Form13>()); }},
+        {2, [] { return static_cast<ui::Form*>(forms::windows().existing<Form3>()); }},
+        {3, [] { return static_cast<ui::Form*>(forms::windows().existing<Form6>()); }},
     };
     for (const Row& r : rows) {
         services.queuePopupChoice("LISHI", r.index);

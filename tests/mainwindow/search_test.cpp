@@ -1,10 +1,11 @@
 // Typed search and the search engines: the address built from the engine's template, the new tab it
 // opens in, the header, and the engine items of the main menu.
 #include "support/program/program_fixture.h"
+#include "support/stored_settings.h"
 
-#include "app/config.h"
-#include "mainwindow/form1.h"
-#include "mainwindow/form4.h"
+#include "forms/settings.h"
+#include "forms/form1.h"
+#include "forms/form4.h"
 #include "mainwindow/search.h"
 #include "platform/sys/programfolder.h"
 #include "support/http_server.h"
@@ -52,7 +53,7 @@ protected:
         setSetting("搜索引擎", "2");
         ASSERT_TRUE(start());
         server.addPage("/find", "<html><head><title>found</title></head><body>found</body></html>");
-        app::XIERU(app::sousuoTxt(), app::kSection, "搜索连接2", server.urlText("/find") + "?q=%s%&again=%s%");
+        storeText(forms::Txt::Sousuo, "搜索连接2", server.urlText("/find") + "?q=%s%&again=%s%");
     }
     QList<TestHttpServer::Request> searches() { return server.requestsFor("/find"); }
     bool searched() {

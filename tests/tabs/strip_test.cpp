@@ -1,5 +1,6 @@
 // The tab strip layout for one to nine visible labels, with fixed and window-following widths.
 #include "tabs_fixture.h"
+#include "support/stored_settings.h"
 
 #include <set>
 #include <vector>
@@ -129,7 +130,7 @@ TEST_F(StripTest, FixedWidthThatIsNoNumberOrNegativeKeepsTheWidths) {
 }
 
 TEST_F(StripTest, WithoutTheLeftOffsetTheFirstLabelStays) {
-    app::writeFgSetting(QStringLiteral("网页右移"), QString());
+    storeFgSetting(QStringLiteral("网页右移"), QString());
     show({2, 3});
     f().Command39.press();
     expectPlacedFrom(5002);

@@ -2,10 +2,11 @@
 // The whole program, started, with the settings the tab tests rely on. Pages are small files written
 // into the program folder (one title each) or the fixtures of tests/pages; the loopback server serves
 // http pages.
-#include "app/config.h"
-#include "app/windowowner.h"
-#include "mainwindow/form1.h"
-#include "mainwindow/form4.h"
+#include "forms/settings.h"
+#include "support/stored_settings.h"
+#include "forms/windowowner.h"
+#include "forms/form1.h"
+#include "forms/form4.h"
 #include "platform/sys/programfolder.h"
 #include "support/http_server.h"
 #include "support/program/program_fixture.h"
@@ -43,8 +44,8 @@ protected:
         ASSERT_NE(tabs, nullptr);
         f().activate();
     }
-    Form1& f() { return app::form1(); }
-    Form4& f4() { return app::form4(); }
+    Form1& f() { return forms::form1(); }
+    Form4& f4() { return forms::form4(); }
 
     void setAppSetting(const char* key, const QString& value) { setSetting(QString::fromUtf8(key), value); }
 
@@ -121,7 +122,7 @@ protected:
     void writeCaptions(std::initializer_list<const char*> captions) {
         int k = 0;
         for (const char* c : captions)
-            app::XIERU(app::youjianTxt(), app::kSection, QStringLiteral("CNB0%1").arg(++k), QString::fromUtf8(c));
+            storeText(forms::Txt::Youjian, QStringLiteral("CNB0%1").arg(++k), QString::fromUtf8(c));
     }
 
     TestHttpServer server{QStringLiteral(ZV_TEST_PAGES)};

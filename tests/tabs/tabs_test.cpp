@@ -143,7 +143,7 @@ TEST_F(TabsTest, FullStripAnsweredYesStartsAgainFromSlotTwo) {
         EXPECT_FALSE(f().WebBrowser1.exists(k)) << k;
         EXPECT_FALSE(f().Image1.exists(k)) << k;
     }
-    EXPECT_TRUE(f().ORIBERISA().isNull());
+    EXPECT_TRUE(f().ORIBERISA.document().isNull());
     ASSERT_TRUE(waitCaption(2, QStringLiteral("     重新开始")));
     EXPECT_EQ(f().WebBrowser1.ubound(), 2);
 }
@@ -176,7 +176,7 @@ TEST_F(TabsTest, ClickingTabsSwitchesTheFront) {
     expectFrontLook(f(), 2);
     expectBackLook(f(), 4);
     EXPECT_EQ(f().Text7.text(), shown(addressA));
-    EXPECT_EQ(f().ORIBERISA(), f().WebBrowser1(2).document());
+    EXPECT_EQ(f().ORIBERISA.document(), f().WebBrowser1(2).document());
     EXPECT_TRUE(f().WebBrowser1(2).pageWidget()->hasFocus());
 
     // Clicking the front tab again changes nothing but the focus.
@@ -375,17 +375,17 @@ TEST_F(TabsTest, FrontTabDocumentFollowsTheFrontAfterCloses) {
     // The front tab closed: tab 3 comes to the front, and its document is attached at the teardown.
     closeByMenu(4);
     clock.advance(100);
-    EXPECT_EQ(f().ORIBERISA(), f().WebBrowser1(3).document());
+    EXPECT_EQ(f().ORIBERISA.document(), f().WebBrowser1(3).document());
 
     // Close-all attaches the kept tab's document at once.
     menuOnTab(2, 3);
-    EXPECT_EQ(f().ORIBERISA(), f().WebBrowser1(2).document());
+    EXPECT_EQ(f().ORIBERISA.document(), f().WebBrowser1(2).document());
 
     // The last tab closed: its browser is gone at the teardown and no tab document stays attached.
     closeByMenu(2);
     clock.advance(100);
     EXPECT_EQ(f().Label9.caption(), "1");
-    EXPECT_TRUE(f().ORIBERISA().isNull());
+    EXPECT_TRUE(f().ORIBERISA.document().isNull());
 }
 
 TEST_F(TabsTest, ClosingABackTabKeepsTheFront) {

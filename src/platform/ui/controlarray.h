@@ -21,8 +21,9 @@
 namespace ui {
 
 // Destroys a control once the event being handled has finished (a window unloaded from inside one
-// of its own events).
-void deleteLaterControl(std::unique_ptr<Control> control);
+// of its own events). `keepAlive` (the handler objects of a window, say) lives until then and goes
+// just before the control.
+void deleteLaterControl(std::unique_ptr<Control> control, std::shared_ptr<void> keepAlive = {});
 
 template <class T>
 class ControlArray {

@@ -1,7 +1,8 @@
 #include "support/program/program_fixture.h"
+#include "support/stored_settings.h"
 
-#include "app/config.h"
-#include "app/windowowner.h"
+#include "forms/settings.h"
+#include "forms/windowowner.h"
 #include "platform/sys/programfolder.h"
 
 #include <QCoreApplication>
@@ -52,8 +53,8 @@ void ProgramFixture::TearDown() {
     qputenv("XDG_DATA_HOME", oldData_);
 }
 
-app::Program& ProgramFixture::make(const QString& commandLine) {
-    program_ = std::make_unique<app::Program>(commandLine);
+Program& ProgramFixture::make(const QString& commandLine) {
+    program_ = std::make_unique<Program>(commandLine);
     return *program_;
 }
 
@@ -62,15 +63,15 @@ bool ProgramFixture::start(const QString& commandLine, bool show) {
     return program_->start(show);
 }
 
-Form1& ProgramFixture::f1() { return app::form1(); }
-Form4& ProgramFixture::f4() { return app::form4(); }
+Form1& ProgramFixture::f1() { return forms::form1(); }
+Form4& ProgramFixture::f4() { return forms::form4(); }
 
 QString ProgramFixture::path(const QString& tail) const { return sys::nativePath(sys::appPath() + tail); }
 
-QString ProgramFixture::setting(const QString& key) const { return app::setting(key); }
-void ProgramFixture::setSetting(const QString& key, const QString& value) { app::writeSetting(key, value); }
-QString ProgramFixture::fgSetting(const QString& key) const { return app::fgSetting(key); }
-void ProgramFixture::setFgSetting(const QString& key, const QString& value) { app::writeFgSetting(key, value); }
+QString ProgramFixture::setting(const QString& key) const { return storedSetting(key); }
+void ProgramFixture::setSetting(const QString& key, const QString& value) { storeSetting(key, value); }
+QString ProgramFixture::fgSetting(const QString& key) const { return storedFgSetting(key); }
+void ProgramFixture::setFgSetting(const QString& key, const QString& value) { storeFgSetting(key, value); }
 
 bool ProgramFixture::waitFor(const std::function<bool()>& done, int ms) {
     QElapsedTimer timer;

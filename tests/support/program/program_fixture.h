@@ -4,7 +4,7 @@
 // look at what a person would see: files written, captions, boxes shown, requests sent.
 #include "support/scripted_services.h"
 
-#include "app/program.h"
+#include "program.h"
 #include "platform/sys/shell.h"
 
 #include <QString>
@@ -27,11 +27,11 @@ protected:
     // as the process does; the window is shown unless `show` is false. Returns what start returned.
     bool start(const QString& commandLine = QString(), bool show = true);
     // Makes the program without starting it: the subsystems are wired, nothing is loaded.
-    app::Program& make(const QString& commandLine = QString());
+    Program& make(const QString& commandLine = QString());
 
     Form1& f1();
     Form4& f4();
-    app::Program& program() { return *program_; }
+    Program& program() { return *program_; }
 
     // The program folder followed by a tail such as "\\txt\\应用.txt".
     QString path(const QString& tail) const;
@@ -50,6 +50,6 @@ protected:
     QTemporaryDir home;    // HOME and the XDG folders
 
 private:
-    std::unique_ptr<app::Program> program_;
+    std::unique_ptr<Program> program_;
     QByteArray oldHome_, oldConfig_, oldData_, oldPath_;
 };

@@ -1,16 +1,20 @@
-#include "mainwindow/commands.h"
+#include "mainwindow/windowcommands.h"
 
-#include "app/config.h"
-#include "app/windowowner.h"
-#include "mainwindow/form1.h"
-#include "mainwindow/gocommand.h"
-#include "mainwindow/placeholders.h"
+#include "forms/framegrace.h"
+#include "forms/parts.h"
+#include "forms/settings.h"
+#include "forms/windowowner.h"
+#include "forms/form1.h"
+#include "media/form2.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/rt/format.h"
 #include "platform/sys/programfolder.h"
 #include "platform/ui/services.h"
 #include "records/form13.h"
+#include "records/form3.h"
+#include "records/form6.h"
+#include "settings/form5.h"
 
 #include <QFileInfo>
 #include <QPixmap>
@@ -20,8 +24,6 @@ using rt::step;
 
 namespace {
 
-QString appTxt() { return app::appTxt(); }
-QString fgTxt() { return app::fgTxt(); }
 
 // A length in twips as the program writes it: the text of its single-precision value.
 QString twipsText(double v) { return rt::str(static_cast<float>(v)); }
@@ -85,10 +87,10 @@ void WindowCommands::showWindow(int Index) {
     ui::Form* w = nullptr;
     step([&] {
         switch (Index) {
-        case 11: w = &app::window<Form5>(); break;
-        case 14: w = &app::window<Form13>(); break;
-        case 15: w = &app::window<Form3>(); break;
-        case 16: w = &app::window<Form6>(); break;
+        case 11: w = &forms::window<Form5>(); break;
+        case 14: w = &forms::window<Form13>(); break;
+        case 15: w = &forms::window<Form3>(); break;
+        case 16: w = &forms::window<Form6>(); break;
         default: break;
         }
     });
@@ -108,8 +110,8 @@ void WindowCommands::showWindow(int Index) {
 void WindowCommands::typedSearch() {
     QString name;
     step([&] {
-        const QString engine = f.OS(appTxt(), app::kSection, QStringLiteral("搜索引擎"));
-        name = f.OS(app::sousuoTxt(), app::kSection, QStringLiteral("搜索名字") + engine);
+        const QString engine = forms::read(forms::appkey::搜索引擎);
+        name = forms::read(forms::Txt::Sousuo, QStringLiteral("搜索名字") + engine);
     });
     QString answer;
     step([&] {
@@ -123,14 +125,13 @@ void WindowCommands::typedSearch() {
 }
 
 void WindowCommands::switchPageMenu() {
-    const QString key = QStringLiteral("网页右键");
-    if (guard([&] { return rt::toBool(f.OS(appTxt(), app::kSection, key)); })) {
-        step([&] { f.XIERU(appTxt(), app::kSection, key, QStringLiteral("False")); });
-        step([&] { app::window<Form5>().Check1(3).setValue(1); });
+    if (guard([&] { return rt::toBool(forms::read(forms::appkey::网页右键)); })) {
+        step([&] { forms::write(forms::appkey::网页右键, QStringLiteral("False")); });
+        step([&] { forms::window<Form5>().Check1(3).setValue(1); });
         step([&] { ui::services().msgBox(QStringLiteral("切换至  <Zelvaro>  右键"), ui::vbExclamation, QString()); });
     } else {
-        step([&] { f.XIERU(appTxt(), app::kSection, key, QStringLiteral("True")); });
-        step([&] { app::window<Form5>().Check1(3).setValue(0); });
+        step([&] { forms::write(forms::appkey::网页右键, QStringLiteral("True")); });
+        step([&] { forms::window<Form5>().Check1(3).setValue(0); });
         step([&] { ui::services().msgBox(QStringLiteral("切换至  <IE>  右键"), ui::vbExclamation, QString()); });
     }
 }
@@ -141,7 +142,7 @@ void WindowCommands::ownMaximise() {
         if (!f.Text7.visible()) rt::raise(rt::InvalidProcedureCall);
         f.Text7.setFocus();
     });
-    step([&] { f.Label2(2).setForeColor(rt::toColor(f.OS(fgTxt(), app::kSection, QStringLiteral("颜色1")))); });
+    step([&] { f.Label2(2).setForeColor(rt::toColor(forms::read(forms::fgkey::颜色1))); });
     step([&] { f.Label2(2).setBackStyle(0); });
     if (guard([&] { return rt::toDouble(f.tag()) == 2; })) {
         step([&] { f.setTag(QStringLiteral("0")); });
@@ -167,12 +168,12 @@ void WindowCommands::ownMaximise() {
 
 void WindowCommands::exitSequence() {
     if (guard([&] { return rt::toDouble(f.tag()) < 2; })) {
-        step([&] { f.XIERU(fgTxt(), app::kSection, QStringLiteral("左右"), twipsText(f.left())); });
-        step([&] { f.XIERU(fgTxt(), app::kSection, QStringLiteral("上下"), twipsText(f.top())); });
-        step([&] { f.XIERU(fgTxt(), app::kSection, QStringLiteral("宽度"), twipsText(f.width())); });
-        step([&] { f.XIERU(fgTxt(), app::kSection, QStringLiteral("高度"), twipsText(f.height())); });
+        step([&] { forms::write(forms::fgkey::左右, twipsText(f.left())); });
+        step([&] { forms::write(forms::fgkey::上下, twipsText(f.top())); });
+        step([&] { forms::write(forms::fgkey::宽度, twipsText(f.width())); });
+        step([&] { forms::write(forms::fgkey::高度, twipsText(f.height())); });
     }
-    if (guard([&] { return rt::toDouble(f.OS(appTxt(), app::kSection, QStringLiteral("退出确认"))) == 0; })) {
+    if (guard([&] { return rt::toDouble(forms::read(forms::appkey::退出确认)) == 0; })) {
         endProcess();
         return;
     }
@@ -192,14 +193,14 @@ void WindowCommands::exitSequence() {
 
 void WindowCommands::endProcess() {
     // A pending frame-blocking grace would leave blocking switched off for good.
-    step([&] { GoCommand::endPendingGrace(); });
+    step([&] { forms::part<FrameBlockingGrace>().end(); });
     step([&] { f.setWindowState(ui::vbMinimized); });
     ui::services().exitProcess(0);
 }
 
 void WindowCommands::applySkin() {
     QString p;
-    step([&] { p = f.OS(fgTxt(), app::kSection, QStringLiteral("界面图片")); });
+    step([&] { p = forms::read(forms::fgkey::界面图片); });
     step([&] { f.setPicture(p.isEmpty() ? QPixmap() : ui::loadPicture(p)); });
     auto body = [&] { return f.WebBrowser1(1).document().body(); };
     step([&] { body().setStyleProperty(QStringLiteral("border"), QStringLiteral("none")); });
@@ -216,7 +217,7 @@ void WindowCommands::applySkin() {
 
 void WindowCommands::openDropPicture() {
     step([&] {
-        app::window<Form2>().WebBrowser1.Navigate(sys::appPath() + QStringLiteral("\\pifu\\拖入图片.png"));
+        forms::window<Form2>().WebBrowser1.Navigate(sys::appPath() + QStringLiteral("\\pifu\\拖入图片.png"));
     });
 }
 
@@ -235,7 +236,7 @@ void WindowCommands::Form_OLEDragDrop(const QStringList& files) {
         return;
     }
     step([&] { f.setWindowState(ui::vbMinimized); });
-    step([&] { f.XIERU(fgTxt(), app::kSection, QStringLiteral("界面图片"), first()); });
+    step([&] { forms::write(forms::fgkey::界面图片, first()); });
     step([&] { f.setPicture(ui::loadPicture(first())); });
     step([&] { f.WebBrowser1(1).document().body().setAttribute(QStringLiteral("background"), first()); });
     step([&] { f.setWindowState(ui::vbNormal); });

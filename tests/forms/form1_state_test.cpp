@@ -1,8 +1,9 @@
 // The main window at creation, its public procedures, the menu owner's tree, and the window owner.
-#include "app/config.h"
-#include "app/windowowner.h"
-#include "mainwindow/form1.h"
-#include "mainwindow/form4.h"
+#include "forms/settings.h"
+#include "support/stored_settings.h"
+#include "forms/windowowner.h"
+#include "forms/form1.h"
+#include "forms/form4.h"
 #include "platform/rt/error.h"
 #include "platform/sys/programfolder.h"
 #include "platform/sys/windows.h"
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest/QTest>
@@ -27,16 +29,17 @@ struct MainWindow : ::testing::Test {
         sys::setAppPath(folder.path());
     }
     ~MainWindow() override {
-        app::windows().reset();
+        owner.reset();
         sys::setAppPath(QString());
     }
     QTemporaryDir folder;
     ScriptedServices services;
     ManualClock clock;
+    WindowOwner owner;
 };
 
 TEST_F(MainWindow, WindowAtCreation) {
-    Form1& f = app::form1();
+    Form1& f = forms::form1();
     EXPECT_EQ(f.caption(), "Form1");
     EXPECT_TRUE(f.borderless());
     EXPECT_DOUBLE_EQ(f.width(), 10605);
@@ -47,7 +50,7 @@ TEST_F(MainWindow, WindowAtCreation) {
 }
 
 TEST_F(MainWindow, HotKeyButtonsAtCreation) {
-    Form1& f = app::form1();
+    Form1& f = forms::form1();
     const char* captions[] = {"Zelvaro设置", "打字搜索", "切换右键", "收藏历史", "网页历史", "下载历史",
                               "大化窗口",   "小化窗口", "关闭窗口", "?",        "拖入图片"};
     EXPECT_EQ(f.Command2.lbound(), 11);
@@ -61,7 +64,7 @@ TEST_F(MainWindow, HotKeyButtonsAtCreation) {
 }
 
 TEST_F(MainWindow, ControlsAtCreation) {
-    Form1& f = app::form1();
+    Form1& f = forms::form1();
     struct Case {
         const char* name;
         ui::Control* control;
@@ -112,7 +115,7 @@ TEST_F(MainWindow, ControlsAtCreation) {
 }
 
 TEST_F(MainWindow, DelayedJobTimersAtCreation) {
-    Form1& f = app::form1();
+    Form1& f = forms::form1();
     const int intervals[] = {3000, 3000, 1000, 400, 1000, 500, 10000, 70, 100, 1000, 1000};
     EXPECT_EQ(f.Timer4.lbound(), 0);
     EXPECT_EQ(f.Timer4.ubound(), 10);
@@ -128,7 +131,7 @@ TEST_F(MainWindow, DelayedJobTimersAtCreation) {
 }
 
 TEST_F(MainWindow, SlotArraysAndLabelArraysAtCreation) {
-    Form1& f = app::form1();
+    Form1& f = forms::form1();
     EXPECT_EQ(f.WebBrowser1.lbound(), 1);
     EXPECT_EQ(f.WebBrowser1.ubound(), 1);
     EXPECT_EQ(f.WebBrowser1(1).tag(), "0");
@@ -185,7 +188,7 @@ TEST_F(MainWindow, SlotArraysAndLabelArraysAtCreation) {
 }
 
 TEST_F(MainWindow, WindowLevelVariablesStartEmpty) {
-    Form1& f = app::form1();
+    Form1& f = forms::form1();
     EXPECT_EQ(f.lastHoveredLink, "");
     EXPECT_EQ(f.noRefresh, 0);
     EXPECT_EQ(f.downloadPending, 0);
@@ -194,12 +197,12 @@ TEST_F(MainWindow, WindowLevelVariablesStartEmpty) {
         EXPECT_EQ(f.backFlags[k], 0);
         EXPECT_EQ(f.forwardFlags[k], 0);
     }
-    EXPECT_TRUE(f.M_Dom().isNull());
-    EXPECT_TRUE(f.ORIBERISA().isNull());
+    EXPECT_TRUE(f.M_Dom.document().isNull());
+    EXPECT_TRUE(f.ORIBERISA.document().isNull());
 }
 
 TEST_F(MainWindow, FrontSlotIsComparedAsText) {
-    Form1& f = app::form1();
+    Form1& f = forms::form1();
     const std::pair<const char*, bool> cases[] = {
         {"10", true}, {"2", true}, {"9", true}, {"1", false}, {"0", false}, {"", false}, {"Label9", true},
     };
@@ -229,7 +232,7 @@ TEST_F(StartedMainWindow, RightAfterStartTheHomeSlotIsInFrontAndNoTabIsOpen) {
 }
 
 TEST_F(MainWindow, FlashMsgShowsTheRefusal) {
-    Form1& f = app::form1();
+    Form1& f = forms::form1();
     f.FlashMsg();
     ASSERT_EQ(services.boxes().size(), 1u);
     const ShownBox& b = services.boxes()[0];
@@ -240,7 +243,7 @@ TEST_F(MainWindow, FlashMsgShowsTheRefusal) {
 }
 
 TEST_F(MainWindow, ReadingASettingPassesItThroughText1) {
-    Form1& f = app::form1();
+    Form1& f = forms::form1();
     const QString file = sys::appPath() + "\\txt\\应用.txt";
     f.XIERU(file, "Zelvaro", "启动主页", "http://example.com/");
     EXPECT_EQ(f.OS(file, "Zelvaro", "启动主页"), "http://example.com/");
@@ -250,8 +253,8 @@ TEST_F(MainWindow, ReadingASettingPassesItThroughText1) {
 }
 
 TEST_F(MainWindow, GettersReadTheirKeyThroughOS) {
-    Form1& f = app::form1();
-    const QString yuyan = app::yuyanTxt();
+    Form1& f = forms::form1();
+    const QString yuyan = forms::txtPath(forms::Txt::Yuyan);
     struct Case {
         QString file;
         const char* key;
@@ -262,8 +265,8 @@ TEST_F(MainWindow, GettersReadTheirKeyThroughOS) {
         {yuyan, "表格尾", [&] { return f.ge2(); }},
         {yuyan, "背景色1", [&] { return f.bg1(); }},
         {yuyan, "背景色2", [&] { return f.bg2(); }},
-        {app::appTxt(), "当前标签", [&] { return f.j(); }},
-        {app::fgTxt(), "网页右移", [&] { return f.youyi(); }},
+        {forms::txtPath(forms::Txt::App), "当前标签", [&] { return f.j(); }},
+        {forms::txtPath(forms::Txt::Fg), "网页右移", [&] { return f.youyi(); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.key);
@@ -278,9 +281,9 @@ TEST_F(MainWindow, GettersReadTheirKeyThroughOS) {
 TEST_F(MainWindow, NamedEventHandlersKeepTheirErrorsToThemselves) {
     // lv_Click and Label13_Click are event handlers: an error inside one ends it, and the statement
     // that called it goes on.
-    Form1& f = app::form1();
+    Form1& f = forms::form1();
     QStringList ran;
-    f.lvClickHandler = [&](int Index) {
+    f.lv.onClick = [&](int Index) {
         ran << QString("lv %1").arg(Index);
         rt::raise(rt::TypeMismatch);
     };
@@ -298,17 +301,17 @@ TEST_F(MainWindow, NamedEventHandlersKeepTheirErrorsToThemselves) {
 }
 
 TEST_F(MainWindow, YouyiAddsTheOffsetOrFailsTheCallersStatement) {
-    Form1& f = app::form1();
-    app::writeFgSetting("网页右移", "-130");
+    Form1& f = forms::form1();
+    storeFgSetting("网页右移", "-130");
     EXPECT_EQ(f.youyi(), "20");
-    app::writeFgSetting("网页右移", "");
+    storeFgSetting("网页右移", "");
     double left = 7;
     EXPECT_FALSE(rt::step([&] { left = f.youyi().toDouble() + 40; }));
     EXPECT_EQ(left, 7);
 }
 
 TEST_F(MainWindow, PageWindowIsTheOneOfTheBrowserOnTopInThisWindow) {
-    Form1& f = app::form1();
+    Form1& f = forms::form1();
     EXPECT_EQ(f.zvllq9(), sys::handleOf(f.WebBrowser1(1).pageWidget()));
     web::WebBrowser& tab = f.WebBrowser1.load(2);
     tab.setVisible(true);
@@ -324,14 +327,14 @@ TEST_F(MainWindow, PageWindowIsTheOneOfTheBrowserOnTopInThisWindow) {
 TEST_F(MainWindow, ThePageWindowIsNeverThatOfTheHiddenSecondBrowser) {
     // WebBrowser22 lies in the container, not on the window: even with the container on top, the
     // page window found is that of the slot browser.
-    Form1& f = app::form1();
+    Form1& f = forms::form1();
     f.Picture34.zOrder(0);
     EXPECT_EQ(f.zvllq9(), sys::handleOf(f.WebBrowser1(1).pageWidget()));
     EXPECT_NE(f.zvllq9(), sys::handleOf(f.WebBrowser22.pageWidget()));
 }
 
 TEST_F(MainWindow, HotKeyOfAParkedCommandButtonPressesIt) {
-    Form1& f = app::form1();
+    Form1& f = forms::form1();
     f.show();
     f.widget()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.widget()));
@@ -370,7 +373,7 @@ QString numbered(const QString& indent, const QString& array, const QString& pre
 }
 
 TEST_F(MainWindow, MenuOwnerHoldsTheWholeTreeInDisplayOrder) {
-    Form4& m = app::form4();
+    Form4& m = forms::form4();
     const QString expected[] = {
         "BQYJ100(1) 关闭\nBQYJ100(2) 刷新\nBQYJ100(3) 全部关闭\nBQYJ100(4) 短网址\nBQYJ100(5) ie打开\n"
         "BQYJ100(6) 回到导航\n",
@@ -453,21 +456,21 @@ void expectDesignState(const ui::Menu& menu) {
 }
 
 TEST_F(MainWindow, NoMenuItemIsCheckedDisabledHiddenOrTaggedWhenMade) {
-    Form4& m = app::form4();
+    Form4& m = forms::form4();
     for (const ui::Menu* top : {&m.BQYJ, &m.BJDH, &m.DZYJ, &m.caidan, &m.WDYJ}) expectDesignState(*top);
 }
 
 TEST_F(MainWindow, MenuOwnerTimerAndVisibility) {
-    Form4& m = app::form4();
+    Form4& m = forms::form4();
     EXPECT_EQ(m.Timer1.interval(), 100);
     EXPECT_FALSE(m.Timer1.enabled());
     EXPECT_EQ(m.Timer1.tag(), "0");
     EXPECT_FALSE(m.visible());
-    EXPECT_EQ(&app::form4(), &m);  // one instance
+    EXPECT_EQ(&forms::form4(), &m);  // one instance
 }
 
 TEST_F(MainWindow, ChoosingAMainMenuItemRunsItsArrayHandlerWithTheIndex) {
-    Form4& m = app::form4();
+    Form4& m = forms::form4();
     std::vector<int> ran;
     m.LISHI.onClick = [&](int index) { ran.push_back(index); };
     services.queuePopupCaption("下载历史");
@@ -483,54 +486,72 @@ struct Probe : ui::Form {
 };
 int Probe::made = 0;
 
+// The handlers of a Probe window, made with each one.
+struct ProbeHandlers {
+    static QStringList log;
+    static int alive;
+    explicit ProbeHandlers(Probe& p) {
+        ++alive;
+        log << "setup";
+        p.onLoad = [] { log << "load"; };
+    }
+    ~ProbeHandlers() { --alive; }
+};
+QStringList ProbeHandlers::log;
+int ProbeHandlers::alive = 0;
+
 TEST_F(MainWindow, OwnerMakesAWindowOnFirstUseAndLoadsItHidden) {
     Probe::made = 0;
-    QStringList log;
-    app::windows().setSetup<Probe>([&](Probe& p) {
-        log << "setup";
-        p.onLoad = [&log] { log << "load"; };
-    });
-    EXPECT_EQ(app::windows().existing<Probe>(), nullptr);
-    Probe& p = app::window<Probe>();
-    Probe& again = app::window<Probe>();
+    ProbeHandlers::log.clear();
+    forms::windows().addHandlers<Probe, ProbeHandlers>();
+    EXPECT_EQ(forms::windows().existing<Probe>(), nullptr);
+    Probe& p = forms::window<Probe>();
+    Probe& again = forms::window<Probe>();
     EXPECT_EQ(&p, &again);
     EXPECT_EQ(Probe::made, 1);
     EXPECT_TRUE(p.loaded());
     EXPECT_FALSE(p.visible());
-    EXPECT_EQ(log, (QStringList{"setup", "load"}));
+    EXPECT_EQ(ProbeHandlers::log, (QStringList{"setup", "load"}));
 }
 
-TEST_F(MainWindow, AnUnloadedWindowIsMadeAfreshOnItsNextUse) {
+TEST_F(MainWindow, AnUnloadedWindowIsMadeAfreshWithHandlersOfItsOwn) {
     Probe::made = 0;
-    int loads = 0;
-    app::windows().setSetup<Probe>([&](Probe& p) { p.onLoad = [&loads] { ++loads; }; });
-    Probe& first = app::window<Probe>();
+    ProbeHandlers::log.clear();
+    ProbeHandlers::alive = 0;
+    forms::windows().addHandlers<Probe, ProbeHandlers>();
+    Probe& first = forms::window<Probe>();
     first.show();
     first.unload();
-    EXPECT_EQ(app::windows().existing<Probe>(), nullptr);
-    Probe& second = app::window<Probe>();
+    EXPECT_EQ(forms::windows().existing<Probe>(), nullptr);
+    Probe& second = forms::window<Probe>();
     EXPECT_EQ(Probe::made, 2);
-    EXPECT_EQ(loads, 2);
+    EXPECT_EQ(ProbeHandlers::log, (QStringList{"setup", "load", "setup", "load"}));
     EXPECT_TRUE(second.loaded());
+    // The old window and its handlers go once the current event is over; the new ones stay.
+    EXPECT_EQ(ProbeHandlers::alive, 2);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(ProbeHandlers::alive, 1);
+    forms::windows().reset();
+    EXPECT_EQ(ProbeHandlers::alive, 0);
 }
 
 TEST_F(MainWindow, MainWindowAndMenuOwnerAreNeverMadeAgain) {
     // Subsystems hold references to both: an unload that went through must not make a second one.
-    Form1& f = app::form1();
-    Form4& m = app::form4();
+    Form1& f = forms::form1();
+    Form4& m = forms::form4();
     f.show();
     ASSERT_TRUE(f.unload());  // no unload handler here to cancel it
     ASSERT_TRUE(m.unload());
-    EXPECT_EQ(&app::form1(), &f);
-    EXPECT_EQ(&app::form4(), &m);
+    EXPECT_EQ(&forms::form1(), &f);
+    EXPECT_EQ(&forms::form4(), &m);
     EXPECT_FALSE(m.visible());
     f.Label9.setCaption("7");  // still a live window
-    EXPECT_EQ(app::form1().Label9.caption(), "7");
+    EXPECT_EQ(forms::form1().Label9.caption(), "7");
 }
 
 TEST_F(MainWindow, MainWindowIsMadeOnceAndNotLoadedByTheOwner) {
-    Form1& a = app::form1();
-    Form1& b = app::windows().form1();
+    Form1& a = forms::form1();
+    Form1& b = forms::windows().form1();
     EXPECT_EQ(&a, &b);
     EXPECT_FALSE(a.loaded());
 }

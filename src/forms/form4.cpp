@@ -1,21 +1,9 @@
-#include "mainwindow/form4.h"
+#include "forms/form4.h"
 
-#include <initializer_list>
+#include "forms/menutree.h"
 
-namespace {
-
-// Adds the items first, first + 1, ... of `array` to `parent` with the captions given.
-void addItems(ui::MenuArray& array, ui::Menu& parent, int first, std::initializer_list<const char*> captions) {
-    int index = first;
-    for (const char* caption : captions) array.add(parent, index++, QString::fromUtf8(caption));
-}
-
-// Adds items first..last captioned with `prefix` and the index.
-void addNumbered(ui::MenuArray& array, ui::Menu& parent, int first, int last, const QString& prefix) {
-    for (int i = first; i <= last; ++i) array.add(parent, i, prefix + QString::number(i));
-}
-
-}  // namespace
+using forms::addItems;
+using forms::addNumbered;
 
 Form4::Form4() : ui::Form(true) {
     setCaption(QStringLiteral("Form4"));

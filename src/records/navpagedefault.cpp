@@ -1,6 +1,6 @@
-#include "records/navpage_default.h"
+#include "records/navpagedefault.h"
 
-#include "mainwindow/form1.h"
+#include "forms/form1.h"
 #include "platform/rt/error.h"
 #include "platform/sys/programfolder.h"
 #include "platform/sys/textfile.h"
@@ -61,18 +61,18 @@ QStringList defaultNavPageLines() {
     return lines;
 }
 
+}  // namespace records
+
 NavPageDefault::NavPageDefault(Form1& f) : f_(f) {
     f_.Command3.onClick = [this] { Command3_Click(); };
 }
 
 void NavPageDefault::Command3_Click() {
-    rt::step([&] { sys::writeLines(navPagePath(), defaultNavPageLines()); });
+    rt::step([&] { sys::writeLines(records::navPagePath(), records::defaultNavPageLines()); });
     rt::step([&] { f_.List1.clear(); });
     // The list is filled from the file as it now is; a file that cannot be read adds nothing.
     rt::step([&] {
-        const QStringList lines = sys::readLines(navPagePath());
+        const QStringList lines = sys::readLines(records::navPagePath());
         for (const QString& line : lines) f_.List1.addItem(line);
     });
 }
-
-}  // namespace records

@@ -1,6 +1,9 @@
-#include "mainwindow/form1.h"
+#include "forms/form1.h"
 
-#include "app/config.h"
+#include "forms/settings.h"
+#include "platform/rt/convert.h"
+#include "platform/rt/format.h"
+#include "platform/sys/inifile.h"
 #include "platform/sys/windows.h"
 #include "platform/ui/services.h"
 
@@ -151,30 +154,31 @@ void Form1::CAO(int C1, int C2, int C3, int C4, int C5, int C6, int C7) {
 }
 
 QString Form1::OS(const QString& txt, const QString& jiedian, const QString& jianzhi) {
-    Text1.setText(app::OS(txt, jiedian, jianzhi));
+    Text1.setText(sys::getProfileString(txt, jiedian, jianzhi));
     return Text1.text();
 }
 
 void Form1::XIERU(const QString& dizhi, const QString& jiedian, const QString& jianzhi, const QString& xinzi) {
-    app::XIERU(dizhi, jiedian, jianzhi, xinzi);
+    sys::writeProfileString(dizhi, jiedian, jianzhi, xinzi);
 }
 
 int Form1::zvllq9() { return sys::findPageWindow(widget()); }
 
 // The getters read through OS, so their values pass through Text1 like every other read.
-QString Form1::ge1() { return OS(app::yuyanTxt(), app::kSection, QStringLiteral("表格头")); }
-QString Form1::ge2() { return OS(app::yuyanTxt(), app::kSection, QStringLiteral("表格尾")); }
-QString Form1::bg1() { return OS(app::yuyanTxt(), app::kSection, QStringLiteral("背景色1")); }
-QString Form1::bg2() { return OS(app::yuyanTxt(), app::kSection, QStringLiteral("背景色2")); }
-QString Form1::j() { return OS(app::appTxt(), app::kSection, QStringLiteral("当前标签")); }
+QString Form1::read(const forms::Key& key) { return OS(forms::txtPath(key.file), forms::kSection, key.text()); }
+QString Form1::ge1() { return read(forms::yuyankey::表格头); }
+QString Form1::ge2() { return read(forms::yuyankey::表格尾); }
+QString Form1::bg1() { return read(forms::yuyankey::背景色1); }
+QString Form1::bg2() { return read(forms::yuyankey::背景色2); }
+QString Form1::j() { return read(forms::appkey::当前标签); }
 QString Form1::youyi() {
     // Strict: an empty or non-numeric value raises type mismatch into the caller's statement.
-    return rt::str(rt::toDouble(OS(app::fgTxt(), app::kSection, QStringLiteral("网页右移"))) + 150.0);
+    return rt::str(rt::toDouble(read(forms::fgkey::网页右移)) + 150.0);
 }
 
 // lv_Click and Label13_Click are event handlers called by name: an error inside them ends them and
 // does not reach the caller.
-void Form1::lv_Click(int Index) { ui::dispatch(lvClickHandler, Index); }
+void Form1::lv_Click(int Index) { ui::dispatch(lv.onClick, Index); }
 
 void Form1::Label13_Click() {
     // The search for the words in Label13's tag is the label's click handler (set by the search).

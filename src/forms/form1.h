@@ -7,9 +7,14 @@
 #include "platform/ui/form.h"
 #include "platform/ui/timer.h"
 #include "platform/web/document.h"
+#include "platform/web/documentsink.h"
 #include "platform/web/webbrowser.h"
 
 #include <QString>
+
+namespace forms {
+struct Key;
+}
 
 class Form1 : public ui::Form {
 public:
@@ -73,20 +78,22 @@ public:
     QString bg2();
     QString j();
     QString youyi();
-    // Makes the slot the front slot; an event handler called by name, so an error inside it ends it
-    // and does not reach the caller.
+    // One key read through OS.
+    QString read(const forms::Key& key);
+    // The click handler of the tab labels, called by name: makes the slot the front slot. An error
+    // inside it ends it and does not reach the caller.
     void lv_Click(int Index);
-    // The work of lv_Click, set by the tab management.
-    std::function<void(int Index)> lvClickHandler;
-    // Runs the search for the words in Label13's tag; an event handler like lv_Click.
+    // The click handler of Label13, called by name: runs the search for the words in its tag.
     void Label13_Click();
 
-    // The document sinks: the home slot's document and the front tab's document (a null document
-    // when empty). The subsystem that handles their events connects to the document set here.
-    web::Document M_Dom() const { return mDom_; }
-    void setM_Dom(const web::Document& doc) { mDom_ = doc; }
-    web::Document ORIBERISA() const { return oriberisa_; }
-    void setORIBERISA(const web::Document& doc) { oriberisa_ = doc; }
+    // The document connections: the home slot's document and the front tab's document. Setting one to a
+    // document attaches it (a null document detaches it); each handler of a connection is set once, by
+    // the class that owns it. `M_Dom.document()` is the attached document (null when there is none or
+    // it was replaced).
+    web::DocumentSink M_Dom;
+    web::DocumentSink ORIBERISA;
+    void setM_Dom(const web::Document& doc) { M_Dom.attach(doc); }
+    void setORIBERISA(const web::Document& doc) { ORIBERISA.attach(doc); }
 
     // The window handle of the main window.
     int hWnd();
@@ -94,10 +101,6 @@ public:
     // is a tab and "", "0" and "1" are the home slot.
     bool frontIsTab() const;
 
-    // The subsystem objects that set the handlers of this window's controls are held by the program
-    // (app::Program), made once the controls exist.
-
-private:
-    web::Document mDom_;
-    web::Document oriberisa_;
+    // The subsystem objects that set the handlers of this window's controls are held by the program,
+    // made once the controls exist.
 };

@@ -11,6 +11,8 @@ namespace records {
 // The 18 lines of the default page, in file order.
 QStringList defaultNavPageLines();
 
+}  // namespace records
+
 class NavPageDefault {
 public:
     // Sets the click handler of `Command3`.
@@ -21,5 +23,3 @@ public:
 private:
     Form1& f_;
 };
-
-}  // namespace records

@@ -2,12 +2,17 @@
 // the saved rectangle, the own maximise over the work area, the page-menu switch, the skin picture,
 // the picture dropped on the window and the window manager's close.
 #include "support/program/program_fixture.h"
+#include "forms/framegrace.h"
+#include "support/stored_settings.h"
 
-#include "app/config.h"
-#include "app/windowowner.h"
-#include "mainwindow/form1.h"
+#include "forms/settings.h"
+#include "forms/windowowner.h"
+#include "forms/form1.h"
 #include "mainwindow/gocommand.h"
-#include "mainwindow/placeholders.h"
+#include "media/form2.h"
+#include "records/form3.h"
+#include "records/form6.h"
+#include "settings/form5.h"
 #include "platform/rt/format.h"
 #include "platform/ui/services.h"
 #include "platform/web/document.h"
@@ -190,7 +195,7 @@ TEST_F(Commands, ExitInsideAFrameBlockingGraceSwitchesBlockingBackOn) {
     f1().Text7.setText("http://127.0.0.1:9/");
     f1().Command1.press();
     ASSERT_EQ(setting("框架不加载"), "1");
-    ASSERT_TRUE(GoCommand::gracePending());
+    ASSERT_TRUE(program().find<FrameBlockingGrace>()->pending());
     f1().Command2(19).press();
     EXPECT_EQ(services.exitCodes().size(), 1u);
     EXPECT_EQ(setting("框架不加载"), "0");
@@ -206,7 +211,7 @@ TEST_F(Commands, ExitAnsweredNoLeavesTheGraceRunning) {
     f1().Command2(19).press();
     EXPECT_TRUE(services.exitCodes().empty());
     EXPECT_EQ(setting("框架不加载"), "1");
-    EXPECT_TRUE(GoCommand::gracePending());
+    EXPECT_TRUE(program().find<FrameBlockingGrace>()->pending());
 }
 
 // --- own maximise and restore ------------------------------------------------------------------
@@ -328,7 +333,7 @@ TEST_P(PageMenuSwitch, WritesTicksAndSays) {
     setSetting("网页右键", QString::fromUtf8(c.stored));
     f1().Command2(13).press();
     EXPECT_EQ(setting("网页右键"), c.written);
-    Form5* settings = app::windows().existing<Form5>();
+    Form5* settings = forms::windows().existing<Form5>();
     ASSERT_NE(settings, nullptr);
     EXPECT_EQ(settings->Check1(3).value(), c.tick);
     EXPECT_FALSE(settings->visible());
@@ -370,10 +375,10 @@ TEST_F(Commands, RecordWindowsOpenAtAThirdOfTheScreenAndComeBackWhenMinimised) {
         std::function<ui::Form*()> window;
     };
     const Row rows[] = {
-        {11, [] { return static_cast<ui::Form*>(app::windows().existing<Form5>()); }},
-        {14, [] { return static_cast<ui::Form*>(app::windows().existing<Form13>()); }},
-        {15, [] { return static_cast<ui::Form*>(app::windows().existing<Form3>()); }},
-        {16, [] { return static_cast<ui::Form*>(app::windows().existing<Form6>()); }},
+        {11, [] { return static_cast<ui::Form*>(forms::windows().existing<Form5>()); }},
+        {14, [] { return static_cast<ui::Form*>(forms::windows().existing<Form13>()); }},
+        {15, [] { return static_cast<ui::Form*>(forms::windows().existing<Form3>()); }},
+        {16, [] { return static_cast<ui::Form*>(forms::windows().existing<Form6>()); }},
     };
     for (const Row& r : rows) {
         f1().Command2(r.index).press();
@@ -406,7 +411,7 @@ TEST_F(Commands, TypedSearchAsksWithTheEngineNameAndKeepsWordsOnCancel) {
     f1().Command2(12).press();
     const auto inputs = services.boxes(ShownBox::Input);
     ASSERT_EQ(inputs.size(), 1u);
-    EXPECT_EQ(inputs[0].prompt, app::OS(app::sousuoTxt(), app::kSection, "搜索名字2"));
+    EXPECT_EQ(inputs[0].prompt, storedText(forms::Txt::Sousuo, "搜索名字2"));
     EXPECT_EQ(inputs[0].title, "搜索");
     EXPECT_EQ(inputs[0].defaultText, "");
     EXPECT_DOUBLE_EQ(inputs[0].x, 10000);
@@ -456,7 +461,7 @@ TEST_F(Commands, SkinPictureOnTheWindowAndTheHomePage) {
 TEST_F(Commands, DropPictureCommandOpensTheShippedPictureInTheViewer) {
     startAt();
     f1().Command2(21).press();
-    Form2* viewer = app::windows().existing<Form2>();
+    Form2* viewer = forms::windows().existing<Form2>();
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(waitFor([&] { return viewer->visible(); }));
     EXPECT_TRUE(viewer->WebBrowser1.locationURL().endsWith(QStringLiteral("/pifu/拖入图片.png")))
@@ -550,16 +555,16 @@ TEST_P(HotKeys, AltLetterRunsTheCommand) {
     QTest::keyClick(f1().widget(), c.letter, Qt::AltModifier);
 
     switch (c.index) {
-    case 11: EXPECT_TRUE(app::windows().existing<Form5>() && app::windows().existing<Form5>()->visible()); break;
+    case 11: EXPECT_TRUE(forms::windows().existing<Form5>() && forms::windows().existing<Form5>()->visible()); break;
     case 12: EXPECT_EQ(services.boxes(ShownBox::Input).size(), 1u); break;
     case 13: EXPECT_EQ(services.messages(), QStringList{kToEngineMenu}); break;
-    case 14: EXPECT_TRUE(app::windows().existing<Form13>() && app::windows().existing<Form13>()->visible()); break;
-    case 15: EXPECT_TRUE(app::windows().existing<Form3>() && app::windows().existing<Form3>()->visible()); break;
-    case 16: EXPECT_TRUE(app::windows().existing<Form6>() && app::windows().existing<Form6>()->visible()); break;
+    case 14: EXPECT_TRUE(forms::windows().existing<Form13>() && forms::windows().existing<Form13>()->visible()); break;
+    case 15: EXPECT_TRUE(forms::windows().existing<Form3>() && forms::windows().existing<Form3>()->visible()); break;
+    case 16: EXPECT_TRUE(forms::windows().existing<Form6>() && forms::windows().existing<Form6>()->visible()); break;
     case 17: EXPECT_EQ(f1().tag(), "2"); break;
     case 18: EXPECT_EQ(f1().windowState(), ui::vbMinimized); break;
     case 19: EXPECT_EQ(services.messages(), QStringList{"0个标签打开着，是否退出"}); break;
-    case 21: EXPECT_NE(app::windows().existing<Form2>(), nullptr); break;
+    case 21: EXPECT_NE(forms::windows().existing<Form2>(), nullptr); break;
     default: FAIL();
     }
 }

@@ -1,0 +1,33 @@
+#include "forms/framegrace.h"
+
+#include "forms/settings.h"
+#include "platform/sys/inifile.h"
+
+namespace {
+
+QString key() { return forms::appkey::框架不加载.text(); }
+
+}  // namespace
+
+void FrameBlockingGrace::open() {
+    forms::write(forms::appkey::框架不加载, QStringLiteral("1"));
+    pending_ = true;
+    file_ = forms::txtPath(forms::Txt::App);
+    writeCount_ = sys::profileWriteCount(file_, forms::kSection, key());
+}
+
+bool FrameBlockingGrace::stillOwnsKey() const {
+    if (!pending_) return false;
+    if (sys::profileWriteCount(file_, forms::kSection, key()) != writeCount_) return false;
+    // Read straight from the store: this look is the program's own, not a setting read.
+    return sys::getProfileString(file_, forms::kSection, key()) == QLatin1String("1");
+}
+
+void FrameBlockingGrace::end() {
+    const bool ours = stillOwnsKey();
+    const QString file = file_;
+    pending_ = false;
+    file_.clear();
+    writeCount_ = 0;
+    if (ours) sys::writeProfileString(file, forms::kSection, key(), QStringLiteral("0"));
+}

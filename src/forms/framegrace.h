@@ -1,0 +1,24 @@
+#pragma once
+// The frame-blocking grace of the go command. When frame blocking is on (`框架不加载` reads 0) the go
+// command writes "1" and opens the grace; delayed job 1 ends it three seconds later by writing "0"
+// back. The grace only ever undoes its own write: while the key still holds the "1" it wrote and
+// nobody wrote the key since. The exit and restart paths end a pending grace too, so that ending the
+// program inside the three seconds does not leave frame blocking off for good.
+#include <QString>
+
+class FrameBlockingGrace {
+public:
+    // Writes "1" to `框架不加载` and opens the grace.
+    void open();
+    // Ends a pending grace, putting "0" back when the key still holds the grace's "1".
+    void end();
+    // A grace is open (its "1" is not yet undone or overtaken).
+    bool pending() const { return pending_; }
+
+private:
+    bool stillOwnsKey() const;
+
+    bool pending_ = false;
+    QString file_;                       // the file its "1" went to
+    unsigned long long writeCount_ = 0;  // the key's write count right after that write
+};

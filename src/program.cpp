@@ -1,0 +1,83 @@
+#include "program.h"
+
+#include "app/aboutoverlay.h"
+#include "app/defaultbrowser.h"
+#include "app/programcommands.h"
+#include "app/startup.h"
+#include "forms/form1.h"
+#include "forms/form4.h"
+#include "forms/framegrace.h"
+#include "mainwindow/addressbox.h"
+#include "mainwindow/addressmenu.h"
+#include "mainwindow/chrome.h"
+#include "mainwindow/delayedjobs.h"
+#include "mainwindow/gocommand.h"
+#include "mainwindow/layout.h"
+#include "mainwindow/mainmenu.h"
+#include "mainwindow/search.h"
+#include "mainwindow/windowcommands.h"
+#include "media/form2.h"
+#include "media/pictureviewer.h"
+#include "page/pageevents.h"
+#include "records/favoriteswindow.h"
+#include "records/form13.h"
+#include "records/form3.h"
+#include "records/form6.h"
+#include "records/navpagedefault.h"
+#include "settings/form5.h"
+#include "settings/settingswindow.h"
+#include "tabs/tabs.h"
+
+Program::Program(const QString& commandLine) : commandLine_(commandLine) {}
+
+Program::~Program() {
+    // The windows first (see the members), then the parts.
+    windows_.reset();
+}
+
+// Engine-wide hooks go in before the first browser is made. None is needed yet.
+void Program::installEngineHooks() {}
+
+// Every part, made once the main window and the menu owner exist. Each sets the handlers it owns.
+void Program::makeParts() {
+    Form1& f = windows_.form1();
+    Form4& f4 = windows_.form4();
+    parts_.make<FrameBlockingGrace>();
+    parts_.make<Tabs>(f, f4);
+    parts_.make<Layout>(f);
+    parts_.make<Chrome>(f);
+    parts_.make<AddressBox>(f);
+    parts_.make<AddressMenu>(f, f4);
+    parts_.make<GoCommand>(f);
+    parts_.make<Search>(f, f4);
+    parts_.make<DelayedJobs>(f);
+    parts_.make<WindowCommands>(f);
+    parts_.make<MainMenu>(f, f4);
+    parts_.make<PageEvents>(f);
+    parts_.make<NavPageDefault>(f);
+    parts_.make<AboutOverlay>(f);
+    parts_.make<DefaultBrowser>(f);
+    parts_.make<ProgramCommands>(f, f4);
+    parts_.make<Startup>(f, f4, commandLine_);
+}
+
+// The handler classes of the secondary windows, made with each window (again after an unload).
+void Program::linkWindows() {
+    windows_.addHandlers<Form13, FavoritesWindow>();
+    windows_.addHandlers<Form5, SettingsWindow>();
+    windows_.addHandlers<Form2, PictureViewer>();
+}
+
+bool Program::start(bool show) {
+    if (!Startup::Form_Initialize()) return false;
+    if (!wired_) {
+        wired_ = true;
+        installEngineHooks();
+        makeParts();
+        linkWindows();
+    }
+    Form1& f = windows_.form1();
+    f.load();
+    if (show) f.show();
+    return true;
+}
