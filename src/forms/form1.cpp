@@ -1,6 +1,6 @@
 #include "forms/form1.h"
 
-#include "forms/settings.h"
+#include "forms/settingkeys.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/format.h"
 #include "platform/sys/inifile.h"

@@ -1,2 +1,0 @@
-// The configuration store is written inline in config.h, over the platform layer alone.
-#include "forms/settings.h"
