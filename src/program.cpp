@@ -6,7 +6,7 @@
 #include "app/startup.h"
 #include "forms/form1.h"
 #include "forms/form4.h"
-#include "forms/framegrace.h"
+#include "forms/frameblockinggrace.h"
 #include "mainwindow/addressbox.h"
 #include "mainwindow/addressmenu.h"
 #include "mainwindow/chrome.h"

@@ -3,7 +3,7 @@
 #include "app/aboutoverlay.h"
 #include "app/enginesettings.h"
 #include "forms/form1.h"
-#include "forms/framegrace.h"
+#include "forms/frameblockinggrace.h"
 #include "forms/parts.h"
 #include "forms/form4.h"
 #include "platform/rt/error.h"

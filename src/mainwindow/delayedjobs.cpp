@@ -1,6 +1,8 @@
 #include "mainwindow/delayedjobs.h"
 
-#include "forms/framegrace.h"
+#include "forms/form14.h"
+#include "forms/frameblockinggrace.h"
+#include "forms/windowowner.h"
 #include "forms/parts.h"
 #include "forms/settings.h"
 #include "forms/slots.h"
@@ -125,9 +127,7 @@ void DelayedJobs::shortUrlAnswer() {
     // The reply counts only when the fetch browser holds the document of this very request.
     QString reply;
     const bool replied = step([&] {
-        web::WebBrowser* fetch = shortUrlBrowser ? shortUrlBrowser() : nullptr;
-        if (!fetch) rt::raise(rt::ObjectVariableNotSet);
-        const web::Document doc = fetch->document();
+        const web::Document doc = forms::form14().WebBrowser1.document();
         if (doc.url() != web::addressText(web::addressFromText(request.requestUrl))) rt::raise(rt::ObjectVariableNotSet);
         reply = doc.documentElement().outerHTML();
     });

@@ -53,11 +53,9 @@ public:
     // job 4. Job 4 then offers the short address of this request's reply only.
     void setShortUrlRequest(const ShortUrlRequest& request);
 
-    // What jobs 3 and 4 use of windows other subsystems build (the Flash pop-out window, the
-    // never-shown window of the short-URL fetch browser); those subsystems set them. Unset, the job's
-    // work is passed over and the job still switches itself off.
-    std::function<int()> flashContainer;                // job 3: the pop-out window's player container
-    std::function<web::WebBrowser*()> shortUrlBrowser;  // job 4: the short-URL fetch browser
+    // Job 3's player container in the Flash pop-out window, which the media windows build; unset,
+    // the job's work is passed over and the job still switches itself off.
+    std::function<int()> flashContainer;
 
     // Texts of job 4.
     static const QString kShortUrlTitle;    // "短网址"

@@ -1,6 +1,6 @@
 #include "mainwindow/gocommand.h"
 
-#include "forms/framegrace.h"
+#include "forms/frameblockinggrace.h"
 #include "forms/parts.h"
 #include "forms/settings.h"
 #include "forms/useragent.h"

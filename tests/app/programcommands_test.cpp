@@ -1,7 +1,7 @@
 // The program commands of the main menu: restart (started or not), exit and settings through their
 // hot-key buttons, and about.
 #include "app_fixture.h"
-#include "forms/framegrace.h"
+#include "forms/frameblockinggrace.h"
 
 #include "mainwindow/gocommand.h"
 

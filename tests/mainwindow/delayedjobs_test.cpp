@@ -1,6 +1,7 @@
 // The delayed-job timer array: start, restart and stop, each job switching itself off, and what
 // every job does when it runs.
 #include "support/program/program_fixture.h"
+#include "forms/form14.h"
 
 #include "forms/settings.h"
 #include "mainwindow/delayedjobs.h"
@@ -28,11 +29,7 @@ protected:
         f1().Command8.onClick = [this] { ++hintPresses; };
     }
     void TearDown() override {
-        if (jobs) {
-            jobs->shortUrlBrowser = nullptr;
-            jobs->flashContainer = nullptr;
-        }
-        fetch.reset();
+        if (jobs) jobs->flashContainer = nullptr;
         ProgramFixture::TearDown();
     }
 
@@ -65,7 +62,6 @@ protected:
     DelayedJobs* jobs = nullptr;
     int hintPresses = 0;
     int pages = 0;
-    std::unique_ptr<web::WebBrowser> fetch;
 };
 
 // --- start, restart, stop ------------------------------------------------------------------------
@@ -211,8 +207,6 @@ class ShortUrl : public DelayedJobsTest {
 protected:
     void SetUp() override {
         DelayedJobsTest::SetUp();
-        fetch = std::make_unique<web::WebBrowser>(f1().client());
-        jobs->shortUrlBrowser = [this] { return fetch.get(); };
         server.addPage("/short_url/shorten.xml",
                        "<html><body><urls><url><url_short>http://t.cn/RzAbc12</url_short></url></urls></body></html>");
         server.addPage("/error/shorten.xml", "<html><body><error>invalid source</error></body></html>");
@@ -221,11 +215,13 @@ protected:
     QString requestFor(const QString& address, const QString& path = "/short_url/shorten.xml") {
         return server.urlText(path) + "?source=6204817735&url_long=" + address;
     }
+    // The never-shown short-URL fetch browser.
+    web::WebBrowser& fetch() { return forms::form14().WebBrowser1; }
     void fetchNow(const QString& request) {
-        fetch->Navigate(request);
+        fetch().Navigate(request);
         ASSERT_TRUE(waitFor([&] {
             try {
-                return !fetch->busy() && fetch->document().url().contains("url_long");
+                return !fetch().busy() && fetch().document().url().contains("url_long");
             } catch (...) {
                 return false;
             }

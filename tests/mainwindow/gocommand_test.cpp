@@ -1,7 +1,7 @@
 // The go command: refusal of short text, archives to the home slot, the favorites record, the
 // frame-blocking grace, the choice of browser and the User-Agent header.
 #include "support/program/program_fixture.h"
-#include "forms/framegrace.h"
+#include "forms/frameblockinggrace.h"
 
 #include "forms/settings.h"
 #include "forms/windowowner.h"

@@ -2,7 +2,7 @@
 // the saved rectangle, the own maximise over the work area, the page-menu switch, the skin picture,
 // the picture dropped on the window and the window manager's close.
 #include "support/program/program_fixture.h"
-#include "forms/framegrace.h"
+#include "forms/frameblockinggrace.h"
 #include "support/stored_settings.h"
 
 #include "forms/settings.h"

@@ -1,4 +1,4 @@
-#include "forms/framegrace.h"
+#include "forms/frameblockinggrace.h"
 
 #include "forms/settings.h"
 #include "platform/sys/inifile.h"
