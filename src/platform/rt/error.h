@@ -26,6 +26,8 @@ enum ErrorNumber : int {
     ObjectRequired = 424,
     ObjectVariableNotSet = 91,
     ControlArrayElementMissing = 340,
+    InvalidPropertyArrayIndex = 381,
+    InvalidPicture = 481,
     AutomationError = 440,
     ObjectDoesNotSupport = 438,
 };

@@ -1,95 +1,45 @@
 #pragma once
-// Web layer internals: the page and view classes behind WebBrowser, and the bridge through which
-// listeners injected into every document reach the program. Only files of this folder include it.
-#include "platform/web/document.h"
-#include "platform/web/webbrowser.h"
+// The engine page behind each WebBrowser (web layer internal): it decides on navigations, carries a
+// navigation's own headers to its document request, keeps what the program reads of each frame, and
+// raises the browser's events. The browser control makes the page (a subclass of it that knows the
+// control); this class sees the control's events only.
+#include "platform/web/browserevents.h"
 
+#include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QNetworkRequest>
 #include <QPair>
-#include <QPointer>
+#include <QUrl>
 #include <QWebElement>
 #include <QWebFrame>
 #include <QWebPage>
-#include <QWebPluginFactory>
-#include <QWebView>
 #include <optional>
+
+class QNetworkAccessManager;
+class QNetworkReply;
 
 namespace web {
 
-class NetworkManager;
-
 using HeaderList = QList<QPair<QByteArray, QByteArray>>;
 
-// Two addresses name the same resource (fragment, trailing slash and encoding aside).
-bool sameAddress(const QUrl& a, const QUrl& b);
-
-// The canonical address of a frame's current document.
-QUrl frameAddress(QWebFrame* frame);
-
-// Runs a program handler; an error escaping it skips it and goes no further (never into the engine).
-template <class F>
-void callSafely(F&& call) {
-    try {
-        call();
-    } catch (...) {
-    }
-}
-
-// Builds element handles from the engine's elements.
-class ElementAccess {
-public:
-    static Element make(const QWebElement& element, const Document& document);
-    static QWebElement raw(const Element& element);
-};
-
-// Hands one event to every sink attached to its document; false when one of them cancelled it.
-bool dispatchToSinks(const Document& document, const DocumentEvent& event);
-
-// Puts the bridge object and the event listeners into the frame's current document (idempotent).
-void ensureHooks(QWebFrame* frame);
-// Evaluates a script expression in the frame and returns the element it yields (null when none).
-QWebElement scriptElement(QWebFrame* frame, const QString& expression);
-// A script string literal holding `text`.
-QString scriptString(const QString& text);
-
-// The object that injected listeners call, synchronously, with the event's element and fields.
-class Bridge : public QObject {
-    Q_OBJECT
-public:
-    static Bridge* instance();
-    static QString name();
-    QWebElement takeCaptured();
-
-public slots:
-    bool dispatch(const QString& type, const QWebElement& target, const QVariantMap& fields);
-    void capture(const QWebElement& element);
-
-private:
-    QWebElement captured_;
-};
-
-class PluginFactory : public QWebPluginFactory {
-    Q_OBJECT
-public:
-    explicit PluginFactory(QWidget* view, QObject* parent);
-    QList<Plugin> plugins() const override;
-    QObject* create(const QString& mimeType, const QUrl& url, const QStringList& argumentNames,
-                    const QStringList& argumentValues) const override;
-
-private:
-    QPointer<QWidget> view_;
-};
+// The title of the Save As box, for pages and downloads alike.
+QString saveAsTitle();
 
 class BrowserPage : public QWebPage {
     Q_OBJECT
 public:
-    BrowserPage(WebBrowser* owner, QWidget* view);
+    // `owner` is the browser control (the layer only hands it on), `events` its events; the page's
+    // requests go through `network`.
+    BrowserPage(WebBrowser* owner, BrowserEvents* events, QNetworkAccessManager* network, QWidget* view);
     ~BrowserPage() override;
 
     WebBrowser* owner() const { return owner_; }
-    void detachOwner() { owner_ = nullptr; }
+    // The owner is gone: no event reaches it any more.
+    void detachOwner() {
+        owner_ = nullptr;
+        events_ = nullptr;
+    }
 
     struct Navigation {
         QUrl url;
@@ -123,6 +73,12 @@ public:
     bool supportsExtension(Extension extension) const override;
 
 protected:
+    // A page asked for a new window and no handler cancelled it: the page of `chosen` (the browser the
+    // handler named), or of a browser in a window of its own when none was named.
+    virtual QWebPage* openWindow(WebBrowser* chosen) = 0;
+    // The page's script closes its window and no handler kept it.
+    virtual void closeWindow(WebBrowser* browser) = 0;
+
     bool acceptNavigationRequest(QWebFrame* frame, const QNetworkRequest& request, NavigationType type) override;
     QWebPage* createWindow(WebWindowType type) override;
     void javaScriptAlert(QWebFrame* frame, const QString& msg) override;
@@ -150,6 +106,7 @@ private:
     void raiseCommandStates(bool always);
 
     WebBrowser* owner_;
+    BrowserEvents* events_;
     QHash<QWebFrame*, FrameState> frames_;
     std::optional<Navigation> pending_;
     HeaderList activeHeaders_;
@@ -160,18 +117,6 @@ private:
     QWebElement errorRoot_;
     QUrl errorUrl_;
     int lastBack_ = -1, lastForward_ = -1;
-};
-
-class BrowserView : public QWebView {
-    Q_OBJECT
-public:
-    explicit BrowserView(QWidget* parent) : QWebView(parent) {}
-    BrowserPage* browserPage() const { return static_cast<BrowserPage*>(page()); }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    // The engine's own menu, shown through the popup menu service.
-    void contextMenuEvent(QContextMenuEvent* event) override;
 };
 
 }  // namespace web

@@ -1,30 +1,21 @@
 #include "platform/web/document.h"
 
 #include "platform/rt/error.h"
+#include "platform/web/address.h"
+#include "platform/web/bridge.h"
 #include "platform/web/browserpage.h"
-#include "platform/web/network.h"
+#include "platform/web/responsesizes.h"
 
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonValue>
-#include <QRandomGenerator>
+#include <QPair>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QWebElement>
 #include <QWebFrame>
 
 namespace web {
-
-// ---------------------------------------------------------------------------------------------
-// Script helpers and the bridge
-
-QString scriptString(const QString& text) {
-    // A JSON string is a valid script string once the two line separators are escaped too.
-    QString json = QString::fromUtf8(QJsonDocument::fromVariant(QVariantList{text}).toJson(QJsonDocument::Compact));
-    json = json.mid(1, json.size() - 2);
-    json.replace(QChar(0x2028), QStringLiteral("\\u2028"));
-    json.replace(QChar(0x2029), QStringLiteral("\\u2029"));
-    return json;
-}
 
 namespace {
 
@@ -53,33 +44,6 @@ QList<Element> toElements(const QWebElementCollection& collection, const Documen
     return out;
 }
 
-QString listenerScript() {
-    const QString b = Bridge::name();
-    return QStringLiteral(
-               "(function(){"
-               "var B=window.%1;if(!B||window.%1_hooked)return;window.%1_hooked=true;"
-               "var down=0;"
-               "function bit(b){return b==0?1:(b==1?4:(b==2?2:0));}"
-               "function send(t,e,n){"
-               " n=n||e.target;while(n&&n.nodeType!=1)n=n.parentNode;if(!n)n=document.documentElement;"
-               " var held=(typeof e.buttons=='number')?(e.buttons&7):down;"
-               " var btn=(t=='mousemove'||t=='mouseover')?held:"
-               "  ((t=='click'||t=='dblclick'||t=='contextmenu'||t=='dragstart')?bit(e.button):0);"
-               " var f={clientX:e.clientX|0,clientY:e.clientY|0,screenX:e.screenX|0,screenY:e.screenY|0,"
-               "  button:btn,keyCode:e.keyCode|0,altKey:!!e.altKey,ctrlKey:!!e.ctrlKey,shiftKey:!!e.shiftKey,"
-               "  wheelDelta:e.wheelDelta|0};"
-               " if(B.dispatch(t,n,f)===false)e.preventDefault();"
-               "}"
-               "window.addEventListener('mousedown',function(e){down|=bit(e.button);},true);"
-               "window.addEventListener('mouseup',function(e){down&=~bit(e.button);},true);"
-               "['click','dblclick','keydown','mouseover','mousemove','contextmenu','dragstart','selectstart',"
-               "'mousewheel'].forEach(function(t){window.addEventListener(t,function(e){send(t,e);},true);});"
-               "document.addEventListener('selectionchange',function(e){send('selectionchange',e,"
-               "document.documentElement);},true);"
-               "})();")
-        .arg(b);
-}
-
 // Events being dispatched, innermost last: a handler (and a menu it runs) reads the one of its document.
 QList<QPair<Document, DocumentEvent>>& eventStack() {
     static QList<QPair<Document, DocumentEvent>> stack;
@@ -93,76 +57,9 @@ const DocumentEvent& noEvent() {
 
 }  // namespace
 
-Bridge* Bridge::instance() {
-    static Bridge* bridge = new Bridge;
-    return bridge;
-}
+void enterEvent(const Document& document, const DocumentEvent& event) { eventStack().append({document, event}); }
 
-QString Bridge::name() {
-    static const QString n = QStringLiteral("__zv%1").arg(QRandomGenerator::global()->generate() % 1000000000u);
-    return n;
-}
-
-void Bridge::capture(const QWebElement& element) { captured_ = element; }
-
-QWebElement Bridge::takeCaptured() {
-    QWebElement e = captured_;
-    captured_ = QWebElement();
-    return e;
-}
-
-bool Bridge::dispatch(const QString& type, const QWebElement& target, const QVariantMap& fields) {
-    QWebFrame* frame = target.webFrame();
-    if (!frame) return true;
-    const Document doc = Document::fromFrame(frame);
-    DocumentEvent event;
-    event.type = type;
-    event.srcElement = ElementAccess::make(target, doc);
-    event.clientX = fields.value(QStringLiteral("clientX")).toInt();
-    event.clientY = fields.value(QStringLiteral("clientY")).toInt();
-    event.screenX = fields.value(QStringLiteral("screenX")).toInt();
-    event.screenY = fields.value(QStringLiteral("screenY")).toInt();
-    event.button = fields.value(QStringLiteral("button")).toInt();
-    event.keyCode = fields.value(QStringLiteral("keyCode")).toInt();
-    event.altKey = fields.value(QStringLiteral("altKey")).toBool();
-    event.ctrlKey = fields.value(QStringLiteral("ctrlKey")).toBool();
-    event.shiftKey = fields.value(QStringLiteral("shiftKey")).toBool();
-    event.wheelDelta = fields.value(QStringLiteral("wheelDelta")).toInt();
-    QPointer<BrowserPage> page = qobject_cast<BrowserPage*>(frame->page());
-    eventStack().append({doc, event});
-    bool proceed = true;
-    callSafely([&] { proceed = dispatchToSinks(doc, event); });
-    eventStack().removeLast();
-    if (!proceed && type == QLatin1String("keydown") && event.keyCode == 116 && page) page->f5Cancelled = true;
-    return proceed;
-}
-
-void ensureHooks(QWebFrame* frame) {
-    static bool busy = false;
-    if (!frame || busy) return;
-    busy = true;
-    frame->addToJavaScriptWindowObject(Bridge::name(), Bridge::instance());
-    frame->evaluateJavaScript(listenerScript());
-    busy = false;
-}
-
-QWebElement scriptElement(QWebFrame* frame, const QString& expression) {
-    if (!frame) return QWebElement();
-    ensureHooks(frame);
-    Bridge::instance()->takeCaptured();
-    frame->evaluateJavaScript(
-        QStringLiteral("(function(){var e=(%1);if(e&&e.nodeType==1)window.%2.capture(e);})()").arg(expression, Bridge::name()));
-    return Bridge::instance()->takeCaptured();
-}
-
-QUrl frameAddress(QWebFrame* frame) {
-    if (!frame) return QUrl();
-    if (!frame->parentFrame()) return frame->url();
-    // A child frame reports no address of its own: its document says it.
-    const QVariant url = frame->evaluateJavaScript(QStringLiteral("document.URL"));
-    if (url.type() == QVariant::String && !url.toString().isEmpty()) return QUrl(url.toString());
-    return frame->baseUrl();
-}
+void leaveEvent() { eventStack().removeLast(); }
 
 // ---------------------------------------------------------------------------------------------
 // Document
@@ -387,7 +284,8 @@ QString Document::errorPageUrl() const {
 
 WebBrowser* Document::browser() const {
     if (!d_ || !d_->frame) return nullptr;
-    return WebBrowser::fromPage(qobject_cast<BrowserPage*>(d_->frame->page()));
+    auto* page = qobject_cast<BrowserPage*>(d_->frame->page());
+    return page ? page->owner() : nullptr;
 }
 
 // ---------------------------------------------------------------------------------------------

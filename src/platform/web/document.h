@@ -21,6 +21,7 @@
 #include <QUrl>
 #include <memory>
 
+class QWebElement;
 class QWebFrame;
 
 namespace web {
@@ -208,5 +209,17 @@ struct DocumentEvent {
     int wheelDelta = 0;   // positive away from the user, 120 a notch
     bool isNull() const { return type.isEmpty(); }
 };
+
+// For the web layer: builds element handles from the engine's elements.
+class ElementAccess {
+public:
+    static Element make(const QWebElement& element, const Document& document);
+    static QWebElement raw(const Element& element);
+};
+
+// For the web layer: an event being dispatched to the sinks of `document`, read by
+// Document::event() until leaveEvent(). Events nest (a handler may run a menu that raises others).
+void enterEvent(const Document& document, const DocumentEvent& event);
+void leaveEvent();
 
 }  // namespace web

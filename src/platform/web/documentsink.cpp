@@ -1,8 +1,12 @@
 #include "platform/web/documentsink.h"
 
+#include "platform/web/bridge.h"
 #include "platform/web/browserpage.h"
+#include "platform/web/callsafely.h"
 
 #include <QList>
+#include <QPointer>
+#include <QWebFrame>
 
 namespace web {
 
@@ -13,13 +17,46 @@ QList<DocumentSink*>& sinks() {
     return list;
 }
 
+// An event the bridge reports: the sinks of the target's document receive it (a page-level F5
+// that one of them cancelled reloads nothing).
+bool dispatchPageEvent(const QString& type, const QWebElement& target, const QVariantMap& fields) {
+    QWebFrame* frame = target.webFrame();
+    if (!frame) return true;
+    const Document doc = Document::fromFrame(frame);
+    DocumentEvent event;
+    event.type = type;
+    event.srcElement = ElementAccess::make(target, doc);
+    event.clientX = fields.value(QStringLiteral("clientX")).toInt();
+    event.clientY = fields.value(QStringLiteral("clientY")).toInt();
+    event.screenX = fields.value(QStringLiteral("screenX")).toInt();
+    event.screenY = fields.value(QStringLiteral("screenY")).toInt();
+    event.button = fields.value(QStringLiteral("button")).toInt();
+    event.keyCode = fields.value(QStringLiteral("keyCode")).toInt();
+    event.altKey = fields.value(QStringLiteral("altKey")).toBool();
+    event.ctrlKey = fields.value(QStringLiteral("ctrlKey")).toBool();
+    event.shiftKey = fields.value(QStringLiteral("shiftKey")).toBool();
+    event.wheelDelta = fields.value(QStringLiteral("wheelDelta")).toInt();
+    QPointer<BrowserPage> page = qobject_cast<BrowserPage*>(frame->page());
+    enterEvent(doc, event);
+    bool proceed = true;
+    callSafely([&] { proceed = dispatchToSinks(doc, event); });
+    leaveEvent();
+    if (!proceed && type == QLatin1String("keydown") && event.keyCode == 116 && page) page->f5Cancelled = true;
+    return proceed;
+}
+
 }  // namespace
 
 struct DocumentSink::Private {
     Document doc;
 };
 
-DocumentSink::DocumentSink() : d_(new Private) { sinks().append(this); }
+DocumentSink::DocumentSink() : d_(new Private) {
+    // Events reach the sinks once there is one.
+    static const bool connected = (Bridge::instance()->setEventHandler(dispatchPageEvent), true);
+    Q_UNUSED(connected);
+    sinks().append(this);
+}
 
 DocumentSink::~DocumentSink() { sinks().removeOne(this); }
 

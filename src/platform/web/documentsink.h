@@ -44,4 +44,8 @@ private:
     std::unique_ptr<Private> d_;
 };
 
+// For the web layer: hands one event to every sink attached to its document; false when one of them
+// cancelled it.
+bool dispatchToSinks(const Document& document, const DocumentEvent& event);
+
 }  // namespace web

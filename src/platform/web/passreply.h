@@ -1,41 +1,17 @@
 #pragma once
-// The network layer under every page (web layer internal): an access manager that marks
-// each frame's document request (so that a navigation's own headers and User-Agent reach that request
-// and its redirect hops only), and a pass-through reply that records sizes and document bytes and adds
-// the page-script switch to responses from the network.
+// A pass-through reply under every page (web layer internal): it records sizes and document bytes and
+// adds the page-script switch to responses from the network.
 #include <QByteArray>
-#include <QHash>
-#include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPointer>
-#include <QString>
+#include <QUrl>
 #include <functional>
 
 class QWebFrame;
 
 namespace web {
 
-class BrowserPage;
-
-// Sizes in bytes of the responses read so far, by address text (shared by every page, as the engine's
-// memory cache is). -1 when not known.
-qint64 recordedSize(const QString& address);
-
-// One access manager for every page, so that cookies and the cache are shared and a download goes
-// on after the browser that started it is gone.
-class NetworkManager : public QNetworkAccessManager {
-    Q_OBJECT
-public:
-    static NetworkManager* shared();
-
-protected:
-    QNetworkReply* createRequest(Operation op, const QNetworkRequest& request, QIODevice* outgoing) override;
-
-private:
-    using QNetworkAccessManager::QNetworkAccessManager;
-};
-
-// Forwards an inner reply unchanged, except for the additions described above.
+// Forwards an inner reply unchanged, except for the additions described at the top.
 class PassReply : public QNetworkReply {
     Q_OBJECT
 public:

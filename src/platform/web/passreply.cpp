@@ -1,64 +1,18 @@
-#include "platform/web/network.h"
+#include "platform/web/passreply.h"
 
-#include "platform/web/browserpage.h"
-#include "platform/web/webbrowser.h"
+#include "platform/web/responsesizes.h"
 
 #include <QFileInfo>
-#include <QHash>
 #include <QWebFrame>
 
 namespace web {
 
 namespace {
 
-// Response sizes by address; bounded so that a long session does not grow it without end.
-QHash<QString, qint64>& sizes() {
-    static QHash<QString, qint64> table;
-    return table;
-}
-
-void recordSize(const QUrl& url, qint64 size) {
-    if (sizes().size() > 20000) sizes().clear();
-    sizes().insert(url.adjusted(QUrl::RemoveFragment).toString(QUrl::FullyEncoded), size);
-}
-
 const QByteArray kScriptsOffPolicy = "script-src 'none'";
 const qint64 kMaxCapturedBytes = 32 * 1024 * 1024;
 
 }  // namespace
-
-qint64 recordedSize(const QString& address) {
-    const QUrl url(address);
-    const auto it = sizes().constFind(url.adjusted(QUrl::RemoveFragment).toString(QUrl::FullyEncoded));
-    return it == sizes().constEnd() ? -1 : it.value();
-}
-
-NetworkManager* NetworkManager::shared() {
-    // Lives as long as the process: tearing it down while the application object goes away races with
-    // the network's own threads, and there is nothing to save in it.
-    static NetworkManager* manager = new NetworkManager(nullptr);
-    return manager;
-}
-
-QNetworkReply* NetworkManager::createRequest(Operation op, const QNetworkRequest& original, QIODevice* outgoing) {
-    QNetworkRequest request(original);
-    QWebFrame* frame = qobject_cast<QWebFrame*>(request.originatingObject());
-    QPointer<BrowserPage> page = frame ? qobject_cast<BrowserPage*>(frame->page()) : nullptr;
-    const bool document = page && page->prepareRequest(frame, request);
-    QNetworkReply* inner = QNetworkAccessManager::createRequest(op, request, outgoing);
-    // A synchronous request must come back finished; it is passed on as it is.
-    if (request.attribute(QNetworkRequest::SynchronousRequestAttribute).toBool()) return inner;
-    auto* reply = new PassReply(inner, document ? frame : nullptr, engineSwitches().scriptsOff, this);
-    if (document) {
-        reply->onDocumentRedirect = [page](QWebFrame* f, const QUrl& target) {
-            if (page) page->documentRedirected(f, target);
-        };
-        reply->onDocumentBytes = [page](QWebFrame* f, const QUrl& url, const QByteArray& bytes) {
-            if (page) page->documentRead(f, url, bytes);
-        };
-    }
-    return reply;
-}
 
 PassReply::PassReply(QNetworkReply* inner, QWebFrame* documentFrame, bool addScriptsOff, QObject* parent)
     : QNetworkReply(parent), inner_(inner), documentFrame_(documentFrame), addScriptsOff_(addScriptsOff) {

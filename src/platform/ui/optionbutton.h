@@ -1,0 +1,30 @@
+#pragma once
+#include "platform/ui/control.h"
+
+#include <QString>
+
+class QRadioButton;
+
+namespace ui {
+
+// An option button: one of the option buttons of the same container is selected. Selecting it
+// (from the user or code) raises click; the mouse-up event comes after the selection changed.
+class OptionButton : public Control {
+public:
+    explicit OptionButton(QWidget* parent);
+    ~OptionButton() override;
+
+    QString caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    bool value() const;
+    void setValue(bool value);
+
+    void copyStateFrom(const Control& other) override;
+
+private:
+    QRadioButton* button_;
+    QString caption_;
+    bool fromCode_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,73 @@
+#pragma once
+#include "platform/ui/alignment.h"
+#include "platform/ui/control.h"
+
+#include <QString>
+#include <functional>
+
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace ui {
+
+// A text box, one line (QLineEdit) or several (MultiLineTextBox). The change event is raised by every
+// change of the text, from the user or from code. Key press receives the key's character code, which
+// the handler may set to 0 to swallow the key or to another code to type that instead.
+class TextBox : public Control {
+public:
+    explicit TextBox(QWidget* parent);
+
+    QString text() const;
+    void setText(const QString& text);
+    int selStart() const;
+    void setSelStart(int start);
+    int selLength() const;
+    void setSelLength(int length);
+    QString selText() const;
+    void setSelText(const QString& text);
+    int alignment() const { return alignment_; }
+    void setAlignment(int alignment);
+    bool locked() const { return locked_; }
+    void setLocked(bool locked);
+    int maxLength() const { return maxLength_; }
+    void setMaxLength(int length);
+    // 0 none, 1 fixed single.
+    int borderStyle() const { return borderStyle_; }
+    void setBorderStyle(int style);
+    bool multiLine() const { return plain_ != nullptr; }
+
+    std::function<void()> onChange;
+    std::function<void(int& keyAscii)> onKeyPress;
+    std::function<void(int& keyCode, int shift)> onKeyDown;
+    std::function<void(int& keyCode, int shift)> onKeyUp;
+    std::function<void()> onGotFocus;
+    std::function<void()> onLostFocus;
+
+    void copyStateFrom(const Control& other) override;
+
+    // A one-line box that its own right-button press handler disables (to show a menu of the
+    // program's) shows no edit menu of its own for that press.
+    void setEnabled(bool enabled) override;
+
+protected:
+    TextBox(QWidget* parent, bool multiLine);
+    bool widgetEvent(QEvent* event) override;
+
+private:
+    QLineEdit* line_ = nullptr;
+    QPlainTextEdit* plain_ = nullptr;
+    int alignment_ = vbLeftJustify;
+    bool locked_ = false;
+    int maxLength_ = 0;
+    int borderStyle_ = 1;
+    bool rightPress_ = false;     // a right-button press is being handled
+    bool noContextMenu_ = false;  // the press's own edit menu is not shown
+};
+
+// A text box of several lines; its text joins lines with CR LF.
+class MultiLineTextBox : public TextBox {
+public:
+    explicit MultiLineTextBox(QWidget* parent) : TextBox(parent, true) {}
+};
+
+}  // namespace ui

@@ -1,0 +1,370 @@
+#include "platform/web/browserpage.h"
+
+#include "platform/ui/services.h"
+#include "platform/web/address.h"
+#include "platform/web/bridge.h"
+#include "platform/web/callsafely.h"
+#include "platform/web/downloadjob.h"
+#include "platform/web/pluginfactory.h"
+
+#include <QFileInfo>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QTextCodec>
+#include <QTimer>
+#include <QWebHistory>
+
+namespace web {
+
+QString saveAsTitle() { return QStringLiteral("另存为"); }
+
+BrowserPage::BrowserPage(WebBrowser* owner, BrowserEvents* events, QNetworkAccessManager* network, QWidget* view)
+    : QWebPage(view), owner_(owner), events_(events) {
+    setNetworkAccessManager(network);
+    setPluginFactory(new PluginFactory(view, this));
+    setForwardUnsupportedContent(true);
+    hookFrame(mainFrame());
+    connect(this, &QWebPage::frameCreated, this, [this](QWebFrame* frame) { hookFrame(frame); });
+    connect(this, &QWebPage::loadStarted, this, &BrowserPage::onLoadStarted);
+    connect(this, &QWebPage::loadFinished, this, &BrowserPage::onLoadFinished);
+    connect(mainFrame(), &QWebFrame::urlChanged, this, &BrowserPage::onUrlChanged);
+    connect(mainFrame(), &QWebFrame::titleChanged, this, [this](const QString& title) {
+        if (!owner_ || !events_->onTitleChange) return;
+        auto handler = events_->onTitleChange;
+        callSafely([&] { handler(title); });
+    });
+    connect(this, &QWebPage::linkHovered, this, [this](const QString& link, const QString&, const QString&) {
+        if (!owner_ || !events_->onStatusTextChange) return;
+        auto handler = events_->onStatusTextChange;
+        callSafely([&] { handler(link); });
+    });
+    connect(this, &QWebPage::statusBarMessage, this, [this](const QString& text) {
+        if (!owner_ || !events_->onStatusTextChange) return;
+        auto handler = events_->onStatusTextChange;
+        callSafely([&] { handler(text); });
+    });
+    connect(this, &QWebPage::unsupportedContent, this, &BrowserPage::onUnsupportedContent);
+    connect(this, &QWebPage::windowCloseRequested, this, &BrowserPage::onWindowCloseRequested);
+}
+
+BrowserPage::~BrowserPage() {
+    // The engine's page and its frames go after this body, and a load still running ends then with
+    // the page's own signals: neither may reach this half-destroyed object.
+    owner_ = nullptr;
+    events_ = nullptr;
+    QObject::disconnect(this, nullptr, this, nullptr);
+    QList<QWebFrame*> todo{mainFrame()};
+    while (!todo.isEmpty()) {
+        QWebFrame* frame = todo.takeFirst();
+        todo += frame->childFrames();
+        QObject::disconnect(frame, nullptr, this, nullptr);
+    }
+}
+
+void BrowserPage::hookFrame(QWebFrame* frame) {
+    QPointer<QWebFrame> f = frame;
+    connect(frame, &QWebFrame::javaScriptWindowObjectCleared, this, [f] {
+        if (f) ensureHooks(f);
+    });
+    connect(frame, &QWebFrame::initialLayoutCompleted, this, [f] {
+        if (f) ensureHooks(f);
+    });
+    if (frame != mainFrame()) {
+        connect(frame, &QWebFrame::loadStarted, this, [this, f] {
+            if (f) onFrameLoadStarted(f);
+        });
+        connect(frame, &QWebFrame::loadFinished, this, [this, f](bool ok) {
+            if (f) onFrameLoadFinished(f, ok);
+        });
+    }
+    connect(frame, &QObject::destroyed, this, [this, frame] { frames_.remove(frame); });
+}
+
+void BrowserPage::startNavigation(const Navigation& navigation, QWebFrame* frame) {
+    busy_ = true;
+    if (frame == mainFrame()) pending_ = navigation;
+    QNetworkRequest request(navigation.url);
+    for (const auto& header : navigation.headers) request.setRawHeader(header.first, header.second);
+    if (navigation.postData.isEmpty())
+        frame->load(request);
+    else
+        frame->load(request, QNetworkAccessManager::PostOperation, navigation.postData);
+    if (!loading_ && pending_) {
+        // Nothing started (refused before the engine asked, or an address it ignores).
+        pending_.reset();
+    }
+    if (!loading_) busy_ = false;
+}
+
+bool BrowserPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkRequest& request, NavigationType type) {
+    // The opener's check before a new window: the window itself raises the event when it loads.
+    if (!frame) return true;
+    {
+        FrameState& state = frames_[frame];
+        if (state.redirectTarget.isValid() && sameAddress(state.redirectTarget, request.url())) {
+            state.redirectTarget = QUrl();
+            return true;
+        }
+    }
+    const bool top = frame == mainFrame();
+    const bool ours = top && pending_ && sameAddress(pending_->url, request.url());
+    // A reload repeats the loaded page without asking again.
+    const bool reload = type == NavigationTypeReload || type == NavigationTypeFormResubmitted;
+    bool cancel = false;
+    if (!reload && owner_ && events_->onBeforeNavigate2) {
+        const QString headers = ours ? pending_->headersText : QString();
+        const QByteArray post = ours ? pending_->postData : QByteArray();
+        const QString target = top ? QString() : frame->frameName();
+        auto handler = events_->onBeforeNavigate2;
+        QPointer<BrowserPage> self = this;
+        QPointer<QWebFrame> alive = frame;
+        ++callbackDepth;
+        callSafely([&] { handler(addressText(request.url()), 0, target, post, headers, cancel); });
+        if (!self) return false;
+        --callbackDepth;
+        if (!alive) return false;
+    }
+    // The handler may have run a modal loop in which navigations started and frames came and went:
+    // what was read before it is read again.
+    const bool stillOurs = ours && pending_ && sameAddress(pending_->url, request.url());
+    if (cancel) {
+        if (stillOurs) pending_.reset();
+        if (!loading_) busy_ = false;
+        return false;
+    }
+    frames_[frame].documentUrl = request.url();
+    if (top) {
+        activeHeaders_ = stillOurs ? pending_->headers : HeaderList();
+        pending_.reset();
+        busy_ = true;
+        // A load starts before control returns to the event loop; a move within the page (an
+        // anchor, a changed hash) starts none and leaves the browser idle.
+        QTimer::singleShot(0, this, [this] {
+            if (!loading_) busy_ = false;
+        });
+    }
+    return true;
+}
+
+bool BrowserPage::prepareRequest(QWebFrame* frame, QNetworkRequest& request) {
+    auto it = frames_.find(frame);
+    if (it == frames_.end() || !it->documentUrl.isValid() || !sameAddress(it->documentUrl, request.url()))
+        return false;
+    it->documentUrl = QUrl();
+    if (frame == mainFrame()) {
+        for (const auto& header : activeHeaders_) request.setRawHeader(header.first, header.second);
+    }
+    return true;
+}
+
+void BrowserPage::documentRedirected(QWebFrame* frame, const QUrl& target) {
+    FrameState& state = frames_[frame];
+    state.documentUrl = target;
+    state.redirectTarget = target;
+}
+
+void BrowserPage::documentRead(QWebFrame* frame, const QUrl& url, const QByteArray& bytes) {
+    FrameState& state = frames_[frame];
+    state.bytes = bytes;
+    state.bytesUrl = url;
+    if (frame == mainFrame()) activeHeaders_.clear();
+}
+
+QByteArray BrowserPage::documentBytes(QWebFrame* frame) const {
+    const auto it = frames_.constFind(frame);
+    if (it == frames_.constEnd() || isErrorDocument(frame)) return QByteArray();
+    if (!sameAddress(it->bytesUrl, frameAddress(frame))) return QByteArray();
+    return it->bytes;
+}
+
+bool BrowserPage::isErrorDocument(QWebFrame* frame) const {
+    return frame == mainFrame() && !errorRoot_.isNull() && frame->documentElement() == errorRoot_;
+}
+
+QString BrowserPage::errorUrl(QWebFrame* frame) const {
+    return isErrorDocument(frame) ? addressText(errorUrl_) : QString();
+}
+
+bool BrowserPage::supportsExtension(Extension extension) const { return extension == ErrorPageExtension; }
+
+bool BrowserPage::extension(Extension extension, const ExtensionOption* option, ExtensionReturn* output) {
+    if (extension != ErrorPageExtension || !option || !output) return false;
+    const auto* info = static_cast<const ErrorPageExtensionOption*>(option);
+    auto* page = static_cast<ErrorPageExtensionReturn*>(output);
+    if (info->frame != mainFrame()) return false;
+    // 102 ends every navigation that became a download; cancellations are no failures.
+    if (info->domain == WebKit && (info->error == 102 || info->error == 101)) return false;
+    if (info->domain == QtNetwork && info->error == QNetworkReply::OperationCanceledError) return false;
+    const QString address = addressText(info->url).toHtmlEscaped();
+    const QString reason = info->errorString.toHtmlEscaped();
+    const QString html = QStringLiteral(
+                             "<html><head><meta charset=\"utf-8\"><title>无法打开网页</title></head>"
+                             "<body><h3>无法打开网页</h3><p>%1</p><p>%2</p></body></html>")
+                             .arg(address, reason);
+    page->content = html.toUtf8();
+    page->contentType = QStringLiteral("text/html");
+    page->encoding = QStringLiteral("utf-8");
+    page->baseUrl = info->url;
+    pendingErrorUrl_ = info->url;
+    return true;
+}
+
+QWebPage* BrowserPage::createWindow(WebWindowType type) {
+    Q_UNUSED(type);
+    WebBrowser* chosen = nullptr;
+    bool cancel = false;
+    if (owner_ && events_->onNewWindow2) {
+        auto handler = events_->onNewWindow2;
+        QPointer<BrowserPage> self = this;
+        ++callbackDepth;
+        callSafely([&] { handler(chosen, cancel); });
+        if (self) --callbackDepth;
+    }
+    if (cancel) return nullptr;
+    return openWindow(chosen);
+}
+
+void BrowserPage::javaScriptAlert(QWebFrame*, const QString& msg) {
+    if (silent) return;
+    ++callbackDepth;
+    QPointer<BrowserPage> self = this;
+    ui::services().msgBox(msg, ui::vbOKOnly | ui::vbExclamation, QString());
+    if (self) --callbackDepth;
+}
+
+bool BrowserPage::javaScriptConfirm(QWebFrame*, const QString& msg) {
+    if (silent) return false;
+    ++callbackDepth;
+    QPointer<BrowserPage> self = this;
+    const int answer = ui::services().msgBox(msg, ui::vbOKCancel | ui::vbQuestion, QString());
+    if (self) --callbackDepth;
+    return answer == ui::vbOK;
+}
+
+bool BrowserPage::javaScriptPrompt(QWebFrame*, const QString& msg, const QString& defaultValue, QString* result) {
+    if (silent) return false;
+    const QRect screen = ui::services().screenTwips();
+    ++callbackDepth;
+    QPointer<BrowserPage> self = this;
+    const QString text =
+        ui::services().inputBox(msg, QString(), defaultValue, screen.width() / 2.6, screen.height() / 2.0);
+    if (self) --callbackDepth;
+    if (result) *result = text;
+    return !text.isEmpty();
+}
+
+QString BrowserPage::chooseFile(QWebFrame*, const QString& oldFile) {
+    return ui::services().openFileName(QString(), QString(), QFileInfo(oldFile).path());
+}
+
+void BrowserPage::onLoadStarted() {
+    loading_ = true;
+    busy_ = true;
+}
+
+void BrowserPage::onUrlChanged() {
+    hasDocument_ = true;
+    if (!owner_) return;
+    raiseCommandStates(true);
+    if (!owner_ || !events_->onNavigateComplete2) return;
+    auto handler = events_->onNavigateComplete2;
+    callSafely([&] { handler(addressText(frameAddress(mainFrame()))); });
+}
+
+void BrowserPage::onFrameLoadStarted(QWebFrame* frame) { frames_[frame].loading = true; }
+
+void BrowserPage::onFrameLoadFinished(QWebFrame* frame, bool ok) {
+    FrameState& state = frames_[frame];
+    const bool wasLoading = state.loading;
+    state.loading = false;
+    state.documentUrl = QUrl();
+    ensureHooks(frame);
+    if (!wasLoading || !ok || !owner_ || !events_->onDocumentComplete) return;
+    auto handler = events_->onDocumentComplete;
+    callSafely([&] { handler(addressText(frameAddress(frame))); });
+}
+
+void BrowserPage::onLoadFinished(bool ok) {
+    if (ok) hasDocument_ = true;
+    loading_ = false;
+    busy_ = false;
+    frames_[mainFrame()].documentUrl = QUrl();
+    bool errorPage = false;
+    if (pendingErrorUrl_.isValid()) {
+        errorRoot_ = mainFrame()->documentElement();
+        errorUrl_ = pendingErrorUrl_;
+        pendingErrorUrl_ = QUrl();
+        errorPage = true;
+    }
+    ensureHooks(mainFrame());
+    raiseCommandStates(false);
+    if (!owner_) return;
+    if (events_->onDownloadComplete) {
+        auto handler = events_->onDownloadComplete;
+        callSafely([&] { handler(); });
+    }
+    if (!(ok || errorPage) || !owner_ || !events_->onDocumentComplete) return;
+    auto handler = events_->onDocumentComplete;
+    callSafely([&] { handler(addressText(frameAddress(mainFrame()))); });
+}
+
+void BrowserPage::raiseCommandStates(bool always) {
+    const int back = history()->canGoBack() ? 1 : 0;
+    const int forward = history()->canGoForward() ? 1 : 0;
+    const bool forwardChanged = always || forward != lastForward_;
+    const bool backChanged = always || back != lastBack_;
+    lastBack_ = back;
+    lastForward_ = forward;
+    if (forwardChanged && owner_ && events_->onCommandStateChange) {
+        auto handler = events_->onCommandStateChange;
+        callSafely([&] { handler(kCommandForward, forward == 1); });
+    }
+    if (backChanged && owner_ && events_->onCommandStateChange) {
+        auto handler = events_->onCommandStateChange;
+        callSafely([&] { handler(kCommandBack, back == 1); });
+    }
+}
+
+void BrowserPage::onUnsupportedContent(QNetworkReply* reply) {
+    if (!reply) return;
+    bool cancel = false;
+    if (owner_ && events_->onFileDownload) {
+        auto handler = events_->onFileDownload;
+        QPointer<BrowserPage> self = this;
+        ++callbackDepth;
+        callSafely([&] { handler(false, cancel); });
+        if (self) --callbackDepth;
+    }
+    if (cancel) {
+        reply->abort();
+        reply->deleteLater();
+        return;
+    }
+    const QString path = ui::services().saveFileName(saveAsTitle(), suggestedDownloadName(reply));
+    if (path.isEmpty()) {
+        reply->abort();
+        reply->deleteLater();
+        return;
+    }
+    new DownloadJob(reply, path);
+}
+
+void BrowserPage::onWindowCloseRequested() {
+    bool cancel = false;
+    WebBrowser* browser = owner_;
+    if (!browser) return;
+    if (events_->onWindowClosing) {
+        auto handler = events_->onWindowClosing;
+        QPointer<BrowserPage> self = this;
+        callSafely([&] { handler(false, cancel); });
+        if (!self || !owner_) return;
+    }
+    if (cancel) return;
+    // A window of its own closes; a browser inside a form is left to its form.
+    closeWindow(browser);
+}
+
+}  // namespace web

@@ -1,0 +1,39 @@
+#include "platform/web/networkmanager.h"
+
+#include "platform/web/browserpage.h"
+#include "platform/web/passreply.h"
+#include "platform/web/switches.h"
+
+#include <QPointer>
+#include <QWebFrame>
+
+namespace web {
+
+NetworkManager* NetworkManager::shared() {
+    // Lives as long as the process: tearing it down while the application object goes away races with
+    // the network's own threads, and there is nothing to save in it.
+    static NetworkManager* manager = new NetworkManager(nullptr);
+    return manager;
+}
+
+QNetworkReply* NetworkManager::createRequest(Operation op, const QNetworkRequest& original, QIODevice* outgoing) {
+    QNetworkRequest request(original);
+    QWebFrame* frame = qobject_cast<QWebFrame*>(request.originatingObject());
+    QPointer<BrowserPage> page = frame ? qobject_cast<BrowserPage*>(frame->page()) : nullptr;
+    const bool document = page && page->prepareRequest(frame, request);
+    QNetworkReply* inner = QNetworkAccessManager::createRequest(op, request, outgoing);
+    // A synchronous request must come back finished; it is passed on as it is.
+    if (request.attribute(QNetworkRequest::SynchronousRequestAttribute).toBool()) return inner;
+    auto* reply = new PassReply(inner, document ? frame : nullptr, engineSwitches().scriptsOff, this);
+    if (document) {
+        reply->onDocumentRedirect = [page](QWebFrame* f, const QUrl& target) {
+            if (page) page->documentRedirected(f, target);
+        };
+        reply->onDocumentBytes = [page](QWebFrame* f, const QUrl& url, const QByteArray& bytes) {
+            if (page) page->documentRead(f, url, bytes);
+        };
+    }
+    return reply;
+}
+
+}  // namespace web
