@@ -39,4 +39,13 @@ bool fileExists(const QString& path) {
 
 bool folderExists(const QString& path) { return QFileInfo(nativePath(path)).isDir(); }
 
+QString nativeProgramPath(const QString& path) {
+    const QString p = nativePath(path);
+    if (p.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive) && !QFileInfo::exists(p)) {
+        const QString bare = p.left(p.size() - 4);
+        if (QFileInfo::exists(bare)) return bare;
+    }
+    return p;
+}
+
 }  // namespace sys

@@ -16,6 +16,11 @@ void setAppPath(const QString& folder);
 // The native form of a path: every backslash becomes "/".
 QString nativePath(const QString& path);
 
+// A program path as written in this program's Windows-style form (backslashes, "….exe") turned into the
+// native path of the file that exists: separators made native, and ".exe" dropped when only the file
+// without it exists.
+QString nativeProgramPath(const QString& path);
+
 bool fileExists(const QString& path);    // a file (not a folder) is there
 bool folderExists(const QString& path);  // a folder is there
 
