@@ -193,14 +193,14 @@ ManualClock::~ManualClock() {
     ui::setClock(previous_);
 }
 
-void ManualClock::schedule(ui::Timer& timer, int intervalMs) {
+void ManualClock::schedule(ui::Clocked& timer, int intervalMs) {
     entries_[&timer] = Entry{now_ + intervalMs, ++seq_, intervalMs};
 }
 
-void ManualClock::unschedule(ui::Timer& timer) { entries_.erase(&timer); }
+void ManualClock::unschedule(ui::Clocked& timer) { entries_.erase(&timer); }
 
-long long ManualClock::dueIn(const ui::Timer& timer) const {
-    auto it = entries_.find(const_cast<ui::Timer*>(&timer));
+long long ManualClock::dueIn(const ui::Clocked& timer) const {
+    auto it = entries_.find(const_cast<ui::Clocked*>(&timer));
     return it == entries_.end() ? -1 : it->second.due - now_;
 }
 
@@ -216,7 +216,7 @@ void ManualClock::advance(int ms) {
         }
         if (best == entries_.end()) break;
         if (best->second.due > now_) now_ = best->second.due;
-        ui::Timer* timer = best->first;
+        ui::Clocked* timer = best->first;
         best->second.due += best->second.interval;
         best->second.seq = ++seq_;
         timer->tick();  // may stop, restart or destroy any timer, or advance the clock

@@ -121,11 +121,11 @@ public:
     void advance(int ms);
     long long now() const { return now_; }
     // Milliseconds until the timer's next tick, or -1 when it is not counting down.
-    long long dueIn(const ui::Timer& timer) const;
+    long long dueIn(const ui::Clocked& timer) const;
 
 protected:
-    void schedule(ui::Timer& timer, int intervalMs) override;
-    void unschedule(ui::Timer& timer) override;
+    void schedule(ui::Clocked& timer, int intervalMs) override;
+    void unschedule(ui::Clocked& timer) override;
 
 private:
     struct Entry {
@@ -134,7 +134,7 @@ private:
         int interval;
     };
     ui::Clock* previous_;
-    std::map<ui::Timer*, Entry> entries_;
+    std::map<ui::Clocked*, Entry> entries_;
     long long now_ = 0;
     long long seq_ = 0;
 };

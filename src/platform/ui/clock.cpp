@@ -1,7 +1,5 @@
 #include "platform/ui/clock.h"
 
-#include "platform/ui/timer.h"
-
 #include <QPointer>
 #include <QTimer>
 
@@ -11,23 +9,23 @@ namespace ui {
 
 Clock::~Clock() {
     // A derived clock has already dropped its schedule; the timers only forget it.
-    for (Timer* t : timers_) t->clock_ = nullptr;
+    for (Clocked* t : timers_) t->clock_ = nullptr;
 }
 
-void Clock::start(Timer& timer, int intervalMs) {
+void Clock::start(Clocked& timer, int intervalMs) {
     if (timer.clock_ && timer.clock_ != this) timer.clock_->stop(timer);
     timers_.insert(&timer);
     timer.clock_ = this;
     schedule(timer, intervalMs);
 }
 
-void Clock::stop(Timer& timer) {
+void Clock::stop(Clocked& timer) {
     if (!timers_.erase(&timer)) return;
     timer.clock_ = nullptr;
     unschedule(timer);
 }
 
-bool Clock::running(const Timer& timer) const { return timers_.count(const_cast<Timer*>(&timer)) != 0; }
+bool Clock::running(const Clocked& timer) const { return timers_.count(const_cast<Clocked*>(&timer)) != 0; }
 
 void Clock::releaseAll() {
     while (!timers_.empty()) stop(**timers_.begin());
@@ -43,17 +41,17 @@ public:
     }
 
 protected:
-    void schedule(Timer& timer, int intervalMs) override {
+    void schedule(Clocked& timer, int intervalMs) override {
         QTimer*& qt = timers_[&timer];
         if (!qt) {
             qt = new QTimer();
             qt->setTimerType(Qt::PreciseTimer);
-            Timer* t = &timer;
+            Clocked* t = &timer;
             QObject::connect(qt, &QTimer::timeout, [t] { t->tick(); });
         }
         qt->start(intervalMs);
     }
-    void unschedule(Timer& timer) override {
+    void unschedule(Clocked& timer) override {
         auto it = timers_.find(&timer);
         if (it == timers_.end()) return;
         it->second->stop();
@@ -62,7 +60,7 @@ protected:
     }
 
 private:
-    std::map<Timer*, QTimer*> timers_;
+    std::map<Clocked*, QTimer*> timers_;
 };
 
 Clock* installed = nullptr;

@@ -13,7 +13,7 @@ Timer::~Timer() {
 }
 
 void Timer::halt() {
-    if (clock_) clock_->stop(*this);
+    if (Clock* c = countingClock()) c->stop(*this);
 }
 
 void Timer::restart() {

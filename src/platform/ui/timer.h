@@ -4,6 +4,7 @@
 // countdown; disabling and enabling again starts a fresh one; changing the interval of an enabled timer
 // starts a fresh countdown too. A tick that comes while the timer's own handler is still running (a
 // modal box inside the handler) is dropped, so a handler never runs inside itself.
+#include "platform/ui/clocked.h"
 #include "platform/ui/control.h"
 
 #include <functional>
@@ -13,9 +14,7 @@ class QWidget;
 
 namespace ui {
 
-class Clock;
-
-class Timer : public Control {
+class Timer : public Control, public Clocked {
 public:
     // The parent is accepted for the control-array interface; a timer has no widget.
     explicit Timer(QWidget* parent = nullptr);
@@ -26,24 +25,22 @@ public:
     bool enabled() const override { return enabled_; }
     void setEnabled(bool enabled) override;
     // Counting down right now.
-    bool running() const { return clock_ != nullptr; }
+    bool running() const { return countingClock() != nullptr; }
 
     std::function<void()> onTimer;
 
     // Called by the clock when the timer is due.
-    void tick();
+    void tick() override;
 
     void copyStateFrom(const Control& other) override;
 
 private:
-    friend class Clock;
     void restart();
     void halt();
 
     int interval_ = 0;
     bool enabled_ = true;
     bool inHandler_ = false;
-    Clock* clock_ = nullptr;  // the clock counting this timer down
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
