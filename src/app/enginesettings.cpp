@@ -68,14 +68,7 @@ void EngineSettings::apply() {
         });
     }
     // The same three switches take effect in every browser of this run.
-    rt::step([&] {
-        const sys::EngineSwitches read = sys::engineSwitches();
-        web::EngineSwitches switches;
-        switches.picturesOff = read.picturesOff;
-        switches.pluginsOff = read.pluginsOff;
-        switches.scriptsOff = read.scriptsOff;
-        web::setEngineSwitches(switches);
-    });
+    rt::step([&] { web::setEngineSwitches(sys::engineSwitches()); });
 
     // The document mode: each row reads the setting anew; at most one matches.
     for (const DocumentMode& m : kDocumentModes) {

@@ -23,6 +23,8 @@
 // a known root or with an empty key name raises `rt::InvalidProcedureCall` (5) on writes and
 // `RegistryValueMissing` on reads; an unknown type raises `rt::InvalidProcedureCall`; a REG_DWORD value
 // that is not a number raises `rt::TypeMismatch` (13), one outside 32 bits `rt::Overflow` (6).
+#include "platform/sys/engineswitches.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -55,11 +57,6 @@ public:
 };
 
 // The engine's per-user switches, read from the store; a value that is absent leaves its switch off.
-struct EngineSwitches {
-    bool picturesOff = false;  // "Display Inline Images" is "no"
-    bool pluginsOff = false;   // Internet zone value 1200 is 3
-    bool scriptsOff = false;   // Internet zone value 1400 is 3
-};
 EngineSwitches engineSwitches();
 
 }  // namespace sys

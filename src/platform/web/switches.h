@@ -1,13 +1,12 @@
 #pragma once
 // The engine switches shared by every browser; the start-up sets them from the registry.
+#include "platform/sys/engineswitches.h"
+
 namespace web {
 
-struct EngineSwitches {
-    bool scriptsOff = false;   // scripts of pages from the network do not run (local pages' scripts and
-                               // the program's own scripts still do)
-    bool picturesOff = false;  // pictures are not loaded
-    bool pluginsOff = false;   // plug-in objects are not started
-};
+// One set of switches for the store and the engine (sys/engineswitches.h).
+using EngineSwitches = sys::EngineSwitches;
+
 void setEngineSwitches(const EngineSwitches& switches);
 EngineSwitches engineSwitches();
 

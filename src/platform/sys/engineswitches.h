@@ -1,0 +1,13 @@
+#pragma once
+// The engine's per-user switches. The registry store reads them (sys::engineSwitches(), registry.h);
+// the web layer applies them to every browser (web::setEngineSwitches(), web/switches.h).
+namespace sys {
+
+struct EngineSwitches {
+    bool picturesOff = false;  // pictures are not loaded ("Display Inline Images" is "no")
+    bool pluginsOff = false;   // plug-in objects are not started (Internet zone value 1200 is 3)
+    bool scriptsOff = false;   // scripts of pages from the network do not run (Internet zone value 1400
+                               // is 3); local pages' scripts and the program's own scripts still do
+};
+
+}  // namespace sys
