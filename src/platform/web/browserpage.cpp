@@ -1,5 +1,6 @@
 #include "platform/web/browserpage.h"
 
+#include "platform/rt/html.h"
 #include "platform/ui/services.h"
 #include "platform/web/address.h"
 #include "platform/web/bridge.h"
@@ -198,8 +199,8 @@ bool BrowserPage::extension(Extension extension, const ExtensionOption* option, 
     // 102 ends every navigation that became a download; cancellations are no failures.
     if (info->domain == WebKit && (info->error == 102 || info->error == 101)) return false;
     if (info->domain == QtNetwork && info->error == QNetworkReply::OperationCanceledError) return false;
-    const QString address = addressText(info->url).toHtmlEscaped();
-    const QString reason = info->errorString.toHtmlEscaped();
+    const QString address = rt::htmlEscape(addressText(info->url));
+    const QString reason = rt::htmlEscape(info->errorString);
     const QString html = QStringLiteral(
                              "<html><head><meta charset=\"utf-8\"><title>无法打开网页</title></head>"
                              "<body><h3>无法打开网页</h3><p>%1</p><p>%2</p></body></html>")
