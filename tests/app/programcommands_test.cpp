@@ -84,7 +84,9 @@ TEST_F(ProgramCommandsTest, RestartEndsAPendingFrameBlockingGrace) {
 
 TEST_F(ProgramCommandsTest, ExitAndSettingsPressTheirHotKeyButtons) {
     std::vector<int> pressed;
+    f1().Command2(19).onClick = nullptr;  // the test takes the slot over from its owner
     f1().Command2(19).onClick = [&] { pressed.push_back(19); };
+    f1().Command2(11).onClick = nullptr;  // the test takes the slot over from its owner
     f1().Command2(11).onClick = [&] { pressed.push_back(11); };
     for (int index : {2, 4, 0, 5}) f4().GB.onClick(index);
     EXPECT_EQ(pressed, (std::vector<int>{19, 11}));

@@ -185,6 +185,7 @@ TEST_F(ChromeTest, TitleStripDragMovesTheWindow) {
 TEST_F(ChromeTest, GlyphClicksPressTheWindowCommands) {
     Form1& f = f1();
     std::vector<int> pressed;
+    f.Command2.onClick = nullptr;  // the test takes the slot over from its owner
     f.Command2.onClick = [&](int index) { pressed.push_back(index); };
     f.Label2.onClick(0);
     f.Label2.onClick(2);

@@ -26,6 +26,7 @@ protected:
         ASSERT_TRUE(start());
         jobs = program().find<DelayedJobs>();
         ASSERT_NE(jobs, nullptr);
+        f1().Command8.onClick = nullptr;  // the test takes the slot over from its owner
         f1().Command8.onClick = [this] { ++hintPresses; };
     }
     void TearDown() override {
@@ -347,6 +348,7 @@ TEST_F(DelayedJobsTest, ElementListStepsUntilTheWorkerEnds) {
     f1().Timer4(7).setTag("0");
     QStringList written;
     // The element-list worker: writes element Timer4(7).Tag - 1, restarts the job until the last.
+    f1().Command11.onClick = nullptr;  // the test takes the slot over from its owner
     f1().Command11.onClick = [&] {
         written << f1().Timer4(7).tag();
         if (f1().Timer4(7).tag() != "8") DelayedJobs::restart(f1(), 7);
@@ -369,6 +371,7 @@ TEST_F(DelayedJobsTest, ElementListStepWithoutItsPageStillCounts) {
     f1().Command11.setTag("0");
     f1().Timer4(7).setTag("0");
     int calls = 0;
+    f1().Command11.onClick = nullptr;  // the test takes the slot over from its owner
     f1().Command11.onClick = [&] { ++calls; };
     DelayedJobs::restart(f1(), 7);
     clock.advance(70);
@@ -402,6 +405,7 @@ TEST_F(DelayedJobsTest, PageWithoutFramesIsLeftAlone) {
 TEST_F(DelayedJobsTest, HomeRefreshFollowUpPressesSkinAndHintBar) {
     setSetting("连接提示", "0");
     QList<int> pressed;
+    f1().Command2.onClick = nullptr;  // the test takes the slot over from its owner
     f1().Command2.onClick = [&](int index) { pressed << index; };
     DelayedJobs::restart(f1(), 9);
     clock.advance(1000);

@@ -27,7 +27,7 @@ public:
     QString list(int index) const;
     void setList(int index, const QString& text);
 
-    std::function<void()> onChange;
+    Handler<void()> onChange{"ComboBox.onChange"};
 
     void copyStateFrom(const Control& other) override;
 

@@ -59,7 +59,7 @@ private:
             pressed_ = Qt::NoButton;
             afterDouble_ = false;
             // The control may be gone after a handler ran: look at nothing of it afterwards.
-            std::function<void()> onClick = control_->onClick;
+            Handler<void()> onClick = control_->onClick;
             if (mouseUp)
                 dispatch(control_->onMouseUp, buttonBits(e->button()), shiftBits(e->modifiers()), x(e), y(e));
             if (click && control_) dispatch(onClick);

@@ -97,11 +97,11 @@ public:
 
     // Mouse events (button bits 1 left, 2 right, 4 middle; shift bits; position in twips from the
     // control's top-left corner). Click: a left press and release over the control.
-    std::function<void()> onClick;
-    std::function<void()> onDblClick;
-    MouseHandler onMouseDown;
-    MouseHandler onMouseMove;
-    MouseHandler onMouseUp;
+    Handler<void()> onClick{"Control.onClick"};
+    Handler<void()> onDblClick{"Control.onDblClick"};
+    MouseHandler onMouseDown{"Control.onMouseDown"};
+    MouseHandler onMouseMove{"Control.onMouseMove"};
+    MouseHandler onMouseUp{"Control.onMouseUp"};
 
     // The state a control array copies from its first item into an item it loads: everything but the
     // visible flag, the index and the handlers (the new item starts hidden).

@@ -111,11 +111,11 @@ public:
         };
     }
 
-    std::function<void(int index)> onClick;
-    std::function<void(int index)> onDblClick;
-    std::function<void(int index, int button, int shift, double x, double y)> onMouseDown;
-    std::function<void(int index, int button, int shift, double x, double y)> onMouseMove;
-    std::function<void(int index, int button, int shift, double x, double y)> onMouseUp;
+    Handler<void(int index)> onClick{"ControlArray.onClick"};
+    Handler<void(int index)> onDblClick{"ControlArray.onDblClick"};
+    Handler<void(int index, int button, int shift, double x, double y)> onMouseDown{"ControlArray.onMouseDown"};
+    Handler<void(int index, int button, int shift, double x, double y)> onMouseMove{"ControlArray.onMouseMove"};
+    Handler<void(int index, int button, int shift, double x, double y)> onMouseUp{"ControlArray.onMouseUp"};
 
 private:
     T& place(int index, std::unique_ptr<T> item) {

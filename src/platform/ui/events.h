@@ -1,6 +1,8 @@
 #pragma once
 // Event plumbing shared by the controls: running a handler as the top of an event (an error that
 // escapes a handler ends that handler only), and the numbers the program's handlers receive.
+#include "platform/ui/handler.h"
+
 #include <Qt>
 #include <exception>
 #include <functional>
@@ -17,7 +19,7 @@ int shiftBits(Qt::KeyboardModifiers modifiers);
 // The key code of a key (letters as capitals, F1 = 112, Enter = 13, ...), 0 when it has none.
 int keyCodeOf(int qtKey);
 
-using MouseHandler = std::function<void(int button, int shift, double x, double y)>;
+using MouseHandler = Handler<void(int button, int shift, double x, double y)>;
 
 // Runs a handler as an event: a copy is called (the handler may replace itself), and a runtime error
 // that escapes it ends the handler and nothing else. Returns false when the handler failed.

@@ -65,14 +65,14 @@ public:
     // Brings the window to the front and gives it the focus.
     void activate();
 
-    std::function<void()> onLoad;
-    std::function<void()> onResize;
-    std::function<void()> onActivate;
-    std::function<void()> onDeactivate;
+    Handler<void()> onLoad{"Form.onLoad"};
+    Handler<void()> onResize{"Form.onResize"};
+    Handler<void()> onActivate{"Form.onActivate"};
+    Handler<void()> onDeactivate{"Form.onDeactivate"};
     // Set cancel to a value other than 0 to keep the form.
-    std::function<void(int& cancel)> onUnload;
+    Handler<void(int& cancel)> onUnload{"Form.onUnload"};
     // Files dropped on the window background (full paths, in the order given).
-    std::function<void(const QStringList& files, int button, int shift, double x, double y)> onFileDrop;
+    Handler<void(const QStringList& files, int button, int shift, double x, double y)> onFileDrop{"Form.onFileDrop"};
 
 protected:
     bool widgetEvent(QEvent* event) override;

@@ -3,6 +3,8 @@
 // enabled, visible and tag. Items of an item array share one click handler that receives the index;
 // a single item has its own. popupMenu() shows a menu's items at the pointer through the services and
 // runs the chosen item's handler before it returns.
+#include "platform/ui/handler.h"
+
 #include <QString>
 
 #include <functional>
@@ -43,7 +45,7 @@ public:
     Menu& append(Menu& item);
 
     // Handler of a single item; array items go to their array's handler.
-    std::function<void()> onClick;
+    Handler<void()> onClick{"Menu.onClick"};
     // Runs the item's click handler (array items: the array's, with the index).
     void click();
 
@@ -80,7 +82,7 @@ public:
     int ubound() const;
     int count() const { return static_cast<int>(items_.size()); }
 
-    std::function<void(int index)> onClick;
+    Handler<void(int index)> onClick{"MenuArray.onClick"};
 
 private:
     QString name_;

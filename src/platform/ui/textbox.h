@@ -36,12 +36,12 @@ public:
     void setBorderStyle(int style);
     bool multiLine() const { return plain_ != nullptr; }
 
-    std::function<void()> onChange;
-    std::function<void(int& keyAscii)> onKeyPress;
-    std::function<void(int& keyCode, int shift)> onKeyDown;
-    std::function<void(int& keyCode, int shift)> onKeyUp;
-    std::function<void()> onGotFocus;
-    std::function<void()> onLostFocus;
+    Handler<void()> onChange{"TextBox.onChange"};
+    Handler<void(int& keyAscii)> onKeyPress{"TextBox.onKeyPress"};
+    Handler<void(int& keyCode, int shift)> onKeyDown{"TextBox.onKeyDown"};
+    Handler<void(int& keyCode, int shift)> onKeyUp{"TextBox.onKeyUp"};
+    Handler<void()> onGotFocus{"TextBox.onGotFocus"};
+    Handler<void()> onLostFocus{"TextBox.onLostFocus"};
 
     void copyStateFrom(const Control& other) override;
 

@@ -35,7 +35,7 @@ void Timer::setEnabled(bool enabled) {
 void Timer::tick() {
     if (!enabled_ || inHandler_ || !onTimer) return;
     std::shared_ptr<bool> alive = alive_;
-    std::function<void()> handler = onTimer;
+    Handler<void()> handler = onTimer;
     inHandler_ = true;
     dispatch(handler);
     if (*alive) inHandler_ = false;

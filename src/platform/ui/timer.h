@@ -27,7 +27,7 @@ public:
     // Counting down right now.
     bool running() const { return countingClock() != nullptr; }
 
-    std::function<void()> onTimer;
+    Handler<void()> onTimer{"Timer.onTimer"};
 
     // Called by the clock when the timer is due.
     void tick() override;

@@ -1,9 +1,9 @@
 #pragma once
 // The events of the browser control (WebBrowser derives from this; its page raises them).
+#include "platform/ui/handler.h"
+
 #include <QByteArray>
 #include <QString>
-
-#include <functional>
 
 namespace web {
 
@@ -15,28 +15,29 @@ enum CommandState : int {
     kCommandBack = 2,
 };
 
+// One handler each (ui::Handler: one owner per slot).
 struct BrowserEvents {
     // Events, raised in the order of a load: onBeforeNavigate2 (top document, then each frame),
     // onNavigateComplete2, onTitleChange, onDocumentComplete per frame, onDownloadComplete, then
     // onDocumentComplete of the top document.
-    std::function<void(const QString& url, int flags, const QString& target, const QByteArray& postData,
-                       const QString& headers, bool& cancel)>
-        onBeforeNavigate2;
-    std::function<void(const QString& url)> onNavigateComplete2;
-    std::function<void(const QString& text)> onTitleChange;
-    std::function<void(const QString& url)> onDocumentComplete;
-    std::function<void()> onDownloadComplete;
-    std::function<void(const QString& text)> onStatusTextChange;
-    std::function<void(int command, bool enabled)> onCommandStateChange;
+    ui::Handler<void(const QString& url, int flags, const QString& target, const QByteArray& postData,
+                     const QString& headers, bool& cancel)>
+        onBeforeNavigate2{"WebBrowser.onBeforeNavigate2"};
+    ui::Handler<void(const QString& url)> onNavigateComplete2{"WebBrowser.onNavigateComplete2"};
+    ui::Handler<void(const QString& text)> onTitleChange{"WebBrowser.onTitleChange"};
+    ui::Handler<void(const QString& url)> onDocumentComplete{"WebBrowser.onDocumentComplete"};
+    ui::Handler<void()> onDownloadComplete{"WebBrowser.onDownloadComplete"};
+    ui::Handler<void(const QString& text)> onStatusTextChange{"WebBrowser.onStatusTextChange"};
+    ui::Handler<void(int command, bool enabled)> onCommandStateChange{"WebBrowser.onCommandStateChange"};
     // A page asks for a new window. Set `cancel` to drop it, or `ppDisp` to the browser that is to
     // load it; leaving both gives a window of its own.
-    std::function<void(WebBrowser*& ppDisp, bool& cancel)> onNewWindow2;
+    ui::Handler<void(WebBrowser*& ppDisp, bool& cancel)> onNewWindow2{"WebBrowser.onNewWindow2"};
     // The page's script asked to close its window; `cancel` keeps it. A window of the layer's own
     // closes when not cancelled; a browser in a form stays where its form put it.
-    std::function<void(bool isChildWindow, bool& cancel)> onWindowClosing;
+    ui::Handler<void(bool isChildWindow, bool& cancel)> onWindowClosing{"WebBrowser.onWindowClosing"};
     // A response that is no document: `activeDocument` is false; unless `cancel` is set the file is
     // saved through the Save As service.
-    std::function<void(bool activeDocument, bool& cancel)> onFileDownload;
+    ui::Handler<void(bool activeDocument, bool& cancel)> onFileDownload{"WebBrowser.onFileDownload"};
 };
 
 }  // namespace web

@@ -3,6 +3,7 @@
 // let the page's default action proceed and false to cancel it; an event without a handler proceeds.
 // A sink receives the events of the document it is attached to only; attaching it to another document
 // ends the old connection.
+#include "platform/ui/handler.h"
 #include "platform/web/document.h"
 
 #include <functional>
@@ -24,17 +25,17 @@ public:
     Document document() const;
     bool attached() const;
 
-    using Handler = std::function<bool(const DocumentEvent& event)>;
-    Handler onclick;
-    Handler ondblclick;
-    Handler onkeydown;
-    Handler onmouseover;
-    Handler onmousemove;
-    Handler oncontextmenu;
-    Handler ondragstart;
-    Handler onselectstart;
-    Handler onselectionchange;
-    Handler onmousewheel;
+    using Handler = ui::Handler<bool(const DocumentEvent& event)>;
+    Handler onclick{"DocumentSink.onclick"};
+    Handler ondblclick{"DocumentSink.ondblclick"};
+    Handler onkeydown{"DocumentSink.onkeydown"};
+    Handler onmouseover{"DocumentSink.onmouseover"};
+    Handler onmousemove{"DocumentSink.onmousemove"};
+    Handler oncontextmenu{"DocumentSink.oncontextmenu"};
+    Handler ondragstart{"DocumentSink.ondragstart"};
+    Handler onselectstart{"DocumentSink.onselectstart"};
+    Handler onselectionchange{"DocumentSink.onselectionchange"};
+    Handler onmousewheel{"DocumentSink.onmousewheel"};
 
     // For the web layer: dispatches one event to the handler of its type; true = proceed.
     bool dispatch(const DocumentEvent& event);

@@ -4,6 +4,7 @@
 #include "forms/settings.h"
 #include "forms/windowowner.h"
 #include "platform/sys/programfolder.h"
+#include "platform/ui/handler.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -43,10 +44,15 @@ void ProgramFixture::SetUp() {
     QDir().mkpath(home.path() + "/Desktop");
     sys::setLauncher(&launcher);
     services.setNow(QDateTime(QDate(2026, 12, 10), QTime(9, 30, 0)));
+    ui::clearHandlerConflicts();
 }
 
 void ProgramFixture::TearDown() {
     program_.reset();
+    // Every event slot has one owner: no slot was set while it held a handler.
+    EXPECT_TRUE(ui::handlerConflicts().isEmpty())
+        << "event slots set twice: " << ui::handlerConflicts().join(QStringLiteral(", ")).toStdString();
+    ui::clearHandlerConflicts();
     sys::setLauncher(nullptr);
     qputenv("HOME", oldHome_);
     qputenv("XDG_CONFIG_HOME", oldConfig_);
