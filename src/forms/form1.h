@@ -9,6 +9,7 @@
 #include "platform/web/document.h"
 #include "platform/web/documentsink.h"
 #include "platform/web/webbrowser.h"
+#include "platform/web/webbrowserarray.h"
 
 #include <QString>
 
@@ -44,7 +45,7 @@ public:
     ui::Label Label1{Picture34.container()};             // caption: the link under the pointer
     ui::CommandButton Command24{client()};               // opens a new tab
     ui::TextBox Text1{client()};                         // the last value read from the settings
-    ui::ControlArray<web::WebBrowser> WebBrowser1{QStringLiteral("WebBrowser1")};  // 1 home slot; 2..10 tabs
+    web::WebBrowserArray WebBrowser1{QStringLiteral("WebBrowser1")};  // 1 home slot; 2..10 tabs
     ui::ControlArray<ui::Image> Image1{QStringLiteral("Image1")};                  // 1; 2..10 tab icons
     ui::ControlArray<ui::Label> Label2{QStringLiteral("Label2")};  // 0 title, 1..3 glyphs, 4 address label
     ui::ControlArray<ui::Line> Line1{QStringLiteral("Line1")};     // 1 top, 2 left, 3 bottom, 4 right

@@ -29,6 +29,7 @@ template <class T>
 class ControlArray {
 public:
     explicit ControlArray(const QString& name = QString()) : name_(name) {}
+    virtual ~ControlArray() = default;
     ControlArray(const ControlArray&) = delete;
     ControlArray& operator=(const ControlArray&) = delete;
 
@@ -117,6 +118,11 @@ public:
     Handler<void(int index, int button, int shift, double x, double y)> onMouseMove{"ControlArray.onMouseMove"};
     Handler<void(int index, int button, int shift, double x, double y)> onMouseUp{"ControlArray.onMouseUp"};
 
+protected:
+    // An array of a control type with events of its own forwards them here: called for every item as
+    // it is made or loaded, after the mouse events and before the setup hooks.
+    virtual void placed(int index, T& item) {}
+
 private:
     T& place(int index, std::unique_ptr<T> item) {
         T& ref = *item;
@@ -128,6 +134,7 @@ private:
         ref.onMouseMove = [this, index](int b, int s, double x, double y) { dispatch(onMouseMove, index, b, s, x, y); };
         ref.onMouseUp = [this, index](int b, int s, double x, double y) { dispatch(onMouseUp, index, b, s, x, y); };
         items_[index] = std::move(item);
+        placed(index, ref);
         if (setup_) dispatch(setup_, index, ref);
         return ref;
     }

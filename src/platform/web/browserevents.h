@@ -40,4 +40,28 @@ struct BrowserEvents {
     ui::Handler<void(bool activeDocument, bool& cancel)> onFileDownload{"WebBrowser.onFileDownload"};
 };
 
+// The same events at the level of a control array of browsers (WebBrowserArray), each with the
+// item's index first.
+struct BrowserArrayEvents {
+    ui::Handler<void(int Index, const QString& url, int flags, const QString& target, const QByteArray& postData,
+                     const QString& headers, bool& cancel)>
+        onBeforeNavigate2{"WebBrowserArray.onBeforeNavigate2"};
+    ui::Handler<void(int Index, const QString& url)> onNavigateComplete2{"WebBrowserArray.onNavigateComplete2"};
+    ui::Handler<void(int Index, const QString& text)> onTitleChange{"WebBrowserArray.onTitleChange"};
+    ui::Handler<void(int Index, const QString& url)> onDocumentComplete{"WebBrowserArray.onDocumentComplete"};
+    ui::Handler<void(int Index)> onDownloadComplete{"WebBrowserArray.onDownloadComplete"};
+    ui::Handler<void(int Index, const QString& text)> onStatusTextChange{"WebBrowserArray.onStatusTextChange"};
+    ui::Handler<void(int Index, int command, bool enabled)> onCommandStateChange{"WebBrowserArray.onCommandStateChange"};
+    ui::Handler<void(int Index, WebBrowser*& ppDisp, bool& cancel)> onNewWindow2{"WebBrowserArray.onNewWindow2"};
+    ui::Handler<void(int Index, bool isChildWindow, bool& cancel)> onWindowClosing{"WebBrowserArray.onWindowClosing"};
+    ui::Handler<void(int Index, bool activeDocument, bool& cancel)> onFileDownload{"WebBrowserArray.onFileDownload"};
+};
+
+// Where a browser's events go besides its own handlers: the array it is an item of, and its index
+// there (none for a browser outside an array).
+struct ArrayLink {
+    BrowserArrayEvents* events = nullptr;
+    int index = -1;
+};
+
 }  // namespace web

@@ -20,10 +20,34 @@
 
 namespace web {
 
+namespace {
+
+// One event of the browser: its slot on the browser and its slot on the browser's array.
+template <class Own, class Array>
+struct Event {
+    constexpr Event(Own BrowserEvents::*own, Array BrowserArrayEvents::*array) : own(own), array(array) {}
+    Own BrowserEvents::*own;
+    Array BrowserArrayEvents::*array;
+};
+
+constexpr Event kBeforeNavigate2{&BrowserEvents::onBeforeNavigate2, &BrowserArrayEvents::onBeforeNavigate2};
+constexpr Event kCommandStateChange{&BrowserEvents::onCommandStateChange, &BrowserArrayEvents::onCommandStateChange};
+constexpr Event kDocumentComplete{&BrowserEvents::onDocumentComplete, &BrowserArrayEvents::onDocumentComplete};
+constexpr Event kDownloadComplete{&BrowserEvents::onDownloadComplete, &BrowserArrayEvents::onDownloadComplete};
+constexpr Event kFileDownload{&BrowserEvents::onFileDownload, &BrowserArrayEvents::onFileDownload};
+constexpr Event kNavigateComplete2{&BrowserEvents::onNavigateComplete2, &BrowserArrayEvents::onNavigateComplete2};
+constexpr Event kNewWindow2{&BrowserEvents::onNewWindow2, &BrowserArrayEvents::onNewWindow2};
+constexpr Event kStatusTextChange{&BrowserEvents::onStatusTextChange, &BrowserArrayEvents::onStatusTextChange};
+constexpr Event kTitleChange{&BrowserEvents::onTitleChange, &BrowserArrayEvents::onTitleChange};
+constexpr Event kWindowClosing{&BrowserEvents::onWindowClosing, &BrowserArrayEvents::onWindowClosing};
+
+}  // namespace
+
 QString saveAsTitle() { return QStringLiteral("另存为"); }
 
-BrowserPage::BrowserPage(WebBrowser* owner, BrowserEvents* events, QNetworkAccessManager* network, QWidget* view)
-    : QWebPage(view), owner_(owner), events_(events) {
+BrowserPage::BrowserPage(WebBrowser* owner, BrowserEvents* events, const ArrayLink* array,
+                         QNetworkAccessManager* network, QWidget* view)
+    : QWebPage(view), owner_(owner), events_(events), array_(array) {
     setNetworkAccessManager(network);
     setPluginFactory(new PluginFactory(view, this));
     setForwardUnsupportedContent(true);
@@ -33,19 +57,13 @@ BrowserPage::BrowserPage(WebBrowser* owner, BrowserEvents* events, QNetworkAcces
     connect(this, &QWebPage::loadFinished, this, &BrowserPage::onLoadFinished);
     connect(mainFrame(), &QWebFrame::urlChanged, this, &BrowserPage::onUrlChanged);
     connect(mainFrame(), &QWebFrame::titleChanged, this, [this](const QString& title) {
-        if (!owner_ || !events_->onTitleChange) return;
-        auto handler = events_->onTitleChange;
-        callSafely([&] { handler(title); });
+        raise(kTitleChange, title);
     });
     connect(this, &QWebPage::linkHovered, this, [this](const QString& link, const QString&, const QString&) {
-        if (!owner_ || !events_->onStatusTextChange) return;
-        auto handler = events_->onStatusTextChange;
-        callSafely([&] { handler(link); });
+        raise(kStatusTextChange, link);
     });
     connect(this, &QWebPage::statusBarMessage, this, [this](const QString& text) {
-        if (!owner_ || !events_->onStatusTextChange) return;
-        auto handler = events_->onStatusTextChange;
-        callSafely([&] { handler(text); });
+        raise(kStatusTextChange, text);
     });
     connect(this, &QWebPage::unsupportedContent, this, &BrowserPage::onUnsupportedContent);
     connect(this, &QWebPage::windowCloseRequested, this, &BrowserPage::onWindowCloseRequested);
@@ -56,6 +74,7 @@ BrowserPage::~BrowserPage() {
     // the page's own signals: neither may reach this half-destroyed object.
     owner_ = nullptr;
     events_ = nullptr;
+    array_ = nullptr;
     QObject::disconnect(this, nullptr, this, nullptr);
     QList<QWebFrame*> todo{mainFrame()};
     while (!todo.isEmpty()) {
@@ -115,15 +134,14 @@ bool BrowserPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkReques
     // A reload repeats the loaded page without asking again.
     const bool reload = type == NavigationTypeReload || type == NavigationTypeFormResubmitted;
     bool cancel = false;
-    if (!reload && owner_ && events_->onBeforeNavigate2) {
+    if (!reload && hasHandler(kBeforeNavigate2)) {
         const QString headers = ours ? pending_->headersText : QString();
         const QByteArray post = ours ? pending_->postData : QByteArray();
         const QString target = top ? QString() : frame->frameName();
-        auto handler = events_->onBeforeNavigate2;
         QPointer<BrowserPage> self = this;
         QPointer<QWebFrame> alive = frame;
         ++callbackDepth;
-        callSafely([&] { handler(addressText(request.url()), 0, target, post, headers, cancel); });
+        raise(kBeforeNavigate2, addressText(request.url()), 0, target, post, headers, cancel);
         if (!self) return false;
         --callbackDepth;
         if (!alive) return false;
@@ -217,11 +235,10 @@ QWebPage* BrowserPage::createWindow(WebWindowType type) {
     Q_UNUSED(type);
     WebBrowser* chosen = nullptr;
     bool cancel = false;
-    if (owner_ && events_->onNewWindow2) {
-        auto handler = events_->onNewWindow2;
+    if (hasHandler(kNewWindow2)) {
         QPointer<BrowserPage> self = this;
         ++callbackDepth;
-        callSafely([&] { handler(chosen, cancel); });
+        raise(kNewWindow2, chosen, cancel);
         if (self) --callbackDepth;
     }
     if (cancel) return nullptr;
@@ -270,9 +287,8 @@ void BrowserPage::onUrlChanged() {
     hasDocument_ = true;
     if (!owner_) return;
     raiseCommandStates(true);
-    if (!owner_ || !events_->onNavigateComplete2) return;
-    auto handler = events_->onNavigateComplete2;
-    callSafely([&] { handler(addressText(frameAddress(mainFrame()))); });
+    if (!hasHandler(kNavigateComplete2)) return;
+    raise(kNavigateComplete2, addressText(frameAddress(mainFrame())));
 }
 
 void BrowserPage::onFrameLoadStarted(QWebFrame* frame) { frames_[frame].loading = true; }
@@ -283,9 +299,8 @@ void BrowserPage::onFrameLoadFinished(QWebFrame* frame, bool ok) {
     state.loading = false;
     state.documentUrl = QUrl();
     ensureHooks(frame);
-    if (!wasLoading || !ok || !owner_ || !events_->onDocumentComplete) return;
-    auto handler = events_->onDocumentComplete;
-    callSafely([&] { handler(addressText(frameAddress(frame))); });
+    if (!wasLoading || !ok || !hasHandler(kDocumentComplete)) return;
+    raise(kDocumentComplete, addressText(frameAddress(frame)));
 }
 
 void BrowserPage::onLoadFinished(bool ok) {
@@ -303,13 +318,9 @@ void BrowserPage::onLoadFinished(bool ok) {
     ensureHooks(mainFrame());
     raiseCommandStates(false);
     if (!owner_) return;
-    if (events_->onDownloadComplete) {
-        auto handler = events_->onDownloadComplete;
-        callSafely([&] { handler(); });
-    }
-    if (!(ok || errorPage) || !owner_ || !events_->onDocumentComplete) return;
-    auto handler = events_->onDocumentComplete;
-    callSafely([&] { handler(addressText(frameAddress(mainFrame()))); });
+    raise(kDownloadComplete);
+    if (!(ok || errorPage) || !hasHandler(kDocumentComplete)) return;
+    raise(kDocumentComplete, addressText(frameAddress(mainFrame())));
 }
 
 void BrowserPage::raiseCommandStates(bool always) {
@@ -319,24 +330,17 @@ void BrowserPage::raiseCommandStates(bool always) {
     const bool backChanged = always || back != lastBack_;
     lastBack_ = back;
     lastForward_ = forward;
-    if (forwardChanged && owner_ && events_->onCommandStateChange) {
-        auto handler = events_->onCommandStateChange;
-        callSafely([&] { handler(kCommandForward, forward == 1); });
-    }
-    if (backChanged && owner_ && events_->onCommandStateChange) {
-        auto handler = events_->onCommandStateChange;
-        callSafely([&] { handler(kCommandBack, back == 1); });
-    }
+    if (forwardChanged) raise(kCommandStateChange, int(kCommandForward), forward == 1);
+    if (backChanged) raise(kCommandStateChange, int(kCommandBack), back == 1);
 }
 
 void BrowserPage::onUnsupportedContent(QNetworkReply* reply) {
     if (!reply) return;
     bool cancel = false;
-    if (owner_ && events_->onFileDownload) {
-        auto handler = events_->onFileDownload;
+    if (hasHandler(kFileDownload)) {
         QPointer<BrowserPage> self = this;
         ++callbackDepth;
-        callSafely([&] { handler(false, cancel); });
+        raise(kFileDownload, false, cancel);
         if (self) --callbackDepth;
     }
     if (cancel) {
@@ -357,10 +361,9 @@ void BrowserPage::onWindowCloseRequested() {
     bool cancel = false;
     WebBrowser* browser = owner_;
     if (!browser) return;
-    if (events_->onWindowClosing) {
-        auto handler = events_->onWindowClosing;
+    if (hasHandler(kWindowClosing)) {
         QPointer<BrowserPage> self = this;
-        callSafely([&] { handler(false, cancel); });
+        raise(kWindowClosing, false, cancel);
         if (!self || !owner_) return;
     }
     if (cancel) return;

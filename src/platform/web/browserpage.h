@@ -4,12 +4,14 @@
 // raises the browser's events. The browser control makes the page (a subclass of it that knows the
 // control); this class sees the control's events only.
 #include "platform/web/browserevents.h"
+#include "platform/web/callsafely.h"
 
 #include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QNetworkRequest>
 #include <QPair>
+#include <QPointer>
 #include <QUrl>
 #include <QWebElement>
 #include <QWebFrame>
@@ -29,9 +31,11 @@ QString saveAsTitle();
 class BrowserPage : public QWebPage {
     Q_OBJECT
 public:
-    // `owner` is the browser control (the layer only hands it on), `events` its events; the page's
-    // requests go through `network`.
-    BrowserPage(WebBrowser* owner, BrowserEvents* events, QNetworkAccessManager* network, QWidget* view);
+    // `owner` is the browser control (the layer only hands it on), `events` its events and `array`
+    // its place in a control array (each event runs the browser's own handler, then the array's);
+    // the page's requests go through `network`.
+    BrowserPage(WebBrowser* owner, BrowserEvents* events, const ArrayLink* array, QNetworkAccessManager* network,
+                QWidget* view);
     ~BrowserPage() override;
 
     WebBrowser* owner() const { return owner_; }
@@ -39,6 +43,7 @@ public:
     void detachOwner() {
         owner_ = nullptr;
         events_ = nullptr;
+        array_ = nullptr;
     }
 
     struct Navigation {
@@ -105,8 +110,30 @@ private:
     void onWindowCloseRequested();
     void raiseCommandStates(bool always);
 
+    // Whether the owner is there and one of its handlers of the event is set (its own or its array's).
+    template <class Event>
+    bool hasHandler(const Event& event) const {
+        return owner_ && ((events_ && events_->*event.own) || (array_ && array_->events && array_->events->*event.array));
+    }
+    // Runs the owner's handlers of one event: its own, then its array's with its index first. Each
+    // runs as an event of its own; none runs once the owner or the page is gone, also when the first
+    // handler made it go.
+    template <class Event, class... Args>
+    void raise(const Event& event, Args&&... args) {
+        QPointer<BrowserPage> self = this;
+        if (owner_ && events_ && events_->*event.own) {
+            auto handler = events_->*event.own;
+            callSafely([&] { handler(args...); });
+        }
+        if (!self || !owner_ || !array_ || !array_->events || !(array_->events->*event.array)) return;
+        auto handler = array_->events->*event.array;
+        const int index = array_->index;
+        callSafely([&] { handler(index, args...); });
+    }
+
     WebBrowser* owner_;
     BrowserEvents* events_;
+    const ArrayLink* array_;
     QHash<QWebFrame*, FrameState> frames_;
     std::optional<Navigation> pending_;
     HeaderList activeHeaders_;

@@ -107,7 +107,7 @@ WebBrowser::WebBrowser(QWidget* parent) : ui::Control(makeHost(parent)), d_(new 
     auto* layout = new QVBoxLayout(d_->host);
     layout->setContentsMargins(0, 0, 0, 0);
     d_->view = new BrowserView(d_->host);
-    d_->page = new Page(this, this, NetworkManager::shared(), d_->view);
+    d_->page = new Page(this, this, &array_, NetworkManager::shared(), d_->view);
     d_->view->setPage(d_->page);
     layout->addWidget(d_->view);
     d_->host->setFocusProxy(d_->view);

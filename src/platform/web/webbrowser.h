@@ -75,8 +75,11 @@ protected:
     void geometryChanged() override;
 
 private:
+    friend class WebBrowserArray;
     class Page;
     struct Private;
+    // The control array the browser is an item of (set by the array).
+    ArrayLink array_;
     std::unique_ptr<Private> d_;
 };
 
