@@ -1,7 +1,8 @@
 #pragma once
 // The browser control of the forms layer: a page view with the methods, properties and events the
-// program drives. It loads in control arrays (constructed with its parent widget; its events are
-// public members of BrowserEvents that the array's setup hook wires per item).
+// program drives. It loads in control arrays (constructed with its parent widget). Its events are the
+// slots of BrowserEvents; in a WebBrowserArray each of them also reaches the array's slot with the
+// item's index (webbrowserarray.h).
 //
 // Every event handler may run modal popups and may destroy browsers; the control never touches
 // itself after a handler returned once it has been destroyed, and its page widget is always deleted
