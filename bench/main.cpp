@@ -87,6 +87,8 @@ public:
         if (process_ && path == path_) return;
         kill();
         path_ = path;
+        // Requests a killed process left in the server's sockets are read now, and forgotten.
+        QCoreApplication::processEvents();
         server_.clearRequests();
         process_ = std::make_unique<QProcess>();
         process_->setProcessEnvironment(env_);
