@@ -1,5 +1,6 @@
 # `make run` and `make test`; both install what is missing, configure and build first. `make bench`
-# builds the program and the benchmark (only it builds the benchmark) and runs it: RUNS=n runs each.
+# builds the program and the benchmark (nothing else builds the benchmark) and runs it; RUNS=n sets
+# the number of runs of each side.
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 RUNS  ?= 7
