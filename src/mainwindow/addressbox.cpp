@@ -19,9 +19,7 @@ AddressBox::AddressBox(Form1& f) : f(f) {
     f.Text7.onChange = [this] { Text7_Change(); };
     f.Text7.onDblClick = [this] { Text7_DblClick(); };
     f.Text7.onKeyPress = [this](int& keyAscii) { Text7_KeyPress(keyAscii); };
-    f.WebBrowser1.addItemSetup([this](int index, web::WebBrowser& browser) {
-        browser.onNavigateComplete2 = [this, index](const QString&) { NavigateComplete2(index); };
-    });
+    f.WebBrowser1.onNavigateComplete2 = [this](int Index, const QString&) { NavigateComplete2(Index); };
 }
 
 QString AddressBox::shortForm(const QString& text) {

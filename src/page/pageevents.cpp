@@ -7,9 +7,7 @@
 using rt::step;
 
 PageEvents::PageEvents(Form1& form) : f(form) {
-    f.WebBrowser1.addItemSetup([this](int Index, web::WebBrowser& browser) {
-        browser.onDownloadComplete = [this, Index] { WebBrowser1_DownloadComplete(Index); };
-    });
+    f.WebBrowser1.onDownloadComplete = [this](int Index) { WebBrowser1_DownloadComplete(Index); };
     f.Command10.onClick = [this] { Command10_Click(); };
 }
 

@@ -182,20 +182,7 @@ void TabClosing::lv_DblClick(int) {
 
 // --- the deferred teardown -----------------------------------------------------------------------
 
-void TabClosing::destroyBrowser(Form1& f, int slot) {
-    web::WebBrowser& b = f.WebBrowser1(slot);
-    b.onBeforeNavigate2 = nullptr;
-    b.onNavigateComplete2 = nullptr;
-    b.onTitleChange = nullptr;
-    b.onDocumentComplete = nullptr;
-    b.onDownloadComplete = nullptr;
-    b.onStatusTextChange = nullptr;
-    b.onCommandStateChange = nullptr;
-    b.onNewWindow2 = nullptr;
-    b.onWindowClosing = nullptr;
-    b.onFileDownload = nullptr;
-    f.WebBrowser1.unload(slot);
-}
+void TabClosing::destroyBrowser(Form1& f, int slot) { f.WebBrowser1.unload(slot); }
 
 bool TabClosing::pendingTeardown(int slot) const {
     return std::find(pending_.begin(), pending_.end(), slot) != pending_.end();

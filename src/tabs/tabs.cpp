@@ -5,15 +5,11 @@
 
 Tabs::Tabs(Form1& form, Form4& f4)
     : closing(form, f4), opening(form, closing), strip(form), switching(form), f(form) {
-    f.WebBrowser1.addItemSetup([this](int Index, web::WebBrowser& browser) { wireBrowser(Index, browser); });
-}
-
-void Tabs::wireBrowser(int Index, web::WebBrowser& browser) {
-    browser.onTitleChange = [this, Index](const QString&) { switching.WebBrowser1_TitleChange(Index); };
-    browser.onCommandStateChange = [this, Index](int command, bool enabled) {
+    f.WebBrowser1.onTitleChange = [this](int Index, const QString&) { switching.WebBrowser1_TitleChange(Index); };
+    f.WebBrowser1.onCommandStateChange = [this](int Index, int command, bool enabled) {
         switching.WebBrowser1_CommandStateChange(Index, command, enabled);
     };
-    browser.onWindowClosing = [this, Index](bool isChild, bool& cancel) {
+    f.WebBrowser1.onWindowClosing = [this](int Index, bool isChild, bool& cancel) {
         closing.WebBrowser1_WindowClosing(Index, isChild, cancel);
     };
 }

@@ -9,18 +9,11 @@
 class Form1;
 class Form4;
 
-namespace web {
-class WebBrowser;
-}
-
 class Tabs {
 public:
     Tabs(Form1& f, Form4& f4);
     Tabs(const Tabs&) = delete;
     Tabs& operator=(const Tabs&) = delete;
-
-    // Sets the tab handlers of one browser of WebBrowser1 (title, command state, window closing).
-    void wireBrowser(int Index, web::WebBrowser& browser);
 
     TabClosing closing;
     TabSlots opening;
