@@ -144,6 +144,13 @@ void Startup::Form_Load() {
     rt::step([&] { menus_.WYSF100(4).setChecked(true); });
     // 10. The engine's registry settings and the open command.
     rt::step([&] { engine_.apply(); });
+    // 23. The first page of the home slot, asked for as soon as the engine's switches are in: the
+    // steps left only touch menus, looks and the caption, and run while the request is on its way
+    // (nothing of the page arrives before the load has finished).
+    rt::step([&] {
+        const Navigation nav = firstNavigation(commandLine_);
+        f.WebBrowser1(1).Navigate(nav.address, 0, QString(), QByteArray(), nav.headers);
+    });
     // 11. The current search engine's name on the document menu.
     rt::step([&] {
         menus_.GIS100(3).setCaption(
@@ -158,11 +165,6 @@ void Startup::Form_Load() {
     rt::step([&] { f.setCaption(forms::read(forms::appkey::软件命名)); });
     // 22. A caption-less window that can still be minimised.
     rt::step([&] { f.Zelvaro窗口(f.hWnd(), 0, 0); });
-    // 23. The first page of the home slot.
-    rt::step([&] {
-        const Navigation nav = firstNavigation(commandLine_);
-        f.WebBrowser1(1).Navigate(nav.address, 0, QString(), QByteArray(), nav.headers);
-    });
 }
 
 // Load steps 13 to 20: alignment, fonts, colours and captions from the settings.

@@ -36,6 +36,30 @@ TEST(TextBox, ChangeHandlerMaySetTheTextAgain) {
     EXPECT_EQ(events, 2);
 }
 
+// A hidden box keeps code's text to itself until it is shown or its selection is used; what the
+// program sees (text, change events, the maximum length) is the same as for a shown box.
+TEST(TextBox, HiddenBoxBehavesLikeAShownOne) {
+    for (bool hidden : {false, true}) {
+        SCOPED_TRACE(hidden ? "hidden" : "shown");
+        Window w;
+        w.Text7.setVisible(!hidden);
+        w.Text7.setMaxLength(5);
+        QStringList seen;
+        w.Text7.onChange = [&] { seen << w.Text7.text(); };
+        w.Text7.setText("abcdefgh");
+        w.Text7.setText("abcde");  // the same text once cut: no event
+        w.Text7.setText("xy");
+        EXPECT_EQ(seen, (QStringList{"abcde", "xy"}));
+        EXPECT_EQ(w.Text7.text(), "xy");
+        w.Text7.setSelStart(1);
+        w.Text7.setSelLength(5);
+        EXPECT_EQ(w.Text7.selText(), "y");
+        w.Text7.setVisible(true);
+        EXPECT_EQ(static_cast<QLineEdit*>(w.Text7.widget())->text(), "xy");
+        EXPECT_EQ(seen.size(), 2);  // showing it raises nothing
+    }
+}
+
 TEST(TextBox, TypingRaisesKeyPressAndChange) {
     Window w;
     w.show();

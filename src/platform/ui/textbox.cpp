@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <algorithm>
@@ -44,9 +45,35 @@ TextBox::TextBox(QWidget* parent, bool multiLine) : Control(makeTextWidget(paren
     bridgeMouse(false);
 }
 
-QString TextBox::text() const { return line_ ? line_->text() : toCrLf(plain_->toPlainText()); }
+QString TextBox::text() const {
+    if (held_) return *held_;
+    return line_ ? line_->text() : toCrLf(plain_->toPlainText());
+}
+
+void TextBox::flush() const {
+    if (!held_) return;
+    const QString text = *held_;
+    held_.reset();
+    const QSignalBlocker quiet(line_);  // the change event went out when the text was set
+    line_->setText(text);
+    line_->setCursorPosition(0);
+}
+
+void TextBox::setVisible(bool visible) {
+    if (visible) flush();
+    Control::setVisible(visible);
+}
 
 void TextBox::setText(const QString& text) {
+    if (line_ && !visible()) {
+        // What the widget would keep: at most its maximum length.
+        const QString kept = text.left(maxLength_ > 0 ? maxLength_ : 32767);
+        const bool changed = this->text() != kept;
+        held_ = kept;
+        if (changed) dispatch(onChange);
+        return;
+    }
+    flush();
     if (line_) {
         if (line_->text() != text) line_->setText(text);
         line_->setCursorPosition(0);
@@ -57,11 +84,13 @@ void TextBox::setText(const QString& text) {
 }
 
 int TextBox::selStart() const {
+    flush();
     if (line_) return line_->hasSelectedText() ? line_->selectionStart() : line_->cursorPosition();
     return plain_->textCursor().selectionStart();
 }
 
 void TextBox::setSelStart(int start) {
+    flush();
     const int len = text().size();
     start = std::max(0, std::min(start, len));
     if (line_) {
@@ -74,12 +103,14 @@ void TextBox::setSelStart(int start) {
 }
 
 int TextBox::selLength() const {
+    flush();
     if (line_) return line_->selectedText().size();
     const QTextCursor c = plain_->textCursor();
     return c.selectionEnd() - c.selectionStart();
 }
 
 void TextBox::setSelLength(int length) {
+    flush();
     const int start = selStart();
     length = std::max(0, length);
     if (line_) {
@@ -94,11 +125,13 @@ void TextBox::setSelLength(int length) {
 }
 
 QString TextBox::selText() const {
+    flush();
     if (line_) return line_->selectedText();
     return toCrLf(plain_->textCursor().selectedText().replace(QChar(0x2029), QLatin1Char('\n')));
 }
 
 void TextBox::setSelText(const QString& text) {
+    flush();
     if (line_) {
         line_->insert(text);
         return;
@@ -120,6 +153,7 @@ void TextBox::setLocked(bool locked) {
 }
 
 void TextBox::setMaxLength(int length) {
+    flush();
     maxLength_ = std::max(0, length);
     if (line_) line_->setMaxLength(maxLength_ > 0 ? maxLength_ : 32767);
 }
@@ -138,6 +172,7 @@ void TextBox::setEnabled(bool enabled) {
 }
 
 bool TextBox::widgetEvent(QEvent* event) {
+    if (event->type() == QEvent::Show || event->type() == QEvent::FocusIn) flush();
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         rightPress_ = static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -11,7 +12,9 @@ class QPlainTextEdit;
 namespace ui {
 
 // A text box, one line (QLineEdit) or several (MultiLineTextBox). The change event is raised by every
-// change of the text, from the user or from code. Key press receives the key's character code, which
+// change of the text, from the user or from code. A hidden one-line box keeps text set by code to
+// itself and gives it to its widget only when it is shown or its selection is used: laying out text
+// nobody sees costs more than the program's frequent writes to its hidden boxes are worth. Key press receives the key's character code, which
 // the handler may set to 0 to swallow the key or to another code to type that instead.
 class TextBox : public Control {
 public:
@@ -44,6 +47,7 @@ public:
     Handler<void()> onLostFocus{"TextBox.onLostFocus"};
 
     void copyStateFrom(const Control& other) override;
+    void setVisible(bool visible) override;
 
     // A one-line box that its own right-button press handler disables (to show a menu of the
     // program's) shows no edit menu of its own for that press.
@@ -62,6 +66,9 @@ private:
     int borderStyle_ = 1;
     bool rightPress_ = false;     // a right-button press is being handled
     bool noContextMenu_ = false;  // the press's own edit menu is not shown
+    // The text of a hidden one-line box not yet given to its widget.
+    mutable std::optional<QString> held_;
+    void flush() const;
 };
 
 // A text box of several lines; its text joins lines with CR LF.
