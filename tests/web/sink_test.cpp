@@ -6,7 +6,6 @@
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QWheelEvent>
 
 using web::Document;
@@ -15,17 +14,6 @@ using web::DocumentSink;
 using web::WebBrowser;
 
 namespace {
-
-void mouse(QWidget* view, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons held) {
-    QMouseEvent event(type, pos, view->mapToGlobal(pos), button, held, Qt::NoModifier);
-    QCoreApplication::sendEvent(view, &event);
-}
-
-void click(WebBrowser* b, const QString& id) {
-    const QPoint at = b->document().getElementById(id).boundingClientRect().center();
-    mouse(b->pageWidget(), QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-    mouse(b->pageWidget(), QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
-}
 
 void wheel(WebBrowser* b, QPoint at) {
     QWidget* view = b->pageWidget();
@@ -122,21 +110,33 @@ TEST_F(SinkTest, HandlerResultDecidesTheSelectStart) {
 
 TEST_F(SinkTest, HandlerResultDecidesTheDragStart) {
     WebBrowser* b = loaded();
+    Document doc = b->document();
     DocumentSink sink;
-    sink.attach(b->document());
-    const QString fire = QStringLiteral(
-        "(function(){var e=document.createEvent('MouseEvent');"
-        "e.initMouseEvent('dragstart',true,true,window,0,0,0,0,0,false,false,false,false,0,null);"
-        "return String(document.getElementById('pic').dispatchEvent(e));})()");
+    sink.attach(doc);
+    // The page's own listener comes after the sinks: it reads whether the default was prevented and
+    // then prevents it itself, so no drag session starts.
+    doc.evaluate("document.getElementById('pic').addEventListener('dragstart',function(e){"
+                 "window.prevented=String(e.defaultPrevented);e.preventDefault();});");
+    auto dragPicture = [&] {
+        doc.evaluate("window.prevented='none'");
+        const QPoint from = doc.getElementById("pic").boundingClientRect().center();
+        QWidget* view = b->pageWidget();
+        mouse(view, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        for (int step = 1; step <= 5; ++step)
+            mouse(view, QEvent::MouseMove, from + QPoint(8 * step, 8 * step), Qt::NoButton, Qt::LeftButton);
+        mouse(view, QEvent::MouseButtonRelease, from + QPoint(40, 40), Qt::LeftButton, Qt::NoButton);
+        return doc.evaluate("window.prevented");
+    };
     QString source;
     sink.ondragstart = [&](const DocumentEvent& e) {
         source = e.srcElement.id();
         return false;
     };
-    EXPECT_EQ(b->document().evaluate(fire), QStringLiteral("false")) << "default prevented";
+    EXPECT_EQ(dragPicture(), QStringLiteral("true")) << "default prevented";
     EXPECT_EQ(source, QStringLiteral("pic"));
+    sink.ondragstart = nullptr;
     sink.ondragstart = [](const DocumentEvent&) { return true; };
-    EXPECT_EQ(b->document().evaluate(fire), QStringLiteral("true"));
+    EXPECT_EQ(dragPicture(), QStringLiteral("false"));
 }
 
 TEST_F(SinkTest, ClickFieldsAndTheEventInProgress) {

@@ -43,7 +43,7 @@ TEST_F(SwitchesTest, ScriptsOffBlocksNetworkPageScriptsWhileSinksAndProgramScrip
             EXPECT_EQ(e.srcElement.id(), QStringLiteral("clicked"));
             return true;
         };
-        doc.getElementById("clicked").click();
+        click(b, "clicked");
         EXPECT_EQ(clicks, 1);
         EXPECT_EQ(doc.getElementById("clicked").innerText(),
                   c.pageScriptsRun ? QStringLiteral("点击脚本运行了") : QStringLiteral("未点击"));

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QMouseEvent>
 #include <QStringList>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -33,6 +34,21 @@ inline void settle(int ms = 150) {
     QElapsedTimer timer;
     timer.start();
     while (timer.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+// Real input through the page view, as the user makes it.
+inline void mouse(QWidget* view, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent event(type, pos, view->mapToGlobal(pos), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &event);
+}
+
+inline void clickAt(QWidget* view, QPoint at) {
+    mouse(view, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+    mouse(view, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+}
+
+inline void click(web::WebBrowser* b, const QString& id) {
+    clickAt(b->pageWidget(), b->document().getElementById(id).boundingClientRect().center());
 }
 
 inline QString pagePath(const QString& name) { return QDir(QStringLiteral(ZV_TEST_PAGES)).filePath(name); }

@@ -20,77 +20,127 @@ QString scriptString(const QString& text) {
 
 namespace {
 
-QString listenerScript() {
-    const QString b = Bridge::name();
-    return QStringLiteral(
-               "(function(){"
-               "var B=window.%1;if(!B||window.%1_hooked)return;window.%1_hooked=true;"
-               "var down=0;"
-               "function bit(b){return b==0?1:(b==1?4:(b==2?2:0));}"
-               "function send(t,e,n){"
-               " n=n||e.target;while(n&&n.nodeType!=1)n=n.parentNode;if(!n)n=document.documentElement;"
-               " var held=(typeof e.buttons=='number')?(e.buttons&7):down;"
-               " var btn=(t=='mousemove'||t=='mouseover')?held:"
-               "  ((t=='click'||t=='dblclick'||t=='contextmenu'||t=='dragstart')?bit(e.button):0);"
-               " var f={clientX:e.clientX|0,clientY:e.clientY|0,screenX:e.screenX|0,screenY:e.screenY|0,"
-               "  button:btn,keyCode:e.keyCode|0,altKey:!!e.altKey,ctrlKey:!!e.ctrlKey,shiftKey:!!e.shiftKey,"
-               "  wheelDelta:e.wheelDelta|0};"
-               " if(B.dispatch(t,n,f)===false)e.preventDefault();"
-               "}"
-               "window.addEventListener('mousedown',function(e){down|=bit(e.button);},true);"
-               "window.addEventListener('mouseup',function(e){down&=~bit(e.button);},true);"
-               "['click','dblclick','keydown','mouseover','mousemove','contextmenu','dragstart','selectstart',"
-               "'mousewheel'].forEach(function(t){window.addEventListener(t,function(e){send(t,e);},true);});"
-               "document.addEventListener('selectionchange',function(e){send('selectionchange',e,"
-               "document.documentElement);},true);"
-               "})();")
-        .arg(b);
+PageEventHandler& pageEventHandler() {
+    static PageEventHandler handler;
+    return handler;
+}
+
+// A window property name that no page can guess, new for every use.
+QString secretName() {
+    return QStringLiteral("__zv%1").arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
+}
+
+// The listener of one window. It runs when the window is made, before any script of the page: it takes
+// the link into its closure and deletes the name at once, and it keeps the engine's own accessors of
+// what it reads, so a page that later replaces them on the prototypes changes nothing here. Strict
+// code: a page function it may still come across cannot climb to it through `caller`.
+// %1 is the link's name, %2 the number of this window.
+const char* const kListener = R"JS((function(){'use strict';
+var B=window[%1];delete window[%1];if(!B)return;
+var W=%2,call=Function.prototype.call,protoOf=Object.getPrototypeOf,describe=Object.getOwnPropertyDescriptor,
+ blank=Object.create,doc=document;
+function accessor(proto,key){for(var p=proto;p;p=protoOf(p)){var d=describe(p,key);if(d)return d.get?call.bind(d.get):null;}return null;}
+function first(list,x){for(var i=0;i<list.length;i++){if(list[i]){try{return list[i](x);}catch(err){}}}return undefined;}
+var E=Event.prototype,M=MouseEvent.prototype,K=KeyboardEvent.prototype,N=Node.prototype;
+var own=describe(new Event('zv'),'isTrusted');
+var trusted=[own&&own.get?call.bind(own.get):accessor(E,'isTrusted')],target=[accessor(E,'target')],
+ nodeType=[accessor(N,'nodeType')],parent=[accessor(N,'parentNode')],root=[accessor(Document.prototype,'documentElement')],
+ button=[accessor(M,'button')],buttons=[accessor(M,'buttons')],clientX=[accessor(M,'clientX')],
+ clientY=[accessor(M,'clientY')],screenX=[accessor(M,'screenX')],screenY=[accessor(M,'screenY')],
+ keyCode=[accessor(K,'keyCode')],altKey=[accessor(M,'altKey'),accessor(K,'altKey')],
+ ctrlKey=[accessor(M,'ctrlKey'),accessor(K,'ctrlKey')],shiftKey=[accessor(M,'shiftKey'),accessor(K,'shiftKey')],
+ wheelDelta=[accessor(WheelEvent.prototype,'wheelDelta')],prevent=call.bind(E.preventDefault);
+var down=0;
+function bit(b){return b===0?1:(b===1?4:(b===2?2:0));}
+function num(v){return typeof v==='number'?v|0:0;}
+function user(e){return first(trusted,e)===true;}
+function send(t,e,n){
+ if(!n){n=first(target,e);while(n&&first(nodeType,n)!==1)n=first(parent,n);}
+ if(!n)n=first(root,doc);
+ var held=first(buttons,e);held=typeof held==='number'?(held&7):down;
+ var f=blank(null);
+ f.clientX=num(first(clientX,e));f.clientY=num(first(clientY,e));
+ f.screenX=num(first(screenX,e));f.screenY=num(first(screenY,e));
+ f.button=(t==='mousemove'||t==='mouseover')?held:
+  ((t==='click'||t==='dblclick'||t==='contextmenu'||t==='dragstart')?bit(first(button,e)):0);
+ f.keyCode=num(first(keyCode,e));f.altKey=first(altKey,e)===true;f.ctrlKey=first(ctrlKey,e)===true;
+ f.shiftKey=first(shiftKey,e)===true;f.wheelDelta=num(first(wheelDelta,e));
+ if(B.dispatch(W,t,n,f)===false)prevent(e);
+}
+window.addEventListener('mousedown',function(e){if(user(e))down|=bit(first(button,e));},true);
+window.addEventListener('mouseup',function(e){if(user(e))down&=~bit(first(button,e));},true);
+['click','dblclick','keydown','mouseover','mousemove','contextmenu','dragstart','selectstart','mousewheel']
+ .forEach(function(t){window.addEventListener(t,function(e){if(user(e))send(t,e);},true);});
+doc.addEventListener('selectionchange',function(e){if(user(e))send('selectionchange',e,first(root,doc));},true);
+})();)JS";
+
+// Runs a program expression with the catcher reachable for that one evaluation: the script takes it and
+// deletes the name before the expression runs. %1 is the catcher's name, %2 the expression.
+const char* const kCatch =
+    "(function(){'use strict';var C=window[%1];delete window[%1];var e=(%2);if(e&&e.nodeType===1)C.capture(e);"
+    "return true;})()";
+
+ElementCatcher* catcher() {
+    static ElementCatcher* instance = new ElementCatcher;
+    return instance;
 }
 
 }  // namespace
 
-Bridge* Bridge::instance() {
-    static Bridge* bridge = new Bridge;
-    return bridge;
+void setPageEventHandler(PageEventHandler handler) { pageEventHandler() = std::move(handler); }
+
+FrameLink::FrameLink(QWebFrame* frame) : QObject(frame), frame_(frame) {}
+
+FrameLink* FrameLink::of(QWebFrame* frame) {
+    auto* link = frame->findChild<FrameLink*>(QString(), Qt::FindDirectChildrenOnly);
+    return link ? link : new FrameLink(frame);
 }
 
-QString Bridge::name() {
-    static const QString n = QStringLiteral("__zv%1").arg(QRandomGenerator::global()->generate() % 1000000000u);
-    return n;
-}
-
-void Bridge::capture(const QWebElement& element) { captured_ = element; }
-
-QWebElement Bridge::takeCaptured() {
-    QWebElement e = captured_;
-    captured_ = QWebElement();
-    return e;
-}
-
-bool Bridge::dispatch(const QString& type, const QWebElement& target, const QVariantMap& fields) {
-    if (!handler_) return true;
-    EventHandler handler = handler_;
+bool FrameLink::dispatch(int window, const QString& type, const QWebElement& target, const QVariantMap& fields) {
+    // Only the listener of the frame's current window speaks for it, and only about its own elements.
+    if (window != window_ || target.isNull() || target.webFrame() != frame_) return true;
+    const PageEventHandler handler = pageEventHandler();
+    if (!handler) return true;
+    // The handler may destroy the browser, the frame and this link with it: nothing here is read after.
+    QWebFrame* frame = frame_;
     bool proceed = true;
-    callSafely([&] { proceed = handler(type, target, fields); });
+    callSafely([&] { proceed = handler(frame, type, target, fields); });
     return proceed;
 }
 
-void ensureHooks(QWebFrame* frame) {
-    static bool busy = false;
-    if (!frame || busy) return;
-    busy = true;
-    frame->addToJavaScriptWindowObject(Bridge::name(), Bridge::instance());
-    frame->evaluateJavaScript(listenerScript());
-    busy = false;
+void ElementCatcher::capture(const QWebElement& element) { caught_ = element; }
+
+QWebElement ElementCatcher::take() {
+    QWebElement e = caught_;
+    caught_ = QWebElement();
+    return e;
+}
+
+void installListener(QWebFrame* frame) {
+    if (!frame) return;
+    FrameLink* link = FrameLink::of(frame);
+    const int window = link->renew();
+    const QString name = secretName();
+    frame->addToJavaScriptWindowObject(name, link);
+    frame->evaluateJavaScript(QString::fromLatin1(kListener).arg(scriptString(name)).arg(window));
+}
+
+void ensureWindow(QWebFrame* frame) {
+    // Any evaluation makes the window; the engine then reports it cleared, before this script runs.
+    if (frame) frame->evaluateJavaScript(QStringLiteral("void 0"));
 }
 
 QWebElement scriptElement(QWebFrame* frame, const QString& expression) {
     if (!frame) return QWebElement();
-    ensureHooks(frame);
-    Bridge::instance()->takeCaptured();
-    frame->evaluateJavaScript(
-        QStringLiteral("(function(){var e=(%1);if(e&&e.nodeType==1)window.%2.capture(e);})()").arg(expression, Bridge::name()));
-    return Bridge::instance()->takeCaptured();
+    ElementCatcher* c = catcher();
+    c->take();
+    const QString raw = secretName();
+    const QString name = scriptString(raw);
+    frame->addToJavaScriptWindowObject(raw, c);
+    const QVariant ran = frame->evaluateJavaScript(QString::fromLatin1(kCatch).arg(name, expression));
+    // A script that did not even start left the name behind: it goes before any page script can run.
+    if (ran.toBool() != true) frame->evaluateJavaScript(QStringLiteral("delete window[%1]").arg(name));
+    return c->take();
 }
 
 }  // namespace web

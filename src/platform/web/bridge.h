@@ -1,8 +1,15 @@
 #pragma once
-// The bridge through which listeners injected into every document reach the program (web layer
-// internal): one object that the listeners call synchronously with the event's type, its element and
-// its fields; a false answer cancels the page's default action. It also carries elements out of
-// script expressions.
+// The bridge between the program and the listener it puts into every document (web layer internal).
+//
+// Page scripts never reach it. At the moment the engine makes a frame's window (before any script of
+// the page runs in it) the frame's link object is put on the window under a name nobody can guess,
+// and the listener script, run in the same synchronous call, takes it into its closure and deletes
+// the name again. The listener forwards only the events the user made (`event.isTrusted`); events
+// that page scripts make go to the page alone. It reads the events through the engine's own
+// accessors, taken before the page could replace them.
+//
+// Elements come out of the program's script expressions through a catcher object that is added,
+// used and removed within one evaluation, before the expression runs.
 #include <QObject>
 #include <QString>
 #include <QVariantMap>
@@ -14,32 +21,52 @@ class QWebFrame;
 
 namespace web {
 
-class Bridge : public QObject {
-    Q_OBJECT
-public:
-    static Bridge* instance();
-    static QString name();
-    QWebElement takeCaptured();
+// Receives every event a listener reports, with the frame of its document; returns false to cancel
+// the page's default action. Events proceed while none is set.
+using PageEventHandler =
+    std::function<bool(QWebFrame* frame, const QString& type, const QWebElement& target, const QVariantMap& fields)>;
+void setPageEventHandler(PageEventHandler handler);
 
-    // Receives every event the listeners report; returns false to cancel the default action. Set
-    // by the document sinks (events proceed while none is set).
-    using EventHandler = std::function<bool(const QString& type, const QWebElement& target, const QVariantMap& fields)>;
-    void setEventHandler(EventHandler handler) { handler_ = std::move(handler); }
+// Puts the listener into the frame's new window: called when the frame's window object is cleared.
+void installListener(QWebFrame* frame);
+// Makes the frame's window if the engine has not made it yet (it does so lazily, on a page's first
+// script); making it installs the listener.
+void ensureWindow(QWebFrame* frame);
 
-public slots:
-    bool dispatch(const QString& type, const QWebElement& target, const QVariantMap& fields);
-    void capture(const QWebElement& element);
-
-private:
-    QWebElement captured_;
-    EventHandler handler_;
-};
-
-// Puts the bridge object and the event listeners into the frame's current document (idempotent).
-void ensureHooks(QWebFrame* frame);
 // Evaluates a script expression in the frame and returns the element it yields (null when none).
 QWebElement scriptElement(QWebFrame* frame, const QString& expression);
 // A script string literal holding `text`.
 QString scriptString(const QString& text);
+
+// The object a frame's listener calls: one per frame, living as long as the frame. Each installed
+// listener carries the number of its window; calls from a window that is no longer the frame's are
+// ignored.
+class FrameLink : public QObject {
+    Q_OBJECT
+public:
+    static FrameLink* of(QWebFrame* frame);
+    int renew() { return ++window_; }
+
+public slots:
+    bool dispatch(int window, const QString& type, const QWebElement& target, const QVariantMap& fields);
+
+private:
+    explicit FrameLink(QWebFrame* frame);
+    QWebFrame* frame_;
+    int window_ = 0;
+};
+
+// Takes the element a program expression yields.
+class ElementCatcher : public QObject {
+    Q_OBJECT
+public:
+    QWebElement take();
+
+public slots:
+    void capture(const QWebElement& element);
+
+private:
+    QWebElement caught_;
+};
 
 }  // namespace web

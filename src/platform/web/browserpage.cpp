@@ -86,11 +86,13 @@ BrowserPage::~BrowserPage() {
 
 void BrowserPage::hookFrame(QWebFrame* frame) {
     QPointer<QWebFrame> f = frame;
+    // The listener goes into each window the engine makes for the frame, before the page's scripts;
+    // a page without scripts gets its window made once it is laid out.
     connect(frame, &QWebFrame::javaScriptWindowObjectCleared, this, [f] {
-        if (f) ensureHooks(f);
+        if (f) installListener(f);
     });
     connect(frame, &QWebFrame::initialLayoutCompleted, this, [f] {
-        if (f) ensureHooks(f);
+        if (f) ensureWindow(f);
     });
     if (frame != mainFrame()) {
         connect(frame, &QWebFrame::loadStarted, this, [this, f] {
@@ -298,7 +300,7 @@ void BrowserPage::onFrameLoadFinished(QWebFrame* frame, bool ok) {
     const bool wasLoading = state.loading;
     state.loading = false;
     state.documentUrl = QUrl();
-    ensureHooks(frame);
+    ensureWindow(frame);
     if (!wasLoading || !ok || !hasHandler(kDocumentComplete)) return;
     raise(kDocumentComplete, addressText(frameAddress(frame)));
 }
@@ -315,7 +317,7 @@ void BrowserPage::onLoadFinished(bool ok) {
         pendingErrorUrl_ = QUrl();
         errorPage = true;
     }
-    ensureHooks(mainFrame());
+    ensureWindow(mainFrame());
     raiseCommandStates(false);
     if (!owner_) return;
     raise(kDownloadComplete);

@@ -17,10 +17,9 @@ QList<DocumentSink*>& sinks() {
     return list;
 }
 
-// An event the bridge reports: the sinks of the target's document receive it (a page-level F5
-// that one of them cancelled reloads nothing).
-bool dispatchPageEvent(const QString& type, const QWebElement& target, const QVariantMap& fields) {
-    QWebFrame* frame = target.webFrame();
+// An event the listener of `frame` reports: the sinks of the frame's document receive it (a
+// page-level F5 that one of them cancelled reloads nothing).
+bool dispatchPageEvent(QWebFrame* frame, const QString& type, const QWebElement& target, const QVariantMap& fields) {
     if (!frame) return true;
     const Document doc = Document::fromFrame(frame);
     DocumentEvent event;
@@ -53,7 +52,7 @@ struct DocumentSink::Private {
 
 DocumentSink::DocumentSink() : d_(new Private) {
     // Events reach the sinks once there is one.
-    static const bool connected = (Bridge::instance()->setEventHandler(dispatchPageEvent), true);
+    static const bool connected = (setPageEventHandler(dispatchPageEvent), true);
     Q_UNUSED(connected);
     sinks().append(this);
 }
@@ -67,7 +66,7 @@ void DocumentSink::attach(const Document& doc) {
     }
     doc.check();
     d_->doc = doc;
-    ensureHooks(doc.frame());
+    ensureWindow(doc.frame());
 }
 
 void DocumentSink::detach() { d_->doc = Document(); }
