@@ -393,3 +393,68 @@ TEST_F(WebTest, HandlersMayRunModalLoops) {
     opener->document().getElementById("blank").click();
     ASSERT_TRUE(waitUntil([&] { return chosen->locationURL() == server.urlText("/pages/target.html") && !chosen->busy(); }));
 }
+
+// --- a new window's own headers ----------------------------------------------------------------------
+
+struct NewWindowOpener {
+    const char* name;
+    const char* page;    // under /pages/
+    const char* script;  // run in the opener
+    const char* path;    // what the new window requests
+    const char* method;
+    const char* body;
+};
+
+class NewWindowHeaders : public WebTest, public ::testing::WithParamInterface<NewWindowOpener> {};
+
+TEST_P(NewWindowHeaders, FirstRequestCarriesThemOnce) {
+    const NewWindowOpener& c = GetParam();
+    server.addPage("/pages/echo", "<html><head><title>echo</title></head><body><a id=\"on\" href=\"target.html\">on</a></body></html>");
+    WebBrowser* opener = makeBrowser("a");
+    WebBrowser* chosen = makeBrowser("c");
+    opener->onNewWindow2 = [&](WebBrowser*& ppDisp, bool&) {
+        ppDisp = chosen;
+        chosen->setNewWindowHeaders(QStringLiteral("User-Agent:NewWindow/3"));
+    };
+    ASSERT_TRUE(load(opener, server.urlText(QStringLiteral("/pages/") + c.page), QString(), "a"));
+    server.clearRequests();
+    opener->document().evaluate(QString::fromUtf8(c.script));
+    ASSERT_TRUE(waitUntil([&] { return downloads["c"] > 0 && !chosen->busy(); }));
+
+    const auto requests = server.requestsFor(QString::fromUtf8(c.path));
+    ASSERT_EQ(requests.size(), 1);
+    EXPECT_EQ(requests[0].method, QByteArray(c.method));
+    EXPECT_EQ(requests[0].body, QByteArray(c.body));
+    EXPECT_EQ(requests[0].header("user-agent"), "NewWindow/3");
+    EXPECT_EQ(entries("c BeforeNavigate2 ").size(), 1);
+    EXPECT_TRUE(web::standaloneWindows().isEmpty());
+
+    // The next navigation in that browser, started by the engine, carries none of them.
+    server.clearRequests();
+    const int before = downloads["c"];
+    chosen->document().evaluate("location.href = '/pages/target.html?next'");
+    ASSERT_TRUE(waitUntil([&] { return downloads["c"] > before && !chosen->busy(); }));
+    ASSERT_EQ(server.requestsFor("/pages/target.html").size(), 1);
+    EXPECT_NE(server.requestsFor("/pages/target.html")[0].header("user-agent"), "NewWindow/3");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WebTest, NewWindowHeaders,
+    ::testing::Values(
+        NewWindowOpener{"LinkWithTarget", "links.html", "document.getElementById('blank').click()", "/pages/target.html",
+                        "GET", ""},
+        NewWindowOpener{"WindowOpen", "window_open.html", "openIt()", "/pages/target.html", "GET", ""},
+        NewWindowOpener{"PostIntoANewWindow", "post_blank.html", "document.getElementById('f').submit()", "/pages/echo",
+                        "POST", "q=a+b%26c"}),
+    [](const ::testing::TestParamInfo<NewWindowOpener>& info) { return std::string(info.param.name); });
+
+TEST_F(WebTest, NewWindowHeadersGoWithANavigationOfTheProgram) {
+    WebBrowser* b = makeBrowser();
+    b->setNewWindowHeaders(QStringLiteral("User-Agent:NewWindow/3"));
+    ASSERT_TRUE(load(b, server.urlText("/pages/links.html")));
+    const int before = downloads["b"];
+    b->document().getElementById("self").click();
+    ASSERT_TRUE(waitUntil([&] { return downloads["b"] > before && !b->busy(); }));
+    for (const char* path : {"/pages/links.html", "/pages/target.html"})
+        for (const auto& r : server.requestsFor(path)) EXPECT_NE(r.header("user-agent"), "NewWindow/3") << path;
+}

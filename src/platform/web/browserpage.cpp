@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <QWebHistory>
 
+#include <utility>
+
 namespace web {
 
 namespace {
@@ -105,9 +107,23 @@ void BrowserPage::hookFrame(QWebFrame* frame) {
     connect(frame, &QObject::destroyed, this, [this, frame] { frames_.remove(frame); });
 }
 
+void BrowserPage::setNewWindowHeaders(const HeaderList& headers, const QString& text) {
+    if (headers.isEmpty()) {
+        newWindow_.reset();
+        return;
+    }
+    Navigation n;
+    n.headers = headers;
+    n.headersText = text;
+    newWindow_ = n;
+}
+
 void BrowserPage::startNavigation(const Navigation& navigation, QWebFrame* frame) {
     busy_ = true;
-    if (frame == mainFrame()) pending_ = navigation;
+    if (frame == mainFrame()) {
+        pending_ = navigation;
+        newWindow_.reset();
+    }
     QNetworkRequest request(navigation.url);
     for (const auto& header : navigation.headers) request.setRawHeader(header.first, header.second);
     if (navigation.postData.isEmpty())
@@ -133,11 +149,14 @@ bool BrowserPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkReques
     }
     const bool top = frame == mainFrame();
     const bool ours = top && pending_ && sameAddress(pending_->url, request.url());
+    // The first top-level navigation the engine starts on its own takes a new window's headers.
+    std::optional<Navigation> newWindow;
+    if (top && !ours) newWindow = std::exchange(newWindow_, std::nullopt);
     // A reload repeats the loaded page without asking again.
     const bool reload = type == NavigationTypeReload || type == NavigationTypeFormResubmitted;
     bool cancel = false;
     if (!reload && hasHandler(kBeforeNavigate2)) {
-        const QString headers = ours ? pending_->headersText : QString();
+        const QString headers = ours ? pending_->headersText : newWindow ? newWindow->headersText : QString();
         const QByteArray post = ours ? pending_->postData : QByteArray();
         const QString target = top ? QString() : frame->frameName();
         QPointer<BrowserPage> self = this;
@@ -158,7 +177,7 @@ bool BrowserPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkReques
     }
     frames_[frame].documentUrl = request.url();
     if (top) {
-        activeHeaders_ = stillOurs ? pending_->headers : HeaderList();
+        activeHeaders_ = stillOurs ? pending_->headers : newWindow ? newWindow->headers : HeaderList();
         pending_.reset();
         busy_ = true;
         // A load starts before control returns to the event loop; a move within the page (an

@@ -55,6 +55,10 @@ public:
     // Loads a navigation the program started (its headers go to the main-frame document request).
     void startNavigation(const Navigation& navigation, QWebFrame* frame);
 
+    // The headers of the next top-level navigation the engine starts on its own (a new window's first
+    // request); used up by that navigation, dropped by one of the program's.
+    void setNewWindowHeaders(const HeaderList& headers, const QString& text);
+
     bool busy() const { return busy_; }
     bool hasDocument() const { return hasDocument_; }
     void setBusy(bool busy) { busy_ = busy; }
@@ -136,6 +140,7 @@ private:
     const ArrayLink* array_;
     QHash<QWebFrame*, FrameState> frames_;
     std::optional<Navigation> pending_;
+    std::optional<Navigation> newWindow_;  // headers only: the one-shot headers of a new window
     HeaderList activeHeaders_;
     bool busy_ = false;
     bool hasDocument_ = false;

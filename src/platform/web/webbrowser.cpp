@@ -67,6 +67,25 @@ private:
     bool scheduled_ = false;
 };
 
+// "Name: value" lines as request headers. One header a line; values never carry a line break of
+// their own.
+HeaderList parseHeaders(const QString& headers) {
+    HeaderList list;
+    const QStringList lines = headers.split(QRegularExpression(QStringLiteral("[\\r\\n]+")), Qt::SkipEmptyParts);
+    for (const QString& line : lines) {
+        const int colon = line.indexOf(QLatin1Char(':'));
+        if (colon <= 0) continue;
+        const QByteArray name = line.left(colon).trimmed().toLatin1();
+        if (name.isEmpty()) continue;
+        QByteArray value = line.mid(colon + 1).trimmed().toUtf8();
+        // An empty value still sends the header. The network layer puts an agent of its own in place
+        // of an empty User-Agent, so that one goes as a single blank, which is no part of a value.
+        if (value.isEmpty()) value = name.compare("User-Agent", Qt::CaseInsensitive) == 0 ? QByteArray(" ") : QByteArray("");
+        list.append({name, value});
+    }
+    return list;
+}
+
 }  // namespace
 
 // The page of a browser control: new windows and closing windows are the control's business.
@@ -144,19 +163,7 @@ void WebBrowser::Navigate(const QString& url, int flags, const QString& target, 
     nav.url = address;
     nav.postData = postData;
     nav.headersText = headers;
-    // One header a line; values never carry a line break of their own.
-    const QStringList lines = headers.split(QRegularExpression(QStringLiteral("[\\r\\n]+")), Qt::SkipEmptyParts);
-    for (const QString& line : lines) {
-        const int colon = line.indexOf(QLatin1Char(':'));
-        if (colon <= 0) continue;
-        const QByteArray name = line.left(colon).trimmed().toLatin1();
-        if (name.isEmpty()) continue;
-        QByteArray value = line.mid(colon + 1).trimmed().toUtf8();
-        // An empty value still sends the header. The network layer puts an agent of its own in place
-        // of an empty User-Agent, so that one goes as a single blank, which is no part of a value.
-        if (value.isEmpty()) value = name.compare("User-Agent", Qt::CaseInsensitive) == 0 ? QByteArray(" ") : QByteArray("");
-        nav.headers.append({name, value});
-    }
+    nav.headers = parseHeaders(headers);
     QWebFrame* frame = d_->page->mainFrame();
     if (!target.isEmpty()) {
         QList<QWebFrame*> todo = frame->childFrames();
@@ -180,6 +187,10 @@ void WebBrowser::Navigate(const QString& url, int flags, const QString& target, 
         return;
     }
     d_->page->startNavigation(nav, frame);
+}
+
+void WebBrowser::setNewWindowHeaders(const QString& headers) {
+    d_->page->setNewWindowHeaders(parseHeaders(headers), headers);
 }
 
 void WebBrowser::GoBack() {

@@ -45,6 +45,11 @@ public:
     // User-Agent line applies to this navigation's main-frame request (and its redirects) only.
     void Navigate(const QString& url, int flags = 0, const QString& target = QString(),
                   const QByteArray& postData = QByteArray(), const QString& headers = QString());
+    // The headers (lines as for Navigate) of the first main-frame request of a page's new window that
+    // a handler of onNewWindow2 routed into this browser: the next top-level navigation the engine
+    // starts here carries them, with its POST data and redirects, and uses them up. A navigation of
+    // the program's own (Navigate) drops them; "" clears them.
+    void setNewWindowHeaders(const QString& headers);
     void GoBack();
     void GoForward();
     void Refresh();
