@@ -39,8 +39,8 @@ public:
     ui::CommandButton Command39{Picture34.container()};  // tab strip layout
     ui::CommandButton Command1{Picture34.container()};   // the go command
     ui::CommandButton Command12{Picture34.container()};  // visit record
-    web::WebBrowser WebBrowser22{Picture34.container()};  // second browser of the User-Agent override
-    ui::Label Label9{Picture34.container()};             // caption: front slot; tag: slot WebBrowser22 re-navigates
+    web::WebBrowser WebBrowser22{Picture34.container()};  // second browser; unused: new windows go straight to their tab
+    ui::Label Label9{Picture34.container()};             // caption: front slot
     ui::Label Label13{Picture34.container()};            // tag: the search words
     ui::Label Label1{Picture34.container()};             // caption: the link under the pointer
     ui::CommandButton Command24{client()};               // opens a new tab

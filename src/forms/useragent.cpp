@@ -23,4 +23,6 @@ void navigate(web::WebBrowser& browser, const QString& address) {
         browser.Navigate(address, 0, QString(), QByteArray(), header);
 }
 
+void routeNewWindow(web::WebBrowser& browser) { browser.setNewWindowHeaders(userAgentHeader()); }
+
 }  // namespace forms

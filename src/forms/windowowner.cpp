@@ -4,6 +4,7 @@
 #include "forms/form14.h"
 #include "forms/form4.h"
 #include "platform/ui/controlarray.h"
+#include "platform/ui/events.h"
 
 namespace {
 WindowOwner* current_ = nullptr;
@@ -49,6 +50,12 @@ void WindowOwner::attachHandlers(std::type_index type, ui::Form& form) {
     if (it == factories_.end()) return;
     std::vector<std::shared_ptr<void>>& set = handlers_[&form];
     for (const Factory& make : it->second) set.push_back(make(form));
+}
+
+void WindowOwner::attachLate(ui::Form& form, const Factory& make) {
+    const bool hadLoad = static_cast<bool>(form.onLoad);
+    handlers_[&form].push_back(make(form));
+    if (form.loaded() && !hadLoad && form.onLoad) ui::dispatch(form.onLoad);
 }
 
 void WindowOwner::retire(std::unique_ptr<ui::Form> form) {

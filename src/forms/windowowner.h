@@ -64,11 +64,17 @@ public:
         return f && f->loaded();
     }
 
-    // Every new window of type F gets an H, made as H(F&); the H lives as long as that window.
+    // Every new window of type F gets an H, made as H(F&); the H lives as long as that window. A
+    // window of type F made before this call (a menu owner touched early) gets its H now, and when
+    // that window was loaded already and the H brought its load handler, that handler runs now: the
+    // window ends up as if the H had been there from the start.
     template <class F, class H>
     void addHandlers() {
-        factories_[std::type_index(typeid(F))].push_back(
-            [](ui::Form& f) -> std::shared_ptr<void> { return std::make_shared<H>(static_cast<F&>(f)); });
+        const std::type_index type(typeid(F));
+        Factory make = [](ui::Form& f) -> std::shared_ptr<void> { return std::make_shared<H>(static_cast<F&>(f)); };
+        factories_[type].push_back(make);
+        auto it = windows_.find(type);
+        if (it != windows_.end() && !it->second->closed()) attachLate(*it->second, make);
     }
 
     // Destroys every window (the end of the program).
@@ -97,9 +103,10 @@ private:
     }
 
     void attachHandlers(std::type_index type, ui::Form& form);
+    using Factory = std::function<std::shared_ptr<void>(ui::Form&)>;
+    void attachLate(ui::Form& form, const Factory& make);
     void retire(std::unique_ptr<ui::Form> form);
 
-    using Factory = std::function<std::shared_ptr<void>(ui::Form&)>;
     std::map<std::type_index, std::unique_ptr<ui::Form>> windows_;
     std::map<std::type_index, std::vector<Factory>> factories_;
     std::map<const ui::Form*, std::vector<std::shared_ptr<void>>> handlers_;

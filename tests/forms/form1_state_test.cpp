@@ -535,6 +535,23 @@ TEST_F(MainWindow, AnUnloadedWindowIsMadeAfreshWithHandlersOfItsOwn) {
     EXPECT_EQ(ProbeHandlers::alive, 0);
 }
 
+TEST_F(MainWindow, HandlersRegisteredAfterTheWindowWasMadeStillComeToIt) {
+    // A window touched before its handlers were registered gets them at the registration, its load
+    // handler included, and only once.
+    Probe::made = 0;
+    ProbeHandlers::log.clear();
+    ProbeHandlers::alive = 0;
+    Probe& early = forms::window<Probe>();
+    ASSERT_TRUE(early.loaded());
+    forms::windows().addHandlers<Probe, ProbeHandlers>();
+    EXPECT_EQ(ProbeHandlers::log, (QStringList{"setup", "load"}));
+    EXPECT_EQ(&forms::window<Probe>(), &early);
+    EXPECT_EQ(ProbeHandlers::log, (QStringList{"setup", "load"}));
+    EXPECT_EQ(ProbeHandlers::alive, 1);
+    forms::windows().reset();
+    EXPECT_EQ(ProbeHandlers::alive, 0);
+}
+
 TEST_F(MainWindow, MainWindowAndMenuOwnerAreNeverMadeAgain) {
     // Subsystems hold references to both: an unload that went through must not make a second one.
     Form1& f = forms::form1();
