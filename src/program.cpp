@@ -5,6 +5,7 @@
 #include "app/programcommands.h"
 #include "app/startup.h"
 #include "forms/form1.h"
+#include "forms/form14.h"
 #include "forms/form4.h"
 #include "forms/frameblockinggrace.h"
 #include "mainwindow/addressbox.h"
@@ -26,6 +27,7 @@
 #include "records/navpagedefault.h"
 #include "settings/form5.h"
 #include "settings/settingswindow.h"
+#include "tabs/shorturlfetch.h"
 #include "tabs/tabs.h"
 
 Program::Program(const QString& commandLine) : commandLine_(commandLine) {}
@@ -66,6 +68,7 @@ void Program::linkWindows() {
     windows_.addHandlers<Form13, FavoritesWindow>();
     windows_.addHandlers<Form5, SettingsWindow>();
     windows_.addHandlers<Form2, PictureViewer>();
+    windows_.addHandlers<Form14, ShortUrlFetch>();
 }
 
 bool Program::start(bool show) {

@@ -8,17 +8,22 @@
 #include "platform/rt/error.h"
 #include "platform/rt/format.h"
 #include "platform/ui/services.h"
+#include "tabs/tabpageitems.h"
 
 #include <algorithm>
 
 using rt::guard;
 using rt::step;
 
-TabClosing::TabClosing(Form1& form, Form4& menus) : f(form), f4(menus) {
+TabClosing::TabClosing(Form1& form, Form4& menus, TabPageItems& tabPageItems)
+    : f(form), f4(menus), pageItems(tabPageItems) {
     f4.BQYJ100.onClick = [this](int Index) { BQYJ100_Click(Index); };
     f4.Timer1.onTimer = [this] { Timer1_Timer(); };
     f.lv.onMouseDown = [this](int Index, int Button, int Shift, double X, double Y) {
         lv_MouseDown(Index, Button, Shift, X, Y);
+    };
+    f.lv.onMouseMove = [this](int Index, int Button, int Shift, double X, double Y) {
+        lv_MouseMove(Index, Button, Shift, X, Y);
     };
     f.lv.onDblClick = [this](int Index) { lv_DblClick(Index); };
 }
@@ -31,7 +36,10 @@ void TabClosing::returnPoppedOut(int slot) {
 void TabClosing::BQYJ100_Click(int Index) {
     switch (Index) {
     case 1: closeTab(); break;
+    case 2: pageItems.refresh(); break;
     case 3: closeOthers(); break;
+    case 4: pageItems.shortUrl(); break;
+    case 5: pageItems.openElsewhere(); break;
     case 6: backToHome(); break;
     default: break;
     }
@@ -173,6 +181,10 @@ void TabClosing::lv_MouseDown(int Index, int Button, int, double, double) {
             f4.BQYJ100(k).setCaption(forms::read(forms::Txt::Youjian, QStringLiteral("CNB0") + rt::str(k)));
         });
     step([&] { ui::popupMenu(f4.BQYJ); });
+}
+
+void TabClosing::lv_MouseMove(int, int, int, double, double) {
+    step([&] { f.setMousePointer(0); });
 }
 
 void TabClosing::lv_DblClick(int) {

@@ -131,7 +131,8 @@ int TabSlots::openInNewTab(const QString& address) {
 
 int TabSlots::openInBackground(const QString& address) {
     step([&] { claimOpenedSlots(); });
-    if (guard([&] { return forms::highestLoadedSlot(f) == 10; })) {
+    // Refused only when no slot is free: a lower slot closed while slot 10 is loaded takes the tab.
+    if (guard([&] { return forms::allTaken(f); })) {
         ui::services().msgBox(QStringLiteral("标签满了，不能打开"), ui::vbOKOnly + ui::vbCritical, QString());
         return 0;
     }

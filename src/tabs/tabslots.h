@@ -28,7 +28,7 @@ public:
 
     // The background open: a new tab whose browser loads `address` behind every other browser; the
     // front slot stays, the label shows its title once the background-tab title job finds it.
-    // Refused with "标签满了，不能打开" while the highest loaded slot is 10. Returns the slot, or 0.
+    // Refused with "标签满了，不能打开" when no slot is free. Returns the slot, or 0.
     int openInBackground(const QString& address);
 
     // For openers that ask before they open: asks the tab cycling question when every tab is taken.

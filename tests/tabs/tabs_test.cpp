@@ -305,13 +305,24 @@ TEST_F(TabsTest, TitleJobEndsWhenItsTabIsClosed) {
     EXPECT_EQ(f().lv(3).caption(), "?");
 }
 
-TEST_F(TabsTest, BackgroundOpenRefusedWhenSlotTenIsLoaded) {
+TEST_F(TabsTest, BackgroundOpenRefusedOnlyWithoutAFreeSlot) {
     for (int k = 2; k <= 10; ++k) openPage(QStringLiteral("满%1").arg(k));
-    closeByMenu(4);
     services.clearRecords();
     EXPECT_EQ(tabs->opening.openInBackground(pageFile(QStringLiteral("不行"))), 0);
     EXPECT_EQ(services.messages(), QStringList{"标签满了，不能打开"});
     EXPECT_EQ(services.boxes()[0].style, ui::vbOKOnly + ui::vbCritical);
+
+    // Slot 10 is still loaded, but the closed slot 4 is free: the tab opens there, behind the front.
+    closeByMenu(4);
+    services.clearRecords();
+    EXPECT_EQ(tabs->opening.openInBackground(pageFile(QStringLiteral("第四个"))), 4);
+    EXPECT_TRUE(services.messages().isEmpty());
+    EXPECT_TRUE(f().lv(4).visible());
+    expectBackLook(f(), 4);
+    EXPECT_EQ(f().Label9.caption(), "10");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return docTitle(4) == QStringLiteral("第四个"); }, 5000));
+    clock.advance(1000);
+    EXPECT_EQ(f().lv(4).caption(), QStringLiteral("第四个"));
 }
 
 TEST_F(TabsTest, TwoBackgroundOpensUseTwoSlots) {
