@@ -43,6 +43,8 @@ struct ModeCase {
     int front;  // the front slot afterwards
 };
 
+void PrintTo(const ModeCase& c, std::ostream* os) { *os << c.name; }
+
 class LinkModeOpens : public LinkModes, public ::testing::WithParamInterface<ModeCase> {};
 
 TEST_P(LinkModeOpens, TheLinkUnderTheUserAgentRule) {

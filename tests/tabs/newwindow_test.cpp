@@ -73,6 +73,8 @@ struct OpenCase {
     bool header;
 };
 
+void PrintTo(const OpenCase& c, std::ostream* os) { *os << c.name; }
+
 class NewWindowOpens : public NewWindows, public ::testing::WithParamInterface<OpenCase> {};
 
 TEST_P(NewWindowOpens, IntoOneNewTabInFrontUnderTheUserAgentRule) {

@@ -120,6 +120,8 @@ struct ShortCase {
     const char* clipboard;
 };
 
+void PrintTo(const ShortCase& c, std::ostream* os) { *os << c.name; }
+
 class ShortUrlAnswers : public ShortUrlItem, public ::testing::WithParamInterface<ShortCase> {};
 
 TEST_P(ShortUrlAnswers, TheTabsWholeAddressIsAskedAndTheAnswerCopied) {

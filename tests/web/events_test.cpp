@@ -405,6 +405,8 @@ struct NewWindowOpener {
     const char* body;
 };
 
+void PrintTo(const NewWindowOpener& c, std::ostream* os) { *os << c.name; }
+
 class NewWindowHeaders : public WebTest, public ::testing::WithParamInterface<NewWindowOpener> {};
 
 TEST_P(NewWindowHeaders, FirstRequestCarriesThemOnce) {
