@@ -25,8 +25,15 @@
 #include "records/form3.h"
 #include "records/form6.h"
 #include "records/navpagedefault.h"
+#include "settings/colourfields.h"
+#include "settings/colourpicker.h"
+#include "settings/fontlist.h"
 #include "settings/form5.h"
+#include "settings/form8.h"
+#include "settings/hintbox.h"
+#include "settings/saveindicator.h"
 #include "settings/settingswindow.h"
+#include "settings/titlestrip.h"
 #include "tabs/shorturlfetch.h"
 #include "tabs/tabs.h"
 
@@ -67,6 +74,12 @@ void Program::makeParts() {
 void Program::linkWindows() {
     windows_.addHandlers<Form13, FavoritesWindow>();
     windows_.addHandlers<Form5, SettingsWindow>();
+    windows_.addHandlers<Form5, TitleStrip>();
+    windows_.addHandlers<Form5, SaveIndicator>();
+    windows_.addHandlers<Form5, HintBox>();
+    windows_.addHandlers<Form5, ColourFields>();
+    windows_.addHandlers<Form5, FontList>();
+    windows_.addHandlers<Form8, ColourPicker>();
     windows_.addHandlers<Form2, PictureViewer>();
     windows_.addHandlers<Form14, ShortUrlFetch>();
 }

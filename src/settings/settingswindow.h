@@ -1,16 +1,46 @@
 #pragma once
-// The handlers of the settings window Form5, made with the window: its load fills the switches from
-// the settings.
+// The settings window's load and its page buttons.
+//
+// The load fills every field of the eight pages from the two settings files, once: each statement on
+// its own, so an absent or malformed setting leaves its control as made (an empty text, an unticked
+// switch, the colour it had) and the load goes on. Switches tick only for their exact ticking text
+// ("1", "False", "有", "是", "True"); colour fields take the stored colour value; text fields take the
+// text unchanged. The load also places the title strip, puts page 1 in front, fills the document-mode
+// and preset lists and lets the window be minimised from the taskbar. Setting the document mode's
+// selection runs that list's choice handler, and setting the preset list's text runs the preset
+// handler (both handlers belong to the identity page).
+//
+// A page button brings its panel in front, brings every page button in front and enables it, disables
+// its own button, and puts the focus into the start-page field Text1(1), whichever page is shown.
 class Form5;
 
 class SettingsWindow {
 public:
+    // Sets the window's load and Command10's click.
     explicit SettingsWindow(Form5& w);
     SettingsWindow(const SettingsWindow&) = delete;
     SettingsWindow& operator=(const SettingsWindow&) = delete;
 
     void Form_Load();
+    void Command10_Click(int Index);
+
+    // The items of the document-mode list Combo2, index 0 to 8, and the stored `IE` value each stands for;
+    // "新版本" (index 9) is added only for the stored "12001".
+    static const char* const kModes[9];
+    static const char* const kModeValues[9];
+    // The User-Agent preset list Combo1, index 0 ("[ 模版 ]") to 12.
+    static const char* const kPresets[13];
 
 private:
+    void loadWindow();
+    void loadGeneralPage();
+    void loadLinkFilterPage();
+    void loadPicturePage();
+    void loadHotKeysPage();
+    void loadTabPage();
+    void loadColourPage();
+    void loadStylePage();
+    void loadIdentityPage();
+
     Form5& w;
 };

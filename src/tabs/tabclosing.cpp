@@ -4,10 +4,12 @@
 #include "forms/slots.h"
 #include "forms/form1.h"
 #include "forms/form4.h"
+#include "forms/windowowner.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/rt/format.h"
 #include "platform/ui/services.h"
+#include "settings/form8.h"
 #include "tabs/tabpageitems.h"
 
 #include <algorithm>
@@ -188,6 +190,14 @@ void TabClosing::lv_MouseMove(int, int, int, double, double) {
 }
 
 void TabClosing::lv_DblClick(int) {
+    // The double-click that follows a swatch click of the colour picker only consumes the picker's
+    // flag. The picker is looked at only when it is open: reading the flag never makes the window.
+    if (Form8* picker = forms::windows().existing<Form8>()) {
+        if (guard([&] { return picker->Text1(0).tag() == QLatin1String("1"); })) {
+            step([&] { picker->Text1(0).setTag(QStringLiteral("0")); });
+            return;
+        }
+    }
     if (guard([&] { return rt::toDouble(forms::read(forms::appkey::双击关闭)) == 1; }))
         step([&] { BQYJ100_Click(1); });
 }

@@ -38,7 +38,9 @@ public:
     void lv_MouseDown(int Index, int Button, int Shift, double X, double Y);
     // Mouse move over a tab label: the main window's default pointer (after a resize pointer).
     void lv_MouseMove(int Index, int Button, int Shift, double X, double Y);
-    // Double click on a tab label: closes the tab pressed last while 双击关闭 is 1 or not a number.
+    // Double click on a tab label: when the colour picker is open and its result flag is "1" (a swatch
+    // was clicked since), only sets the flag to "0"; otherwise closes the tab pressed last while
+    // 双击关闭 is 1 or not a number.
     void lv_DblClick(int Index);
 
     // Returns the popped-out Flash player of `slot` to its page, brings that tab to the front and

@@ -31,6 +31,7 @@ const QList<QPair<QString, QString>> kSideways = {
     {"mainwindow", "settings"},  // command 11 and the page-menu switch open the settings window
     {"mainwindow", "media"},     // command 21 opens the picture viewer
     {"tabs", "mainwindow"},      // the short-URL request hands job 4 its request
+    {"tabs", "settings"},        // a tab double-click first consumes the colour picker's flag
 };
 
 // The unit a file belongs to: "platform/rt" .. "platform/web", "forms", a subsystem, or "program".

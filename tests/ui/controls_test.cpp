@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QDir>
 #include <QImage>
@@ -109,6 +110,52 @@ TEST(ComboBox, ItemsLeaveTheTextAndTheIndexClicks) {
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(w.Combo1.text(), "iPad");
     EXPECT_EQ(w.Combo1.listIndex(), 1);
+}
+
+TEST(ComboBox, DropDownListShowsNothingUntilAnItemIsChosen) {
+    Window w;
+    w.Combo1.setStyle(2);
+    int clicks = 0;
+    w.Combo1.onClick = [&] { ++clicks; };
+    w.Combo1.addItem("IE07");
+    w.Combo1.addItem("IE08");
+    EXPECT_EQ(w.Combo1.text(), "");
+    EXPECT_EQ(w.Combo1.listIndex(), -1);
+    EXPECT_EQ(clicks, 0);
+    w.Combo1.setText("IE08");
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(w.Combo1.listIndex(), 1);
+    // An item added later leaves the choice alone.
+    w.Combo1.addItem("新版本");
+    EXPECT_EQ(w.Combo1.text(), "IE08");
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(errorOf([&] { w.Combo1.setText("none"); }), 383);
+}
+
+// A move over a control reaches that control's handler only, never its container's, also when the
+// widget itself has no use for the move (a check box without a pressed button).
+TEST(MouseEvents, StayWithTheControlUnderThePointer) {
+    Window w;
+    w.Picture1.move(0, 0, 4000, 3000);
+    ui::CheckBox inside{w.Picture1.container()};
+    inside.move(150, 150, 1500, 300);
+    ui::ComboBox combo{w.Picture1.container()};
+    combo.move(150, 600, 1500, 300);
+    w.show();
+    int panelMoves = 0, checkMoves = 0, comboMoves = 0;
+    w.Picture1.onMouseMove = [&](int, int, double, double) { ++panelMoves; };
+    inside.onMouseMove = [&](int, int, double, double) { ++checkMoves; };
+    combo.onMouseMove = [&](int, int, double, double) { ++comboMoves; };
+    for (ui::Control* c : {static_cast<ui::Control*>(&inside), static_cast<ui::Control*>(&combo)}) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(c->widget(), &move);
+    }
+    EXPECT_EQ(checkMoves, 1);
+    EXPECT_EQ(comboMoves, 1);
+    EXPECT_EQ(panelMoves, 0);
+    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w.Picture1.widget(), &move);
+    EXPECT_EQ(panelMoves, 1);
 }
 
 TEST(CheckBox, MouseUpComesAfterTheTickTurnedOver) {

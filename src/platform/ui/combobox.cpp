@@ -62,13 +62,15 @@ void ComboBox::setListIndex(int index) {
 void ComboBox::addItem(const QString& text, int index) {
     if (index > combo_->count() || index < -1) rt::raise(rt::InvalidProcedureCall);
     const QString keep = combo_->currentText();
+    const bool chosen = combo_->currentIndex() >= 0;
     fromCode_ = true;
     combo_->blockSignals(true);
     if (index < 0)
         combo_->addItem(text);
     else
         combo_->insertItem(index, text);
-    // Adding items leaves the text as it was.
+    // Adding items leaves the text as it was: a drop-down list shows nothing until an item is chosen.
+    if (style_ == 2 && !chosen) combo_->setCurrentIndex(-1);
     if (style_ != 2) {
         if (combo_->count() == 1 && keep.isEmpty()) combo_->setCurrentIndex(-1);
         combo_->setEditText(keep);

@@ -129,6 +129,7 @@ void Control::watchAlso(QWidget* inner) {
     if (!inner || !bridge_) return;
     bridge_->inner = inner;
     inner->setMouseTracking(true);
+    inner->setAttribute(Qt::WA_NoMousePropagation, true);
     inner->installEventFilter(bridge_);
 }
 
@@ -139,6 +140,9 @@ void Control::bridgeMouse(bool consume, bool clickOnRelease, bool mouseUp) {
     bridge_->clickOnRelease = clickOnRelease;
     bridge_->mouseUp = mouseUp;
     widget()->setMouseTracking(true);
+    // A mouse event goes to the control under the pointer only: one the widget leaves unhandled (a
+    // move over a check box, say) does not go on to the container's handlers.
+    widget()->setAttribute(Qt::WA_NoMousePropagation, true);
     watchEvents();
 }
 
