@@ -36,9 +36,9 @@ void FontList::open(Form5& w, const QString& tag, const ui::TextBox& field) {
 
 void FontList::List1_DblClick() {
     if (w.List1.listIndex() < 0) return;
-    if (w.tag() == QLatin1String(kTabFont)) {
+    if (w.tag() == QString::fromUtf8(kTabFont)) {
         commitTabFont();
-    } else if (w.tag() == QLatin1String(kInterfaceFont)) {
+    } else if (w.tag() == QString::fromUtf8(kInterfaceFont)) {
         commitInterfaceFont();
     } else {
         return;

@@ -2,6 +2,8 @@
 
 #include "platform/sys/windows.h"
 
+#include <algorithm>
+
 namespace {
 
 // The look of the window as made.
@@ -16,6 +18,11 @@ constexpr ui::Color kTabFieldLabel = 0x484848;
 constexpr ui::Color kTeal = 0x808000;
 const char* const kDesignFont = "宋体";
 constexpr double kDesignSize = 9;
+
+// The least gap between a field's label and the field.
+constexpr double kLabelGap = 60;
+// The right edge of the page buttons' column, inside a page panel.
+constexpr double kPageButtonsRight = 240 + 1095 - 120;
 
 const char* const kPageCaptions[] = {"常规", "网页", "界面", "快键", "标签", "颜色", "风格", "其他"};
 
@@ -129,6 +136,8 @@ void Form5::makeWindowControls() {
     Label3.setBackStyle(0);
     Label3.setFontSize(12);
     Label3.move(40, 20);
+    // 255 high, or as high as a line of the hint text needs with this system's fonts.
+    Picture2.setHeight(std::max(255.0, Label3.top() + Label3.height()));
 
     Command1.setName(QStringLiteral("Command1"));
     Command1.setCaption(QStringLiteral("应用"));
@@ -209,7 +218,13 @@ void Form5::makePage4() {
         {19, "退出软件", 5640, 960},
     };
     for (const HotKeyField& h : fields) {
-        fieldLabel(Label9.add(h.index, page(4)), QString::fromUtf8(h.key), h.left - 840, h.top);
+        // 840 to the left of the field. A key name too long for that place ends just before its field,
+        // drawn smaller when it would still reach under the page buttons.
+        ui::Label& label = Label9.add(h.index, page(4));
+        fieldLabel(label, QString::fromUtf8(h.key), h.left - 840, h.top);
+        while (h.left - kLabelGap - label.width() < kPageButtonsRight + kLabelGap && label.fontSize() > 6)
+            label.setFontSize(label.fontSize() - 0.5);
+        if (label.width() > 840 - kLabelGap) label.setLeft(h.left - kLabelGap - label.width());
         field(Text9.add(h.index, page(4)), h.left, h.top, 615, 270);
     }
 }

@@ -11,6 +11,7 @@ const double kColumnLeft[] = {120, 1440, 3000, 4320, 5880, 7200};
 Form8::Form8() : ui::Form(false) {
     setCaption(QStringLiteral("选择颜色"));
     move(0, 0, 8655, 6135);
+    setBorderStyle(1);
 
     Picture1.setName(QStringLiteral("Picture1"));
     Picture1.setBorderStyle(0);

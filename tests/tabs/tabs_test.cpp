@@ -2,6 +2,8 @@
 // pages that close their own window, the strip laid out for one to nine tabs.
 #include "tabs_fixture.h"
 
+#include "settings/form8.h"
+
 #include <QApplication>
 #include <QtTest/QTest>
 
@@ -430,6 +432,41 @@ TEST_F(TabsTest, CloseByDoubleClickFollowsTheSetting) {
             openPage(QStringLiteral("补上"));
         }
     }
+}
+
+// A swatch click of the colour picker sets its result flag; the next double-click on a tab label only
+// consumes it, the one after closes the tab as usual. The flag is "1" after every swatch click, also
+// when no colour was stored.
+TEST_F(TabsTest, DoubleClickAfterASwatchClickOnlyConsumesThePickersFlag) {
+    const int k = openPage(QStringLiteral("二"));
+    ASSERT_EQ(k, 2);
+    Form8& picker = forms::window<Form8>();
+    picker.Text1.onClick(63);
+    ASSERT_EQ(picker.Text1(0).tag(), "1");
+
+    lvDoubleClick(k);
+    EXPECT_TRUE(f().lv(k).visible());
+    EXPECT_EQ(picker.Text1(0).tag(), "0");
+    lvDoubleClick(k);
+    EXPECT_FALSE(f().lv(k).visible());
+}
+
+TEST_F(TabsTest, DoubleClickWithThePickerNeverOpenedMakesNoPickerWindow) {
+    const int k = openPage(QStringLiteral("二"));
+    lvDoubleClick(k);
+    EXPECT_FALSE(f().lv(k).visible());
+    EXPECT_EQ(forms::windows().existing<Form8>(), nullptr);
+}
+
+// A picker closed since its last swatch click took its flag with it.
+TEST_F(TabsTest, DoubleClickAfterThePickerClosedClosesTheTab) {
+    const int k = openPage(QStringLiteral("二"));
+    Form8& picker = forms::window<Form8>();
+    picker.Text1.onClick(1);
+    picker.unload();
+    lvDoubleClick(k);
+    EXPECT_FALSE(f().lv(k).visible());
+    EXPECT_EQ(forms::windows().existing<Form8>(), nullptr);
 }
 
 TEST_F(TabsTest, QuickClosesAllCountAndLeaveNoBrowserBehind) {

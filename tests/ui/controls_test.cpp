@@ -287,3 +287,23 @@ TEST(LightweightControls, LieUnderWindowedControlsOfTheirContainer) {
     box.zOrder(1);
     EXPECT_LT(depth(box), depth(first));
 }
+
+TEST(ListBox, DoubleClickOnAnItemRaisesTheDoubleClick) {
+    Window w;
+    w.List1.move(0, 0, 3000, 3000);
+    w.List1.addItem("a");
+    w.List1.addItem("b");
+    w.show();
+    int doubles = 0, clicks = 0;
+    w.List1.onDblClick = [&] { ++doubles; };
+    w.List1.onClick = [&] { ++clicks; };
+    QWidget* viewport = nullptr;
+    for (QWidget* child : w.List1.widget()->findChildren<QWidget*>())
+        if (child->objectName() == QLatin1String("qt_scrollarea_viewport")) viewport = child;
+    ASSERT_NE(viewport, nullptr);
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(doubles, 1);
+    EXPECT_GE(clicks, 1);
+    EXPECT_EQ(w.List1.listIndex(), 0);
+}

@@ -1,4 +1,5 @@
 // Forms: geometry in twips, the resize handler, load, show and unload.
+#include "support/error_of.h"
 #include "platform/ui/form.h"
 #include "platform/ui/twips.h"
 
@@ -116,3 +117,20 @@ TEST(Form, MouseEventsOnTheBackgroundCarryButtonBitsAndTwips) {
 }
 
 }  // namespace
+
+TEST(Form, FixedSingleBorderKeepsTheSizeCodeSets) {
+    ui::Form f(false);
+    f.move(0, 0, 3000, 1500);
+    f.setBorderStyle(1);
+    EXPECT_EQ(f.widget()->minimumSize(), f.widget()->maximumSize());
+    EXPECT_EQ(f.widget()->maximumSize(), QSize(200, 100));
+    EXPECT_FALSE(f.widget()->windowFlags() & Qt::WindowMaximizeButtonHint);
+    f.move(0, 0, 4500, 3000);
+    EXPECT_EQ(f.widget()->maximumSize(), QSize(300, 200));
+    EXPECT_EQ(f.width(), 4500);
+    f.setBorderStyle(2);
+    EXPECT_EQ(f.widget()->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+
+    ui::Form borderless;
+    EXPECT_EQ(errorOf([&] { borderless.setBorderStyle(1); }), 380);
+}

@@ -1,5 +1,6 @@
 #include "platform/ui/form.h"
 
+#include "platform/rt/error.h"
 #include "platform/ui/twips.h"
 
 #include <QApplication>
@@ -81,8 +82,27 @@ void Form::setPicture(const QPixmap& picture) {
     widget()->update();
 }
 
+void Form::setBorderStyle(int style) {
+    if (borderless_ || (style != 1 && style != 2)) rt::raise(380);  // invalid property value
+    borderStyle_ = style;
+    QWidget* w = widget();
+    const bool shown = w->isVisible();
+    if (style == 1) {
+        w->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+        w->setFixedSize(w->size());
+    } else {
+        w->setWindowFlags(Qt::Window);
+        w->setMinimumSize(0, 0);
+        w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    if (shown) w->show();
+}
+
 void Form::move(double left, double top, double width, double height) {
     const bool resized = width != this->width() || height != this->height();
+    if (borderStyle_ == 1 && resized)
+        widget()->setFixedSize(std::max(0, toPixels(width)), std::max(0, toPixels(height)));
     Control::move(left, top, width, height);
     if (resized) runResize();
 }

@@ -36,6 +36,10 @@ public:
     void setCaption(const QString& caption);
     void setIcon(const QPixmap& icon);
     bool borderless() const { return borderless_; }
+    // A window with a frame: 1 fixed single (title bar with minimise and close boxes; neither the user
+    // nor the maximise box resizes it), 2 sizable (as made). Code still sets its size.
+    int borderStyle() const { return borderStyle_; }
+    void setBorderStyle(int style);
 
     int windowState() const;
     void setWindowState(int state);
@@ -81,6 +85,7 @@ private:
     friend class FormWidget;
     void runResize();
     bool borderless_;
+    int borderStyle_ = 2;
     bool loaded_ = false;
     bool shownOnce_ = false;
     bool closed_ = false;
