@@ -1,6 +1,7 @@
 #include "forms/form1.h"
 
 #include "forms/settingkeys.h"
+#include "forms/windowlimits.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/format.h"
 #include "platform/sys/inifile.h"
@@ -24,6 +25,7 @@ void named(C& control, const char* name) {
 Form1::Form1() : ui::Form(true) {
     setCaption(QStringLiteral("Form1"));
     move(0, 0, 10605, 7800);
+    setMinimumSize(forms::kMinWindowWidth, forms::kMinWindowHeight);
 
     for (int i = 11; i <= 21; ++i) {
         auto& b = Command2.add(i, client());

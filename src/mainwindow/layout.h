@@ -6,13 +6,15 @@
 // places the border lines, the address box with its label and frame, the three glyph buttons, the
 // home slot's browser and, while a tab is in front, the browsers and icons of the open tabs. Each
 // statement stands alone: a setting that is not a number skips only the statements that use it.
+#include "forms/windowlimits.h"
+
 class Form1;
 
 class Layout {
 public:
-    // The smallest window.
-    static constexpr double kMinWidth = 9000;
-    static constexpr double kMinHeight = 6000;
+    // The smallest window (the window system knows it too, from the window itself).
+    static constexpr double kMinWidth = forms::kMinWindowWidth;
+    static constexpr double kMinHeight = forms::kMinWindowHeight;
 
     // Sets the window's resize and click handlers.
     explicit Layout(Form1& f);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QWidget>
+#include <QWindow>
 #include <QtTest/QTest>
 
 namespace {
@@ -45,6 +46,46 @@ TEST(Form, ResizeHandlerThatEnforcesAMinimumRunsNested) {
     f.setWidth(8000);
     EXPECT_EQ(widths, (std::vector<double>{8000, 9000}));
     EXPECT_DOUBLE_EQ(f.width(), 9000);
+}
+
+TEST(Form, AResizeOfTheNativeWindowArrivesWhateverSizeItsEventCarries) {
+    ui::Form f;
+    f.move(0, 0, 9000, 6000);
+    f.show();
+    QCoreApplication::processEvents();
+    int runs = 0;
+    f.onResize = [&] { ++runs; };
+    // Two resizes in a row: the events that come may carry the first size while the window already
+    // has the second.
+    f.widget()->windowHandle()->resize(650, 450);
+    f.widget()->windowHandle()->resize(700, 480);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_GE(runs, 1);
+    EXPECT_EQ(f.widget()->size(), QSize(700, 480));
+    EXPECT_DOUBLE_EQ(f.width(), 700 * ui::kTwipsPerPixel);
+    EXPECT_DOUBLE_EQ(f.height(), 480 * ui::kTwipsPerPixel);
+}
+
+TEST(Form, TheMinimumSizeReachesTheNativeWindowAndANativeResizeStopsThere) {
+    ui::Form f;
+    f.move(0, 0, 9000, 6000);
+    f.setMinimumSize(7000, 4001);  // rounded up to whole pixels
+    f.show();
+    EXPECT_DOUBLE_EQ(f.minimumWidth(), 7000);
+    EXPECT_EQ(f.widget()->windowHandle()->minimumSize(), QSize(467, 267));
+    f.widget()->resize(100, 100);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.widget()->size(), QSize(467, 267));
+    EXPECT_DOUBLE_EQ(f.width(), 467 * ui::kTwipsPerPixel);
+    EXPECT_DOUBLE_EQ(f.height(), 267 * ui::kTwipsPerPixel);
+    // A size set by code below it is what the resize handler sees first (the handler enlarges).
+    double seen = 0;
+    f.onResize = [&] {
+        if (seen == 0) seen = f.width();
+    };
+    f.setWidth(5000);
+    EXPECT_DOUBLE_EQ(seen, 5000);
 }
 
 TEST(Form, AResizeByTheWindowSystemArrivesThroughTheSameHandler) {

@@ -11,10 +11,12 @@
 #include <QIcon>
 #include <QMimeData>
 #include <QPainter>
-#include <QResizeEvent>
 #include <QUrl>
 #include <QWidget>
 #include <QWindowStateChangeEvent>
+
+#include <algorithm>
+#include <cmath>
 
 namespace ui {
 
@@ -107,6 +109,14 @@ void Form::move(double left, double top, double width, double height) {
     if (resized) runResize();
 }
 
+void Form::setMinimumSize(double width, double height) {
+    minWidth_ = std::max(0.0, width);
+    minHeight_ = std::max(0.0, height);
+    // Whole pixels, rounded up: the native window is never smaller than the minimum in twips.
+    widget()->setMinimumSize(static_cast<int>(std::ceil(minWidth_ / kTwipsPerPixel)),
+                             static_cast<int>(std::ceil(minHeight_ / kTwipsPerPixel)));
+}
+
 void Form::runResize() { dispatch(onResize); }
 
 void Form::load() {
@@ -155,10 +165,11 @@ bool Form::widgetEvent(QEvent* event) {
     switch (event->type()) {
     case QEvent::Resize: {
         // Our own size changes are already in the twips fields; only a size the user or the window
-        // system made is taken over.
-        auto* e = static_cast<QResizeEvent*>(event);
-        if (e->size().width() != std::max(0, toPixels(width())) ||
-            e->size().height() != std::max(0, toPixels(height()))) {
+        // system made is taken over. The widget's size is compared, not the event's: the window
+        // system's event may carry an earlier size while the widget already has the new one (and no
+        // event follows for that one).
+        const QSize now = widget()->size();
+        if (now.width() != std::max(0, toPixels(width())) || now.height() != std::max(0, toPixels(height()))) {
             syncGeometryFromWidget();
             runResize();
         }

@@ -55,6 +55,13 @@ public:
     void move(double left, double top, double width, double height) override;
     using Control::move;
 
+    // The smallest size of the window, in twips (0 x 0: none). The window system is told it, so a
+    // resize by the user stops there, and a native resize below it is refused; the resize handler
+    // still sees a size set by code below it first (it is the handler's to enlarge the window).
+    void setMinimumSize(double width, double height);
+    double minimumWidth() const { return minWidth_; }
+    double minimumHeight() const { return minHeight_; }
+
     bool loaded() const { return loaded_; }
     // True once an unload went through: the window owner makes a fresh form on the next use.
     bool closed() const { return closed_; }
@@ -90,6 +97,8 @@ private:
     bool shownOnce_ = false;
     bool closed_ = false;
     int lastState_ = vbNormal;
+    double minWidth_ = 0;
+    double minHeight_ = 0;
 };
 
 }  // namespace ui
