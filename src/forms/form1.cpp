@@ -93,6 +93,9 @@ Form1::Form1() : ui::Form(true) {
     WebBrowser1.add(1, client()).setTag(QStringLiteral("0"));
     WebBrowser1(1).move(150, 900, 10305, 6600);
     Image1.add(1, client()).setVisible(false);
+    // The tab icons show their picture scaled to their size (255 x 255 twips each).
+    Image1(1).move(0, 0, 255, 255);
+    Image1(1).setStretch(true);
 
     for (int i = 0; i <= 4; ++i) {
         auto& l = Label2.add(i, client());
@@ -112,6 +115,9 @@ Form1::Form1() : ui::Form(true) {
         auto& l = lv.add(i, client());
         l.setCaption(QString::fromUtf8(kFreeSlotMarkers[i - 2]));
         l.setBackStyle(1);
+        // The blanks that begin a tab's caption leave room for its icon (50 twips in, 255 wide) in
+        // any font.
+        l.setPictureRoom(380);
         l.setVisible(false);
     }
 
