@@ -3,6 +3,9 @@
 #include "web_test_util.h"
 
 #include "platform/sys/windows.h"
+#include "platform/web/browserpage.h"
+
+#include <QCoreApplication>
 
 #include <QFile>
 #include <QTcpServer>
@@ -43,6 +46,41 @@ TEST_F(WebTest, UserAgentOnlyForTheNavigationThatCarriedIt) {
     ASSERT_TRUE(load(b, server.urlText("/ua")));
     ASSERT_EQ(server.requestsFor("/ua").size(), 1);
     EXPECT_EQ(server.requestsFor("/ua")[0].header("user-agent"), engineAgent);
+}
+
+// Without a User-Agent of its own a request carries the engine's agent with the program's ASCII
+// product token in place of the application's name, which is not ASCII; pictures of the page too.
+TEST_F(WebTest, EngineAgentIsAsciiWithTheProductToken) {
+    const QString oldName = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral("Zelvaro浏览器"));
+    WebBrowser* b = makeBrowser();
+    server.addPage("/ua", kPage);
+    const bool loaded = load(b, server.urlText("/ua"));
+    QCoreApplication::setApplicationName(oldName);
+    ASSERT_TRUE(loaded);
+    ASSERT_TRUE(waitUntil([&] { return !server.requestsFor("/pages/picture.png").isEmpty(); }));
+    for (const QString& path : {QString("/ua"), QString("/pages/picture.png")}) {
+        const QByteArray agent = defaultAgentOf(server.requestsFor(path)[0]);
+        for (const char ch : agent) EXPECT_TRUE(ch >= 0x20 && ch < 0x7f) << agent.toStdString();
+        EXPECT_TRUE(agent.contains(" Zelvaro/1.0 Version/")) << agent.toStdString();
+    }
+}
+
+TEST(UserAgent, TheApplicationPartBecomesTheProductTokenAndNothingOutsideAsciiStays) {
+    struct Case {
+        const char* engine;
+        const char* sent;
+    };
+    const Case cases[] = {
+        {"Mozilla/5.0 (X11; Linux x86_64) AppleWebKit/602.1 (KHTML, like Gecko) Zelvaro浏览器 Version/10.0 Safari/602.1",
+         "Mozilla/5.0 (X11; Linux x86_64) AppleWebKit/602.1 (KHTML, like Gecko) Zelvaro/1.0 Version/10.0 Safari/602.1"},
+        {"Mozilla/5.0 (X11) AppleWebKit/602.1 (KHTML, like Gecko) Other/2.3 Version/10.0 Safari/602.1",
+         "Mozilla/5.0 (X11) AppleWebKit/602.1 (KHTML, like Gecko) Zelvaro/1.0 Version/10.0 Safari/602.1"},
+        {"Mozilla/5.0 (X11; 中文) Safari", "Mozilla/5.0 (X11; ) Safari"},
+        {"Agent\r\nX-Injected: 1", "AgentX-Injected: 1"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(web::asciiUserAgent(QString::fromUtf8(c.engine)), QString::fromUtf8(c.sent));
+    EXPECT_EQ(web::productToken(), "Zelvaro/1.0");
 }
 
 TEST_F(WebTest, UserAgentNotCarriedIntoLinksFollowedInThePage) {

@@ -8,6 +8,7 @@
 #include "platform/web/downloadjob.h"
 #include "platform/web/pluginfactory.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -229,6 +230,29 @@ QString BrowserPage::errorUrl(QWebFrame* frame) const {
 }
 
 bool BrowserPage::supportsExtension(Extension extension) const { return extension == ErrorPageExtension; }
+
+QString productToken() { return QStringLiteral("Zelvaro/" ZV_VERSION); }
+
+QString asciiUserAgent(const QString& engineAgent) {
+    QString agent = engineAgent;
+    // The engine writes "… (KHTML, like Gecko) <application>/<version> Version/10.0 Safari/…".
+    static const QRegularExpression application(QStringLiteral("(\\(KHTML, like Gecko\\) )(.*?)( Version/)"));
+    const QRegularExpressionMatch m = application.match(agent);
+    if (m.hasMatch()) {
+        agent.replace(m.capturedStart(2), m.capturedLength(2), productToken());
+    } else {
+        QString name = QCoreApplication::applicationName();
+        if (!QCoreApplication::applicationVersion().isEmpty()) name += QLatin1Char('/') + QCoreApplication::applicationVersion();
+        if (!name.isEmpty() && agent.contains(name)) agent.replace(name, productToken());
+    }
+    QString ascii;
+    ascii.reserve(agent.size());
+    for (const QChar c : agent)
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7f) ascii += c;
+    return ascii.simplified();
+}
+
+QString BrowserPage::userAgentForUrl(const QUrl& url) const { return asciiUserAgent(QWebPage::userAgentForUrl(url)); }
 
 bool BrowserPage::extension(Extension extension, const ExtensionOption* option, ExtensionReturn* output) {
     if (extension != ErrorPageExtension || !option || !output) return false;

@@ -28,6 +28,14 @@ using HeaderList = QList<QPair<QByteArray, QByteArray>>;
 // The title of the Save As box, for pages and downloads alike.
 QString saveAsTitle();
 
+// The program's product token in the User-Agent the engine sends when no navigation sets one
+// ("Zelvaro/" and the version): ASCII, as every header value must be.
+QString productToken();
+// The engine's User-Agent `engineAgent` with the application part (the application's name and version,
+// which the engine takes from the application object) replaced by `productToken()`, and any character
+// outside printable ASCII left out: a header value is never sent with characters it can not carry.
+QString asciiUserAgent(const QString& engineAgent);
+
 class BrowserPage : public QWebPage {
     Q_OBJECT
 public:
@@ -89,6 +97,8 @@ protected:
     virtual void closeWindow(WebBrowser* browser) = 0;
 
     bool acceptNavigationRequest(QWebFrame* frame, const QNetworkRequest& request, NavigationType type) override;
+    // The engine's agent with the program's ASCII product token (asciiUserAgent).
+    QString userAgentForUrl(const QUrl& url) const override;
     QWebPage* createWindow(WebWindowType type) override;
     void javaScriptAlert(QWebFrame* frame, const QString& msg) override;
     bool javaScriptConfirm(QWebFrame* frame, const QString& msg) override;
