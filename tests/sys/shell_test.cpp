@@ -22,25 +22,45 @@ using DesktopShortcut = TempHome;
 using StartingPrograms = TempHome;
 
 TEST_F(DesktopFolder, ComesFromUserDirsOrDefaultsToDesktopUnderHome) {
+    // An absolute folder outside the home (beside it, in the test's temporary folder).
+    const QString outside = QFileInfo(home).absolutePath() + "/desk top";
     struct Case {
-        const char* userDirs;  // nullptr: no user-dirs.dirs
+        QString userDirs;  // empty: no user-dirs.dirs
         QString expected;
     };
     const Case cases[] = {
-        {nullptr, home + "/Desktop"},
+        {QString(), home + "/Desktop"},
         {"# comment\nXDG_DOWNLOAD_DIR=\"$HOME/下载\"\nXDG_DESKTOP_DIR=\"$HOME/桌面\"\n", home + "/桌面"},
-        {"XDG_DESKTOP_DIR=\"/srv/desk top\"\n", "/srv/desk top"},
+        {"XDG_DESKTOP_DIR=\"" + outside + "\"\n", outside},
         {"XDG_DESKTOP_DIR=\"$HOME\"\n", home},
         {"XDG_DESKTOP_DIR=\"relative/path\"\n", home + "/Desktop"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.userDirs ? c.userDirs : "none");
+        SCOPED_TRACE(c.userDirs.isEmpty() ? QString("none").toStdString() : c.userDirs.toStdString());
         QFile::remove(configHome() + "/user-dirs.dirs");
-        if (c.userDirs) writeFile(configHome() + "/user-dirs.dirs", c.userDirs);
+        if (!c.userDirs.isEmpty()) writeFile(configHome() + "/user-dirs.dirs", c.userDirs);
         EXPECT_EQ(Shell::specialFolder("Desktop"), c.expected);
         EXPECT_EQ(Shell::specialFolder("DESKTOP"), c.expected);
     }
     EXPECT_EQ(Shell::specialFolder("Favorites"), "");
+}
+
+// A fresh account has no desktop folder yet: asking for it makes it, so a launcher can be written.
+TEST_F(DesktopFolder, IsMadeWhenItDoesNotExistYet) {
+    for (const QString& userDirs : {QString(), QString("XDG_DESKTOP_DIR=\"$HOME/新 桌面/下面\"\n")}) {
+        SCOPED_TRACE(userDirs.toStdString());
+        QFile::remove(configHome() + "/user-dirs.dirs");
+        if (!userDirs.isEmpty()) writeFile(configHome() + "/user-dirs.dirs", userDirs);
+        const QString expected = userDirs.isEmpty() ? home + "/Desktop" : home + "/新 桌面/下面";
+        ASSERT_FALSE(QFileInfo::exists(expected));
+        EXPECT_EQ(Shell::specialFolder("Desktop"), expected);
+        EXPECT_TRUE(QFileInfo(expected).isDir());
+
+        sys::Shortcut s = Shell::createShortcut(expected + "\\Zelvaro浏览器.lnk");
+        s.setTargetPath(home + "\\Zelvaro浏览器.exe");
+        s.save();
+        EXPECT_TRUE(QFileInfo(expected + "/Zelvaro浏览器.desktop").isFile());
+    }
 }
 
 TEST_F(DesktopShortcut, IsAnExecutableLauncherWithTargetIconAndFolder) {

@@ -11,7 +11,8 @@ namespace sys {
 
 class Shell {
 public:
-    // "Desktop" (any letter case) is the user's desktop folder; any other name gives "".
+    // "Desktop" (any letter case) is the user's desktop folder (XDG_DESKTOP_DIR, else ~/Desktop), made
+    // when it does not exist yet; any other name gives "".
     static QString specialFolder(const QString& name);
     static Shortcut createShortcut(const QString& path);
 };
