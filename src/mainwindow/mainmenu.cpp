@@ -3,6 +3,7 @@
 #include "forms/settings.h"
 #include "forms/form1.h"
 #include "forms/form4.h"
+#include "forms/programstarts.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/sys/programfolder.h"
@@ -96,8 +97,10 @@ void MainMenu::LISHI_Click(int Index) {
         break;
     case 4:
         // The navigation page in the desktop's other browser; a browser that cannot be started is
-        // passed over.
-        step([&] { sys::launcher().openInOtherBrowser(sys::nativePath(sys::appPath() + QStringLiteral("\\导航.html"))); });
+        // named in a message.
+        step([&] {
+            forms::started(sys::launcher().openInOtherBrowser(sys::nativePath(sys::appPath() + QStringLiteral("\\导航.html"))));
+        });
         break;
     default:
         break;

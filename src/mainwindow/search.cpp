@@ -4,12 +4,12 @@
 #include "forms/useragent.h"
 #include "forms/form1.h"
 #include "forms/form4.h"
+#include "forms/programstarts.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/rt/format.h"
 #include "platform/rt/text.h"
 #include "platform/sys/programfolder.h"
-#include "platform/sys/shell.h"
 
 #include <QUrl>
 
@@ -52,7 +52,8 @@ void Search::SSYQ100_Click(int Index) {
         return;
     }
     if (Index == 10) {
-        // An editor that cannot be started is passed over.
-        step([&] { sys::launcher().openInTextEditor(sys::appPath() + QStringLiteral("\\txt\\sousuo.txt")); });
+        // The engines' file in a text editor told its encoding (GBK); an editor that cannot be started
+        // is named in a message.
+        step([&] { forms::editProgramFile(sys::appPath() + QStringLiteral("\\txt\\sousuo.txt")); });
     }
 }

@@ -294,11 +294,11 @@ TEST_F(MainMenuTest, OtherBrowserItemOpensTheNavigationPageAsOneArgument) {
     EXPECT_EQ(launcher.starts[0].arguments, QStringList{path("\\导航.html")});
 }
 
-TEST_F(MainMenuTest, OtherBrowserThatCannotStartIsPassedOverSilently) {
+TEST_F(MainMenuTest, OtherBrowserThatCannotStartIsNamedInAMessage) {
     launcher.refuseStarts = true;
     services.queuePopupChoice("LISHI", 4);
     pressBackground(Qt::RightButton);
-    EXPECT_TRUE(services.messages().isEmpty());
+    EXPECT_EQ(services.messages(), QStringList{"没有找到可以打开的其他浏览器"});
 }
 
 TEST_F(MainMenuTest, OptionsPanelItemStartsNothing) {

@@ -37,6 +37,48 @@ bool startFirstFound(Launcher& l, const QStringList& names, const QStringList& a
     return false;
 }
 
+// Text editors that take the encoding of the files they open on their command line, and how.
+struct EncodingEditor {
+    const char* program;
+    const char* option;  // followed directly by the encoding's name
+};
+const EncodingEditor kEncodingEditors[] = {
+    {"gedit", "--encoding="}, {"pluma", "--encoding="},  {"xed", "--encoding="},     {"mousepad", "--encoding="},
+    {"kate", "--encoding="},  {"kwrite", "--encoding="}, {"leafpad", "--codeset="},
+};
+
+// The encoding option of the editor `program` (a name or a path) for `encoding`; "" when it takes none.
+QString encodingOption(const QString& program, const QString& encoding) {
+    const QString name = QFileInfo(program).fileName();
+    for (const EncodingEditor& e : kEncodingEditors)
+        if (name == QLatin1String(e.program)) return QLatin1String(e.option) + encoding;
+    return QString();
+}
+
+// Opens `file` with the desktop's text editor, or else an installed one, told `encoding`; false when
+// no editor that takes an encoding could be started.
+bool startEditorWithEncoding(Launcher& l, const xdg::DesktopEntry& byDefault, const QString& file,
+                             const QString& encoding) {
+    if (byDefault.isValid() && !xdg::runsProgram(byDefault, QCoreApplication::applicationFilePath())) {
+        QStringList cmd = xdg::execCommand(byDefault, file);
+        if (!cmd.isEmpty()) {
+            const QString option = encodingOption(cmd.first(), encoding);
+            if (!option.isEmpty()) {
+                cmd.insert(1, option);
+                if (l.startProgram(cmd.first(), cmd.mid(1))) return true;
+            }
+        }
+    }
+    for (const EncodingEditor& e : kEncodingEditors) {
+        const QString found = QStandardPaths::findExecutable(QLatin1String(e.program));
+        if (found.isEmpty() || isSelf(found)) continue;
+        QStringList args{encodingOption(found, encoding)};
+        if (!file.isEmpty()) args << file;
+        if (l.startProgram(found, args)) return true;
+    }
+    return false;
+}
+
 // A target in the program's own form: local paths get native separators.
 QString nativeTarget(const QString& target) {
     return target.startsWith(QLatin1Char('/')) ? nativePath(target) : target;
@@ -78,9 +120,10 @@ StartResult Launcher::startCalculator() {
     return {false, QStringLiteral("没有找到计算器程序（gnome-calculator、kcalc、galculator 或 xcalc）")};
 }
 
-StartResult Launcher::openInTextEditor(const QString& file) {
+StartResult Launcher::openInTextEditor(const QString& file, const QString& encoding) {
     const QString f = nativeTarget(file);
     const xdg::DesktopEntry byDefault = xdg::defaultHandler(QStringLiteral("text/plain"));
+    if (!encoding.isEmpty() && startEditorWithEncoding(*this, byDefault, f, encoding)) return started();
     if (byDefault.isValid() && !xdg::runsProgram(byDefault, QCoreApplication::applicationFilePath())) {
         if (startEntry(*this, byDefault, f)) return started();
     }

@@ -29,8 +29,12 @@ public:
     StartResult openInOtherBrowser(const QString& target);
     // Starts a calculator found on PATH.
     StartResult startCalculator();
-    // Opens a file (none: an empty document) in the desktop's text editor.
-    StartResult openInTextEditor(const QString& file);
+    // Opens a file (none: an empty document) in the desktop's text editor. With an `encoding` (a
+    // character set name such as "GBK") the file goes to an editor that is told that encoding on its
+    // command line: the desktop's text editor when it takes one, else the first installed editor that
+    // does (gedit, pluma, xed, mousepad, kate, kwrite, leafpad); only when none is installed does it open
+    // as without an encoding.
+    StartResult openInTextEditor(const QString& file, const QString& encoding = QString());
 };
 
 // Starts programs for real (QProcess::startDetached).
