@@ -4,6 +4,7 @@
 #include "platform/ui/colors.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
+#include "platform/ui/loadpicture.h"
 #include "platform/ui/twips.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,8 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QDir>
+#include <QFontMetrics>
+#include <QIcon>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
@@ -259,6 +262,92 @@ TEST(Pictures, AProgramPathWithBackslashesLoads) {
     image.fill(Qt::red);
     ASSERT_TRUE(image.save(dir.path() + "/pifu/0.png"));
     EXPECT_EQ(ui::loadPicture(dir.path() + "\\pifu\\0.png").size(), QSize(4, 3));
+}
+
+// Pictures are checked for the size they declare before anything is decoded: one too large to show is
+// treated as a missing one. Icons are at most 256 pixels on their longer side.
+TEST(Pictures, SizeIsCheckedBeforeDecodingAndIconsAreAtMost256Pixels) {
+    QTemporaryDir dir;
+    struct Case {
+        const char* name;
+        QSize size;
+        const char* format;
+        int error;          // of loadPicture; 0: it loads
+        QSize iconSize;     // of loadIcon
+    };
+    const Case cases[] = {
+        {"small", QSize(64, 48), "PNG", 0, QSize(64, 48)},
+        {"icon file", QSize(128, 128), "ICO", 0, QSize(128, 128)},
+        {"large", QSize(4096, 1024), "PNG", 0, QSize(256, 64)},
+        {"tall", QSize(100, 300), "BMP", 0, QSize(85, 256)},
+        {"a side over the limit", QSize(16385, 2), "PNG", rt::FileNotFound, QSize()},
+        {"too many pixels", QSize(10000, 5000), "PNG", rt::FileNotFound, QSize()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QImage image(c.size, QImage::Format_ARGB32);
+        image.fill(Qt::blue);
+        const QString file = dir.path() + "/" + c.name + ".pic";
+        ASSERT_TRUE(image.save(file, c.format));
+        EXPECT_EQ(errorOf([&] { ui::loadPicture(file); }), c.error);
+        if (c.error == 0) {
+            EXPECT_EQ(ui::loadPicture(file).size(), c.size);
+            EXPECT_EQ(ui::loadIcon(file).size(), c.iconSize);
+        } else {
+            EXPECT_EQ(errorOf([&] { ui::loadIcon(file); }), c.error);
+        }
+    }
+}
+
+TEST(Pictures, AWindowIconIsAtMost256Pixels) {
+    Window w;
+    QPixmap big(1024, 512);
+    big.fill(Qt::green);
+    w.setIcon(big);
+    const QList<QSize> sizes = w.client()->windowIcon().availableSizes();
+    ASSERT_EQ(sizes.size(), 1);
+    EXPECT_EQ(sizes.first(), QSize(256, 128));
+}
+
+// A left-aligned caption that begins with blanks leaves the room of the picture on the label, however
+// narrow the blanks are in its font; other captions are drawn as they are.
+TEST(Label, CaptionWithLeadingBlanksLeavesThePictureRoom) {
+    struct Case {
+        const char* caption;
+        double room;
+        int alignment;
+        bool keepsRoom;
+    };
+    const Case cases[] = {
+        {"     page t9", 380, ui::vbLeftJustify, true},
+        {" x", 380, ui::vbLeftJustify, true},
+        {"page t9", 380, ui::vbLeftJustify, false},
+        {"     page t9", 0, ui::vbLeftJustify, false},
+        {"     page t9", 380, ui::vbCenter, false},
+        {"     ", 380, ui::vbLeftJustify, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.caption) + " room " + std::to_string(c.room));
+        Window w;
+        w.Label1.setPictureRoom(c.room);
+        w.Label1.setAlignment(c.alignment);
+        for (double points : {7.0, 10.0, 30.0}) {
+            w.Label1.setFontSize(points);
+            w.Label1.setCaption(c.caption);
+            const QFontMetrics fm(w.Label1.widget()->font());
+            QString lead = QString::fromUtf8(c.caption);
+            lead = lead.left(lead.size() - lead.trimmed().size());
+            const double blanks = fm.horizontalAdvance(lead) * double(ui::kTwipsPerPixel);
+            if (c.keepsRoom) {
+                EXPECT_GE(w.Label1.captionTextLeft(), c.room - ui::kTwipsPerPixel) << points;
+                EXPECT_DOUBLE_EQ(w.Label1.captionTextLeft(), std::max(blanks, double(ui::toPixels(c.room)) * ui::kTwipsPerPixel)) << points;
+            } else if (c.alignment == ui::vbLeftJustify && QString::fromUtf8(c.caption).trimmed().size() > 0) {
+                EXPECT_DOUBLE_EQ(w.Label1.captionTextLeft(), blanks) << points;
+            }
+            // The label's own rectangle and the caption read back stay as set.
+            EXPECT_EQ(w.Label1.caption(), QString::fromUtf8(c.caption));
+        }
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "platform/rt/error.h"
 #include "platform/sys/launcher.h"
+#include "platform/sys/picturesize.h"
 #include "platform/sys/programfolder.h"
 #include "platform/sys/xdg.h"
 
@@ -42,6 +43,7 @@ QImage largestImage(const QString& file) {
     const int count = qMax(1, reader.imageCount());
     for (int i = 0; i < count; ++i) {
         if (i > 0 && !reader.jumpToImage(i)) break;
+        if (!pictureSizeAllowed(reader)) continue;  // too large to decode, or of no size it tells
         const QImage img = reader.read();
         if (!img.isNull() && (best.isNull() || img.width() * img.height() > best.width() * best.height())) best = img;
     }

@@ -1,6 +1,7 @@
 #include "platform/ui/form.h"
 
 #include "platform/rt/error.h"
+#include "platform/ui/loadpicture.h"
 #include "platform/ui/twips.h"
 
 #include <QApplication>
@@ -54,7 +55,7 @@ Form::~Form() {
 
 QString Form::caption() const { return widget()->windowTitle(); }
 void Form::setCaption(const QString& caption) { widget()->setWindowTitle(caption); }
-void Form::setIcon(const QPixmap& icon) { widget()->setWindowIcon(QIcon(icon)); }
+void Form::setIcon(const QPixmap& icon) { widget()->setWindowIcon(QIcon(iconSized(icon))); }
 
 int Form::windowState() const {
     const Qt::WindowStates s = widget()->windowState();

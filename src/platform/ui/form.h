@@ -34,6 +34,7 @@ public:
 
     QString caption() const;
     void setCaption(const QString& caption);
+    // The window's icon; a picture larger than ui::kMaxIconSide is scaled down to it.
     void setIcon(const QPixmap& icon);
     bool borderless() const { return borderless_; }
     // A window with a frame: 1 fixed single (title bar with minimise and close boxes; neither the user
