@@ -4,6 +4,7 @@
 #include "forms/useragent.h"
 #include "forms/form1.h"
 #include "forms/form4.h"
+#include "forms/windowlimits.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/rt/text.h"
@@ -14,6 +15,7 @@
 #include "platform/ui/services.h"
 
 #include <QByteArray>
+#include <QRectF>
 
 #include <optional>
 
@@ -113,15 +115,20 @@ void Startup::Form_Load() {
     Form1& f = f_;
     const QString icon = sys::appPath() + QStringLiteral("\\pifu\\0.ico");
     // 1. Icons.
-    rt::step([&] { f.setIcon(ui::loadPicture(icon)); });
-    rt::step([&] { f.Image1(1).setPicture(ui::loadPicture(icon)); });
+    rt::step([&] { f.setIcon(ui::loadIcon(icon)); });
+    rt::step([&] { f.Image1(1).setPicture(ui::loadIcon(icon)); });
     // 2. The home slot is in front; the window is not own-maximised.
     rt::step([&] { f.Label9.setCaption(QStringLiteral("1")); });
     rt::step([&] { f.setTag(QStringLiteral("0")); });
-    // 3. The saved window rectangle, in one move; any value that is not a number skips it.
+    // 3. The saved window rectangle, in one move; any value that is not a number skips it. The
+    // rectangle is fitted into the screens' work areas first (not below the window's minimum), so a
+    // value edited by hand or a screen that is gone never puts the window out of sight; the file keeps
+    // what it holds until the exit saves the window's rectangle.
     rt::step([&] {
-        f.move(rt::toDouble(forms::read(forms::fgkey::左右)), rt::toDouble(forms::read(forms::fgkey::上下)), rt::toDouble(forms::read(forms::fgkey::宽度)),
-               rt::toDouble(forms::read(forms::fgkey::高度)));
+        const QRectF stored(rt::toDouble(forms::read(forms::fgkey::左右)), rt::toDouble(forms::read(forms::fgkey::上下)),
+                            rt::toDouble(forms::read(forms::fgkey::宽度)), rt::toDouble(forms::read(forms::fgkey::高度)));
+        const QRectF r = ui::fitIntoWorkArea(stored, f.minimumWidth(), f.minimumHeight());
+        f.move(r.left(), r.top(), r.width(), r.height());
     });
     // 4. The frame-blocking counter; the fixed ends of the top and left border lines.
     rt::step([&] { f.Command8.setTag(QStringLiteral("0")); });
@@ -180,10 +187,10 @@ void Startup::applyLooks() {
     }
     // 14. The Flash button's font.
     rt::step([&] { setFont(f.Command7, forms::read(forms::fgkey::字体)); });
-    // 15. The tab labels.
+    // 15. The tab labels (their height within what fits the window).
     for (int k = 2; k <= 10; ++k) {
         rt::step([&] { f.lv(k).setTop(0); });
-        rt::step([&] { f.lv(k).setHeight(rt::toDouble(forms::read(forms::appkey::高度))); });
+        rt::step([&] { f.lv(k).setHeight(forms::tabHeightThatFits(rt::toDouble(forms::read(forms::appkey::高度)))); });
         rt::step([&] { f.lv(k).setFontSize(rt::toDouble(forms::read(forms::appkey::大小))); });
         rt::step([&] { setFont(f.lv(k), forms::read(forms::appkey::字体)); });
         rt::step([&] { f.lv(k).setFontBold(rt::toBool(forms::read(forms::appkey::字体加粗))); });

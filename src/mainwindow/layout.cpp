@@ -3,6 +3,7 @@
 #include "forms/settings.h"
 #include "forms/slots.h"
 #include "forms/form1.h"
+#include "forms/windowlimits.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 
@@ -15,13 +16,14 @@ Layout::Layout(Form1& f) : f(f) {
 }
 
 void Layout::Form_Resize() {
-    // Read afresh at each use: a nested pass or a pressed command may change them.
+    // Read afresh at each use: a nested pass or a pressed command may change them. The offsets and
+    // the tab height are taken within what fits the window (the settings keep what they hold).
     auto SW = [&] { return f.scaleWidth(); };
     auto SH = [&] { return f.scaleHeight(); };
-    auto L = [&] { return rt::toDouble(f.youyi()); };
-    auto R = [&] { return rt::toDouble(forms::read(forms::fgkey::网页左减)); };
-    auto B = [&] { return rt::toDouble(forms::read(forms::fgkey::网页长度)); };
-    auto T = [&] { return f.lv(2).height(); };
+    auto L = [&] { return forms::leftOffsetThatFits(rt::toDouble(f.youyi()), SW()); };
+    auto R = [&] { return forms::rightMarginThatFits(rt::toDouble(forms::read(forms::fgkey::网页左减)), L(), SW()); };
+    auto B = [&] { return forms::bottomMarginThatFits(rt::toDouble(forms::read(forms::fgkey::网页长度)), SH()); };
+    auto T = [&] { return forms::tabHeightThatFits(f.lv(2).height()); };
     auto H = [&] { return f.Text7.height(); };
 
     // A minimise only marks that the next resize (the restore) changes nothing.

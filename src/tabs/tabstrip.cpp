@@ -2,6 +2,7 @@
 
 #include "forms/settings.h"
 #include "forms/form1.h"
+#include "forms/windowlimits.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 
@@ -20,6 +21,11 @@ void setLabelWidth(ui::Control& label, double width) {
 }
 
 }  // namespace
+
+double TabStrip::firstLeft() {
+    // The page's left offset within what fits the window, as the layout takes it.
+    return forms::leftOffsetThatFits(rt::toDouble(f.youyi()), f.width()) - 10;
+}
 
 TabStrip::TabStrip(Form1& form) : f(form) {
     f.Command39.onClick = [this] { Command39_Click(); };
@@ -51,7 +57,8 @@ void TabStrip::Command39_Click() {
 
     // The width, worked out at each assignment (the window's width as it is then).
     auto width = [&]() -> double {
-        if (fixed) return single(rt::toDouble(widthText));
+        // A fixed width within the strip's room (the setting keeps what it holds).
+        if (fixed) return single(forms::tabWidthThatFits(rt::toDouble(widthText), f.width()));
         return followingWidth(n, f.width());
     };
 
@@ -78,7 +85,7 @@ void TabStrip::placementWalk(const double* width) {
         step([&] { shown = f.lv(k).visible(); });
         if (!shown) continue;
         if (placed == 0) {
-            step([&] { f.lv(k).setLeft(single(rt::toDouble(f.youyi()) - 10)); });
+            step([&] { f.lv(k).setLeft(single(firstLeft())); });
         } else {
             const double overlap = placed == 1 ? 20 : 10;
             step([&] { f.lv(k).setLeft(single(f.lv(previous).left() + f.lv(previous).width() - overlap)); });
@@ -107,7 +114,7 @@ void TabStrip::Command58_Click() {
     for (int k = 2; k <= 10; ++k) {
         if (k == hidden) continue;
         if (placed == 0) {
-            step([&] { f.lv(k).setLeft(single(rt::toDouble(f.youyi()) - 10)); });
+            step([&] { f.lv(k).setLeft(single(firstLeft())); });
         } else {
             const double overlap = placed == 1 ? 20 : 10;
             step([&] { f.lv(k).setLeft(single(f.lv(previous).left() + f.lv(previous).width() - overlap)); });

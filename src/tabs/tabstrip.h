@@ -6,7 +6,8 @@
 // window's width W: W / 4, W / 4.5 and W / 5 for one to three labels, (W - 2600) / (N + 0.5) for N
 // labels from four on. The first visible label starts at youyi - 10; the second overlaps the first by
 // 20 twips, every further one its predecessor by 10. Hidden labels keep their place and leave no gap.
-// Only widths and left edges change; icons are moved by the callers.
+// Only widths and left edges change; icons are moved by the callers. A fixed width and youyi are taken
+// within what fits the window (forms/windowlimits.h); the settings keep what they hold.
 class Form1;
 
 class TabStrip {
@@ -23,6 +24,8 @@ public:
 private:
     // Places the visible labels in index order; `width` (when given) is set on each right after its left.
     void placementWalk(const double* width);
+    // The left edge of the first visible label.
+    double firstLeft();
 
     Form1& f;
 };

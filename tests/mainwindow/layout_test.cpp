@@ -7,7 +7,11 @@
 #include "support/http_server.h"
 #include "platform/ui/form.h"
 
+#include <QCoreApplication>
 #include <QRectF>
+#include <QWindow>
+
+#include <functional>
 
 namespace {
 
@@ -159,6 +163,94 @@ TEST_F(LayoutTest, KeepsTheMinimumSizeAndLaysOutForTheFinalSize) {
     EXPECT_DOUBLE_EQ(f.width(), 9500);
     EXPECT_DOUBLE_EQ(f.height(), 6000);
 }
+
+// The window system is told the minimum, and a native resize below it (the window functions, or the
+// window system itself) leaves the window and the laid-out form at the minimum, agreeing.
+TEST_F(LayoutTest, TheNativeWindowKeepsTheMinimumToo) {
+    Form1& f = f1();
+    QWindow* native = f.widget()->windowHandle();
+    ASSERT_NE(native, nullptr);
+    EXPECT_EQ(native->minimumSize(), QSize(600, 400));
+    EXPECT_DOUBLE_EQ(f.minimumWidth(), 9000);
+    EXPECT_DOUBLE_EQ(f.minimumHeight(), 6000);
+
+    struct Case {
+        const char* name;
+        std::function<void()> resize;
+        QSize size;  // pixels
+    };
+    const Case cases[] = {
+        {"window functions, narrower", [&] { f.CAO(f.hWnd(), 0, 0, 0, 404, 520, 2); }, QSize(600, 520)},
+        {"window functions, lower", [&] { f.CAO(f.hWnd(), 0, 0, 0, 707, 270, 2); }, QSize(707, 400)},
+        {"window system", [&] { native->resize(404, 270); }, QSize(600, 400)},
+        {"widget", [&] { f.widget()->resize(100, 50); }, QSize(600, 400)},
+        {"window functions, larger", [&] { f.CAO(f.hWnd(), 0, 0, 0, 800, 600, 2); }, QSize(800, 600)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        resizeTo(10605, 7800);
+        c.resize();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(f.widget()->size(), c.size);
+        // The form and the native window agree, and the layout followed the size the window has.
+        EXPECT_DOUBLE_EQ(f.width(), f.widget()->width() * 15.0);
+        EXPECT_DOUBLE_EQ(f.height(), f.widget()->height() * 15.0);
+        EXPECT_DOUBLE_EQ(f.Line1(4).x1(), f.width() - 10);
+        EXPECT_DOUBLE_EQ(f.Line1(3).y1(), f.height() - 10);
+        EXPECT_DOUBLE_EQ(f.Label2(3).left() + f.Label2(3).width(), f.width() - 130);  // the close glyph is inside
+    }
+}
+
+// Page offsets and a tab height beyond any screen: the layout takes them within what fits, so the
+// page always lies inside the window with room to show; the stored values stay.
+struct FitCase {
+    const char* name;
+    const char* shift;   // 网页右移
+    const char* cut;     // 网页左减
+    const char* bottom;  // 网页长度
+    double tabHeight;    // lv(2..10)
+    double L, R, B, T;   // as the layout takes them, in a window of 12000 x 9000
+};
+
+class LayoutFits : public LayoutTest, public ::testing::WithParamInterface<FitCase> {};
+
+TEST_P(LayoutFits, PageStaysInsideTheWindow) {
+    const FitCase c = GetParam();
+    Form1& f = f1();
+    setFgSetting("界面边距", "有");
+    setFgSetting("网页右移", c.shift);
+    setFgSetting("网页左减", c.cut);
+    setFgSetting("网页长度", c.bottom);
+    for (int k = 2; k <= 10; ++k) f.lv(k).setHeight(c.tabHeight);
+    const double SW = 12000, SH = 9000;
+    resizeTo(SW, SH);
+
+    EXPECT_EQ(rectOf(f.Text7), QRectF(c.L + 40, c.T + 80, SW - c.R - 370, 270));
+    EXPECT_EQ(rectOf(f.WebBrowser1(1)), QRectF(c.L - 10, c.T + 270 + 170, SW - c.R - 270, SH - c.T - 270 - c.B - 320));
+    const QRectF page = rectOf(f.WebBrowser1(1));
+    EXPECT_GE(page.left(), -10);
+    EXPECT_LE(page.right(), SW);
+    EXPECT_LE(page.bottom(), SH);
+    EXPECT_GT(page.width(), SW / 2);
+    EXPECT_GT(page.height(), SH / 3);
+    EXPECT_EQ(fgSetting("网页右移"), c.shift);
+    EXPECT_EQ(fgSetting("网页左减"), c.cut);
+    EXPECT_EQ(fgSetting("网页长度"), c.bottom);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, LayoutFits,
+    ::testing::Values(FitCase{"AsStored", "0", "0", "0", 315, 150, 0, 0, 315},
+                      FitCase{"MarginsOff", "-130", "-240", "-130", 315, 20, -240, -130, 315},
+                      FitCase{"TallTabs", "0", "0", "0", 40000, 150, 0, 0, 1500},
+                      FitCase{"HugeShift", "1000000", "0", "0", 315, 3000, 2720, 0, 315},
+                      FitCase{"HugeNegativeShift", "-1000000", "0", "0", 315, 0, 0, 0, 315},
+                      FitCase{"HugeCut", "0", "32767", "0", 315, 150, 3000, 0, 315},
+                      FitCase{"HugeNegativeCut", "0", "-32767", "0", 315, 150, -130, 0, 315},
+                      FitCase{"HugeBottom", "0", "0", "32767", 315, 150, 0, 2250, 315},
+                      FitCase{"HugeNegativeBottom", "0", "0", "-32767", 315, 150, 0, -150, 315},
+                      FitCase{"EverythingHuge", "32767", "32767", "32767", 32767, 3000, 3000, 2250, 1500}),
+    CaseName());
 
 TEST_F(ProgramFixture, LayoutRunsAtTheFirstShowing) {
     ASSERT_TRUE(start(QString(), false));

@@ -61,6 +61,8 @@ public:
     void setNow(const QDateTime& now) { now_ = now; }
     void setScreen(const QRect& screenTwips) { screen_ = screenTwips; }
     void setWorkArea(const QRect& workAreaTwips) { workArea_ = workAreaTwips; }
+    // Further screens beside the primary one (their work areas, in twips).
+    void setOtherWorkAreas(const std::vector<QRect>& areas) { otherWorkAreas_ = areas; }
     void setFonts(const QStringList& fonts) { fonts_ = fonts; }
     void setClipboard(const QString& text) { clipboard_ = text; }
 
@@ -85,6 +87,11 @@ public:
     void setClipboardText(const QString& text) override { clipboard_ = text; }
     QRect screenTwips() override { return screen_; }
     QRect workAreaTwips() override { return workArea_; }
+    std::vector<QRect> workAreasTwips() override {
+        std::vector<QRect> areas{workArea_};
+        areas.insert(areas.end(), otherWorkAreas_.begin(), otherWorkAreas_.end());
+        return areas;
+    }
     QStringList fontFamilies() override { return fonts_; }
     QDateTime now() override { return now_; }
     void exitProcess(int code) override { exitCodes_.push_back(code); }
@@ -106,6 +113,7 @@ private:
     QDateTime now_;
     QRect screen_{0, 0, 1920 * 15, 1080 * 15};
     QRect workArea_{0, 0, 1920 * 15, 1040 * 15};
+    std::vector<QRect> otherWorkAreas_;
     QStringList fonts_{QStringLiteral("宋体"), QStringLiteral("微软雅黑"), QStringLiteral("Arial")};
     QString clipboard_;
 };

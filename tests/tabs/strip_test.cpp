@@ -137,6 +137,37 @@ TEST_F(StripTest, WithoutTheLeftOffsetTheFirstLabelStays) {
     EXPECT_NEAR(f().lv(3).left(), 5002 + 12000 / 4.5 - 20, 0.01);
 }
 
+// A fixed width and a left offset beyond the window are taken within what fits (the strip's room,
+// a quarter of the window); the settings keep what they hold.
+TEST_F(StripTest, WidthAndOffsetBeyondTheWindowAreCutToWhatFits) {
+    struct Case {
+        const char* width;  // 宽度
+        const char* shift;  // 网页右移
+        double labelWidth;
+        double firstLeft;
+    };
+    const Case cases[] = {
+        {"1500", "0", 1500, 140},
+        {"9400", "0", 9400, 140},
+        {"32767", "0", 12000 - 2600, 140},
+        {"1500", "1000000", 1500, 12000 / 4.0 - 10},
+        {"1500", "-1000000", 1500, -10},
+        {"1e9", "1e9", 12000 - 2600, 12000 / 4.0 - 10},
+    };
+    setAppSetting("固定宽度", "1");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.width) + ", " + c.shift);
+        setAppSetting("宽度", c.width);
+        storeFgSetting(QStringLiteral("网页右移"), QString::fromUtf8(c.shift));
+        show({2, 3, 4});
+        f().Command39.press();
+        for (int k : {2, 3, 4}) EXPECT_NEAR(f().lv(k).width(), c.labelWidth, 0.01) << k;
+        expectPlacedFrom(c.firstLeft);
+        EXPECT_EQ(storedSetting(QStringLiteral("宽度")), c.width);
+        EXPECT_EQ(storedFgSetting(QStringLiteral("网页右移")), c.shift);
+    }
+}
+
 TEST_F(StripTest, NothingVisibleChangesNothing) {
     f().Command39.press();
     for (int k = 2; k <= 10; ++k) {

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 namespace {
 
 TEST(ScriptedServices, EmptyQueuesAnswerYesForYesNoBoxesAndOkElse) {
@@ -64,6 +67,46 @@ TEST(ScriptedServices, ClipboardScreenTimeAndExitAreUnderTheTestsControl) {
     ui::services().exitProcess(0);
     ui::services().exitProcess(3);
     EXPECT_EQ(s.exitCodes(), (std::vector<int>{0, 3}));
+}
+
+// A window rectangle fitted into the screens' work areas.
+TEST(WorkArea, AWindowRectangleIsFittedIntoTheWorkAreaItOverlapsMost) {
+    ScriptedServices s;
+    const QRect primary(0, 0, 28800, 15600);
+    const QRect right(28800, 0, 19200, 15360);
+    const QRect above(0, -16200, 28800, 16200);
+    struct Case {
+        const char* name;
+        QRectF stored;
+        std::vector<QRect> others;
+        QRectF fitted;
+    };
+    const double inf = std::numeric_limits<double>::infinity();
+    const Case cases[] = {
+        {"inside", {690, 600, 10605, 7800}, {}, {690, 600, 10605, 7800}},
+        {"touching the far corner", {18195, 7800, 10605, 7800}, {}, {18195, 7800, 10605, 7800}},
+        {"partly off to the right", {25000, 600, 10605, 7800}, {}, {18195, 600, 10605, 7800}},
+        {"off to the left and up", {-90000, -90000, 10605, 7800}, {}, {0, 0, 10605, 7800}},
+        {"larger than the work area", {-100, -100, 40000, 20000}, {}, {0, 0, 28800, 15600}},
+        {"below the minimum", {690, 600, 100, 100}, {}, {690, 600, 9000, 6000}},
+        {"negative size", {690, 600, -10605, -7800}, {}, {690, 600, 9000, 6000}},
+        {"not a finite number", {inf, -inf, inf, std::nan("")}, {}, {0, 0, 9000, 6000}},
+        {"on the right screen", {30000, 600, 10605, 7800}, {right}, {30000, 600, 10605, 7800}},
+        {"mostly on the right screen", {26000, 600, 10605, 7800}, {right}, {28800, 600, 10605, 7800}},
+        {"mostly on the primary screen", {20000, 600, 10605, 7800}, {right}, {18195, 600, 10605, 7800}},
+        {"on a screen above", {100, -9000, 10605, 7800}, {right, above}, {100, -9000, 10605, 7800}},
+        {"where a screen was", {60000, 600, 10605, 7800}, {right}, {18195, 600, 10605, 7800}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        s.setWorkArea(primary);
+        s.setOtherWorkAreas(c.others);
+        EXPECT_EQ(ui::fitIntoWorkArea(c.stored, 9000, 6000), c.fitted);
+    }
+    // A work area smaller than the minimum: the minimum, at the work area's corner.
+    s.setWorkArea(QRect(150, 300, 7500, 4500));
+    s.setOtherWorkAreas({});
+    EXPECT_EQ(ui::fitIntoWorkArea(QRectF(690, 600, 10605, 7800), 9000, 6000), QRectF(150, 300, 9000, 6000));
 }
 
 }  // namespace

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -134,6 +136,12 @@ public:
         QScreen* s = QApplication::primaryScreen();
         return s ? toTwipsRect(s->availableGeometry()) : screenTwips();
     }
+    std::vector<QRect> workAreasTwips() override {
+        std::vector<QRect> areas{workAreaTwips()};
+        for (QScreen* s : QApplication::screens())
+            if (s != QApplication::primaryScreen()) areas.push_back(toTwipsRect(s->availableGeometry()));
+        return areas;
+    }
     QStringList fontFamilies() override { return QFontDatabase().families(); }
     QDateTime now() override { return QDateTime::currentDateTime(); }
     void exitProcess(int code) override {
@@ -150,6 +158,34 @@ RealServices& realServices() {
 }
 
 }  // namespace
+
+QRectF fitIntoWorkArea(const QRectF& twips, double minWidth, double minHeight) {
+    // Values that are no finite number count as 0; the rest is kept within a range where the sums
+    // below stay exact.
+    auto sane = [](double v) { return std::isfinite(v) ? std::max(-1e12, std::min(v, 1e12)) : 0.0; };
+    const double left = sane(twips.left()), top = sane(twips.top());
+    double width = sane(twips.width()), height = sane(twips.height());
+
+    std::vector<QRect> areas = services().workAreasTwips();
+    if (areas.empty()) areas.push_back(services().workAreaTwips());
+    QRectF area = QRectF(areas.front());
+    double best = 0;
+    const QRectF stored(left, top, std::max(0.0, width), std::max(0.0, height));
+    for (const QRect& a : areas) {
+        const QRectF overlap = stored.intersected(QRectF(a));
+        const double size = overlap.isEmpty() ? 0 : overlap.width() * overlap.height();
+        if (size > best) {
+            best = size;
+            area = QRectF(a);
+        }
+    }
+
+    width = std::max(minWidth, std::min(width, area.width()));
+    height = std::max(minHeight, std::min(height, area.height()));
+    const double x = std::max(area.left(), std::min(left, area.left() + area.width() - width));
+    const double y = std::max(area.top(), std::min(top, area.top() + area.height() - height));
+    return QRectF(x, y, width, height);
+}
 
 Services& services() { return installed ? *installed : realServices(); }
 

@@ -4,6 +4,7 @@
 // installs scripted ones (tests/support).
 #include <QDateTime>
 #include <QRect>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
@@ -68,12 +69,21 @@ public:
     // Screen and work area of the primary screen, in twips.
     virtual QRect screenTwips() = 0;
     virtual QRect workAreaTwips() = 0;
+    // The work areas of every screen there is, the primary one first, in twips.
+    virtual std::vector<QRect> workAreasTwips() { return {workAreaTwips()}; }
     virtual QStringList fontFamilies() = 0;
 
     virtual QDateTime now() = 0;
     // Ends the process (recorded in tests, where the test goes on).
     virtual void exitProcess(int code) = 0;
 };
+
+// A window rectangle (twips) fitted into the screens' work areas: into the work area it overlaps most,
+// or the primary one when it overlaps none (the screen it was on is gone, or its values are wrapped or
+// huge). The size is cut to that work area but never below `minWidth` x `minHeight`, then the window
+// is moved to lie inside it (its top-left corner inside when it is larger). A rectangle that lies inside
+// a work area and is not below the minimum comes back unchanged.
+QRectF fitIntoWorkArea(const QRectF& twips, double minWidth, double minHeight);
 
 Services& services();
 // Installs the services (not owned); nullptr restores the real ones.
