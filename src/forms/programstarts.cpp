@@ -6,7 +6,7 @@ namespace forms {
 
 bool started(const sys::StartResult& result) {
     if (result.started) return true;
-    ui::services().msgBox(result.message, ui::vbOKOnly + ui::vbCritical, QString());
+    ui::services().msgBox(result.message, ui::vbOKOnly + ui::vbExclamation, QString());
     return false;
 }
 

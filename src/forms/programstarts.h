@@ -1,6 +1,6 @@
 #pragma once
 // Starting other programs (a browser, a text editor, a calculator): where a start fails, the user is
-// told why, with the launcher's message ("没有找到文本编辑器", ...), the critical icon and no title of
+// told why, with the launcher's message ("没有找到文本编辑器", ...), the exclamation icon and no title of
 // its own. Every place that starts another program passes its result through here.
 //
 // Program text files are GBK: an "edit the file" item opens its file with kProgramFileEncoding, so an

@@ -4,13 +4,13 @@
 #include "forms/form14.h"
 #include "forms/form4.h"
 #include "forms/parts.h"
+#include "forms/programstarts.h"
 #include "forms/settings.h"
 #include "forms/windowowner.h"
 #include "mainwindow/delayedjobs.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/sys/launcher.h"
-#include "platform/ui/services.h"
 #include "platform/web/webbrowser.h"
 
 using rt::guard;
@@ -53,6 +53,5 @@ void TabPageItems::shortUrl() {
 void TabPageItems::openElsewhere() {
     QString address;
     if (!step([&] { address = f.WebBrowser1(rt::toInt32(f4.BQYJ100(1).tag())).document().url(); })) return;
-    const sys::StartResult started = sys::launcher().openInOtherBrowser(address);
-    if (!started) step([&] { ui::services().msgBox(started.message, ui::vbOKOnly + ui::vbExclamation, QString()); });
+    step([&] { forms::started(sys::launcher().openInOtherBrowser(address)); });
 }
