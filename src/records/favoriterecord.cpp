@@ -1,9 +1,8 @@
 #include "records/favoriterecord.h"
 
 #include "platform/rt/format.h"
+#include "platform/rt/gbk.h"
 #include "platform/rt/random.h"
-
-#include <QTextCodec>
 
 namespace {
 
@@ -31,11 +30,6 @@ const Reference kReferences[] = {
     {QLatin1Char('\n'), "&#10;"}, {QLatin1Char('\r'), "&#13;"},
 };
 
-const QTextCodec* gbk() {
-    static const QTextCodec* codec = QTextCodec::codecForName("GBK");
-    return codec;
-}
-
 QString escapeWith(const QString& value, bool attribute) {
     QString out;
     out.reserve(value.size());
@@ -48,7 +42,7 @@ QString escapeWith(const QString& value, bool attribute) {
             ++i;
             continue;
         }
-        if (ch.isSurrogate() || (gbk() && !gbk()->canEncode(ch))) {
+        if (!rt::gbkHolds(value, i)) {
             out += QStringLiteral("&#%1;").arg(ch.unicode());
             continue;
         }
@@ -82,6 +76,25 @@ int decimalReference(const QString& value, int pos, uint* codePoint) {
     if (i == pos + 2 || i >= value.size() || value[i] != QLatin1Char(';') || n == 0 || n > 0x10FFFF) return 0;
     *codePoint = n;
     return i + 1 - pos;
+}
+
+// The character of a code point; one below U+10000 (a lone surrogate too) is one code unit.
+QString character(uint codePoint) {
+    if (codePoint < 0x10000) return QString(QChar(ushort(codePoint)));
+    const QChar pair[] = {QChar(QChar::highSurrogate(codePoint)), QChar(QChar::lowSurrogate(codePoint))};
+    return QString(pair, 2);
+}
+
+// Where the link's "title=" is looked for: after the label when the line has one, so a label that
+// holds "title=" cannot move the address.
+int titleIndex(const QString& line) {
+    int from = 0;
+    const int labelStart = line.indexOf(kLabelOpen);
+    if (labelStart >= 0) {
+        const int labelEnd = line.indexOf(kLabelClose, labelStart + kLabelOpen.size());
+        if (labelEnd >= 0) from = labelEnd + kLabelClose.size();
+    }
+    return line.indexOf(kTitle, from);
 }
 
 bool containsId(const QStringList& lines, const QString& id) {
@@ -172,7 +185,7 @@ bool FavoriteRecord::parse(const QString& line, FavoriteRecord* record) {
         if (labelEnd >= 0)
             r.label = unescape(line.mid(from, labelEnd - from));
     }
-    const int title = line.indexOf(kTitle);
+    const int title = titleIndex(line);
     if (title < 0) {
         if (record)
             *record = r;
@@ -218,7 +231,7 @@ FavoriteRecord FavoriteRecord::fromLine(const QString& line) {
 }
 
 QString FavoriteRecord::addressOf(const QString& line) {
-    const int title = line.indexOf(kTitle);
+    const int title = titleIndex(line);
     if (title < 0)
         return QString();
     const int start = title + kTitle.size();
@@ -262,7 +275,7 @@ QString FavoriteRecord::unescape(const QString& value) {
                 continue;
             uint codePoint = 0;
             if (const int length = decimalReference(value, i, &codePoint)) {
-                out += QString::fromUcs4(&codePoint, 1);
+                out += character(codePoint);
                 i += length;
                 continue;
             }

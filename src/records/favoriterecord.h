@@ -3,15 +3,16 @@
 //
 // The line is
 //   <label>mm-dd-yyyy　<period word>hh:mm:ss</label>　<a href=javascript:; title=ADDRESS id=ID>TEXT</a><br><br>
-// with nothing between the pieces. The address stands directly after the first "title=" and ends at
-// the first " id=" after it; the id ends at the next ">"; the text ends at the closing "</a>".
+// with nothing between the pieces. The address stands directly after the first "title=" that follows
+// the label (a label is never searched for it) and ends at the first " id=" after it; the id ends at
+// the next ">"; the text ends at the closing "</a>".
 //
 // Addresses and texts are written HTML-escaped, so markup typed into the address bar shows as text in
 // the favorites window instead of running there. The title value is unquoted, so blanks, quotes, "=",
 // "`", "<" and ">" are escaped in it as well: the address can never hold a " id=" or end the tag early.
-// Characters the file's code page (GBK) cannot hold are written as decimal character references, so
-// they survive the file. Readers decode what the writer escapes and take older unescaped lines as
-// they stand.
+// Characters the file's code page (GBK) cannot hold as they are are written as decimal character
+// references, so every code point survives the file (U+FEFF and lone surrogates too). Readers decode
+// what the writer escapes and take older unescaped lines as they stand.
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -59,8 +60,8 @@ public:
     static bool parse(const QString& line, FavoriteRecord* record);
     static FavoriteRecord fromLine(const QString& line);
 
-    // The address of a line: the text between its first "title=" and the next " id=", decoded.
-    // Empty when the line has no "title=".
+    // The address of a line: the text between its first "title=" after the label and the next " id=",
+    // decoded. Empty when the line has no "title=" there.
     static QString addressOf(const QString& line);
 
     // The index of the first line whose record id equals `id` (compared without regard to case),
