@@ -151,6 +151,90 @@ TEST_F(Profile, WriteCountTellsWhetherAKeyWasWrittenSinceALook) {
     EXPECT_EQ(read("框架不加载"), "1");
 }
 
+// Line ends as editors leave them: CR LF, LF, CR alone, mixed, and a last line without one. Every key
+// reads, and a write replaces the key where it stands (its line keeps its end), adds a new key with
+// CR LF, and leaves every other byte as it was.
+struct LineEndCase {
+    const char* name;
+    QByteArray file;
+    QByteArray afterReplace;  // after B=new
+    QByteArray afterAdd;      // after D=4
+};
+
+const LineEndCase kLineEnds[] = {
+    {"CR LF", "[Zelvaro]\r\nA=1\r\nB=2\r\nC=3\r\n", "[Zelvaro]\r\nA=1\r\nB=new\r\nC=3\r\n",
+     "[Zelvaro]\r\nA=1\r\nB=2\r\nC=3\r\nD=4\r\n"},
+    {"LF", "[Zelvaro]\nA=1\nB=2\nC=3\n", "[Zelvaro]\nA=1\nB=new\nC=3\n", "[Zelvaro]\nA=1\nB=2\nC=3\nD=4\r\n"},
+    {"CR", "[Zelvaro]\rA=1\rB=2\rC=3\r", "[Zelvaro]\rA=1\rB=new\rC=3\r", "[Zelvaro]\rA=1\rB=2\rC=3\rD=4\r\n"},
+    {"mixed", "[Zelvaro]\rA=1\nB=2\r\nC=3\r", "[Zelvaro]\rA=1\nB=new\r\nC=3\r",
+     "[Zelvaro]\rA=1\nB=2\r\nC=3\rD=4\r\n"},
+    {"last line without an end", "[Zelvaro]\rA=1\rB=2\rC=3", "[Zelvaro]\rA=1\rB=new\rC=3",
+     "[Zelvaro]\rA=1\rB=2\rC=3\r\nD=4\r\n"},
+    {"the key on the last line", "[Zelvaro]\rA=1\rC=3\rB=2", "[Zelvaro]\rA=1\rC=3\rB=new\r\n",
+     "[Zelvaro]\rA=1\rC=3\rB=2\r\nD=4\r\n"},
+    {"CR before CR LF", "[Zelvaro]\r\r\nA=1\r\rB=2\r\r\nC=3\r\n", "[Zelvaro]\r\r\nA=1\r\rB=new\r\r\nC=3\r\n",
+     "[Zelvaro]\r\r\nA=1\r\rB=2\r\r\nC=3\r\nD=4\r\n"},
+};
+
+void PrintTo(const LineEndCase& c, std::ostream* os) { *os << c.name; }
+
+class ProfileLineEnds : public Profile, public ::testing::WithParamInterface<LineEndCase> {};
+
+TEST_P(ProfileLineEnds, Read) {
+    putBytes(native(), GetParam().file);
+    EXPECT_EQ(read("A"), "1");
+    EXPECT_EQ(read("B"), "2");
+    EXPECT_EQ(read("C"), "3");
+    EXPECT_EQ(read("D"), "");
+}
+
+TEST_P(ProfileLineEnds, WriteReplacesTheKeyWhereItStands) {
+    putBytes(native(), GetParam().file);
+    sys::writeProfileString(file(), "Zelvaro", "B", "new");
+    EXPECT_EQ(bytesOf(native()), GetParam().afterReplace);
+    EXPECT_EQ(read("B"), "new");
+    EXPECT_EQ(read("C"), "3");
+    // written again, nothing is added
+    sys::writeProfileString(file(), "Zelvaro", "B", "new");
+    EXPECT_EQ(bytesOf(native()), GetParam().afterReplace);
+}
+
+TEST_P(ProfileLineEnds, WriteAddsANewKeyWithCrLf) {
+    putBytes(native(), GetParam().file);
+    sys::writeProfileString(file(), "Zelvaro", "D", "4");
+    EXPECT_EQ(bytesOf(native()), GetParam().afterAdd);
+    EXPECT_EQ(read("D"), "4");
+    EXPECT_EQ(read("A"), "1");
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ProfileLineEnds, ::testing::ValuesIn(kLineEnds), [](const auto& info) {
+    QString name = QString::fromLatin1(info.param.name);
+    name.replace(' ', '_');
+    return name.toStdString();
+});
+
+// Names are cleaned the same way on reads and on writes: a name holding NUL, CR or LF reads back what
+// was written under it, and a second write replaces the first.
+TEST_F(Profile, NamesWithLineBreaksReadBackAndAreWrittenOnce) {
+    const struct { QString section; QString key; } cases[] = {
+        {"Zelvaro", "U\rA"},
+        {"Zelvaro", "U\nA\r\n"},
+        {"Zel\r\nvaro", "UA"},
+        {"Zelvaro", QString("UA") + QChar(0) + "junk"},
+        {QString("Zelvaro") + QChar(0) + "x", "UA"},
+    };
+    for (const auto& c : cases) {
+        put("[Zelvaro]\r\nIE=1\r\n");
+        sys::writeProfileString(file(), c.section, c.key, "1");
+        sys::writeProfileString(file(), c.section, c.key, "2");
+        EXPECT_EQ(sys::getProfileString(file(), c.section, c.key), "2") << c.key.toStdString();
+        EXPECT_EQ(onDisk(), "[Zelvaro]\r\nIE=1\r\nUA=2\r\n") << c.key.toStdString();
+        EXPECT_EQ(read("UA"), "2");
+    }
+    EXPECT_EQ(sys::getProfileString(file(), "Zelvaro", QString(QChar(0)) + "UA"), "");
+    EXPECT_EQ(sys::getProfileString(file(), "Zelvaro", "\r\n"), "");
+}
+
 TEST_F(Profile, ReadsAreCutAt665BytesOnACharacterBoundary) {
     const struct { QString value; QString expected; } cases[] = {
         {QString(700, 'x'), QString(665, 'x')},

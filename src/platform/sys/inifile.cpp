@@ -55,19 +55,23 @@ Line parseLine(const QByteArray& bytes, const QByteArray& end) {
     return line;
 }
 
+// Splits the file into lines. A line ends with CR LF, LF or CR alone (old editors' line ends); a CR
+// or LF byte is never part of a GBK double-byte character, so the bytes can be split as they are.
 QList<Line> parseFile(const QByteArray& bytes) {
     QList<Line> lines;
+    const int size = bytes.size();
     int from = 0;
-    while (from < bytes.size()) {
-        const int nl = bytes.indexOf('\n', from);
-        if (nl < 0) {
+    while (from < size) {
+        int stop = from;
+        while (stop < size && bytes[stop] != '\r' && bytes[stop] != '\n') ++stop;
+        if (stop == size) {
             lines << parseLine(bytes.mid(from), QByteArray());
             break;
         }
-        int stop = nl;
-        if (stop > from && bytes[stop - 1] == '\r') --stop;
-        lines << parseLine(bytes.mid(from, stop - from), bytes.mid(stop, nl + 1 - stop));
-        from = nl + 1;
+        int next = stop + 1;
+        if (bytes[stop] == '\r' && next < size && bytes[next] == '\n') ++next;
+        lines << parseLine(bytes.mid(from, stop - from), bytes.mid(stop, next - stop));
+        from = next;
     }
     return lines;
 }
@@ -129,20 +133,20 @@ QHash<QString, unsigned long long>& writeCounts() {
     return counts;
 }
 
+// A section or key name as both sides use it.
+QString cleanName(const QString& name) { return stripBlanks(withoutLineBreaks(name)); }
+
 }  // namespace
 
 unsigned long long profileWriteCount(const QString& file, const QString& section, const QString& key) {
-    return writeCounts().value(
-        writeCountKey(file, stripBlanks(withoutLineBreaks(section)), stripBlanks(withoutLineBreaks(key))));
+    return writeCounts().value(writeCountKey(file, cleanName(section), cleanName(key)));
 }
 
-QString getProfileString(const QString& file, const QString& section, const QString& key) {
-    QByteArray bytes;
-    if (!readFileBytes(file, bytes)) return QString();
-    const QList<Line> lines = parseFile(bytes);
-    const QString sectionName = stripBlanks(section);
-    const QString keyName = stripBlanks(key);
+QString profileStringIn(const QByteArray& bytes, const QString& section, const QString& key) {
+    const QString sectionName = cleanName(section);
+    const QString keyName = cleanName(key);
     if (sectionName.isEmpty() || keyName.isEmpty()) return QString();
+    const QList<Line> lines = parseFile(bytes);
     const int header = findSection(lines, sectionName);
     if (header < 0) return QString();
     const int at = findKey(lines, header, keyName);
@@ -150,17 +154,17 @@ QString getProfileString(const QString& file, const QString& section, const QStr
     return readableValue(lines[at].value);
 }
 
-void writeProfileString(const QString& file, const QString& section, const QString& key,
-                        const QString& value) {
-    const QString sectionName = stripBlanks(withoutLineBreaks(section));
-    const QString keyName = stripBlanks(withoutLineBreaks(key));
-    if (sectionName.isEmpty() || keyName.isEmpty()) return;
-    ++writeCounts()[writeCountKey(file, sectionName, keyName)];
-    const QString cleanValue = withoutLineBreaks(value);
+bool hasProfileSection(const QByteArray& bytes, const QString& section) {
+    const QString sectionName = cleanName(section);
+    return !sectionName.isEmpty() && findSection(parseFile(bytes), sectionName) >= 0;
+}
 
-    QByteArray bytes;
-    int error = 0;
-    if (!readFileBytes(file, bytes, &error) && error != rt::FileNotFound) return;
+QByteArray withProfileString(const QByteArray& bytes, const QString& section, const QString& key,
+                             const QString& value) {
+    const QString sectionName = cleanName(section);
+    const QString keyName = cleanName(key);
+    if (sectionName.isEmpty() || keyName.isEmpty()) return bytes;
+    const QString cleanValue = withoutLineBreaks(value);
     QList<Line> lines = parseFile(bytes);
 
     const int header = findSection(lines, sectionName);
@@ -186,7 +190,27 @@ void writeProfileString(const QString& file, const QString& section, const QStri
         out += line.bytes;
         out += line.end;
     }
-    replaceFileBytes(file, out);
+    return out;
+}
+
+QString getProfileString(const QString& file, const QString& section, const QString& key) {
+    if (cleanName(section).isEmpty() || cleanName(key).isEmpty()) return QString();
+    QByteArray bytes;
+    if (!readFileBytes(file, bytes)) return QString();
+    return profileStringIn(bytes, section, key);
+}
+
+void writeProfileString(const QString& file, const QString& section, const QString& key,
+                        const QString& value) {
+    const QString sectionName = cleanName(section);
+    const QString keyName = cleanName(key);
+    if (sectionName.isEmpty() || keyName.isEmpty()) return;
+    ++writeCounts()[writeCountKey(file, sectionName, keyName)];
+
+    QByteArray bytes;
+    int error = 0;
+    if (!readFileBytes(file, bytes, &error) && error != rt::FileNotFound) return;
+    replaceFileBytes(file, withProfileString(bytes, sectionName, keyName, value));
 }
 
 }  // namespace sys
