@@ -27,41 +27,53 @@ QStringList envDirs(const char* name, const QStringList& fallback) {
     return dirs.isEmpty() ? fallback : dirs;
 }
 
-bool readLines(const QString& file, QStringList* lines) {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly)) return false;
-    const QString text = QString::fromUtf8(f.readAll());
-    *lines = text.split(QLatin1Char('\n'));
-    for (QString& l : *lines) {
-        if (l.endsWith(QLatin1Char('\r'))) l.chop(1);
-    }
-    return true;
-}
-
-struct KeyLine {
-    QString group;
-    QString key;
-    QString value;
+// One line of a key file as it stands in the file: its bytes, and its end (the CRs before the LF, the
+// LF; "" or CRs alone for a last line without one). A rewrite puts back the lines it does not change
+// from these bytes.
+struct RawLine {
+    QByteArray bytes;
+    QByteArray end;
+    QString text() const { return QString::fromUtf8(bytes.constData(), bytes.size()); }
 };
 
-// The key lines of a desktop-style key file (groups in brackets, key=value, # comments).
-QVector<KeyLine> readKeyFile(const QString& file) {
-    QVector<KeyLine> out;
-    QStringList lines;
-    if (!readLines(file, &lines)) return out;
-    QString group;
-    for (const QString& raw : lines) {
-        const QString line = raw.trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
-        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
-            group = line.mid(1, line.size() - 2);
-            continue;
-        }
-        const int eq = line.indexOf(QLatin1Char('='));
-        if (eq <= 0) continue;
-        out.push_back({group, line.left(eq).trimmed(), line.mid(eq + 1).trimmed()});
+QVector<RawLine> splitLines(const QByteArray& bytes) {
+    QVector<RawLine> lines;
+    int from = 0;
+    while (from < bytes.size()) {
+        int lf = bytes.indexOf('\n', from);
+        const int next = lf < 0 ? bytes.size() : lf + 1;
+        if (lf < 0) lf = bytes.size();
+        int stop = lf;
+        while (stop > from && bytes[stop - 1] == '\r') --stop;
+        lines.push_back({bytes.mid(from, stop - from), bytes.mid(stop, next - stop)});
+        from = next;
     }
+    return lines;
+}
+
+QByteArray joinLines(const QVector<RawLine>& lines) {
+    QByteArray out;
+    for (const RawLine& l : lines) out += l.bytes + l.end;
     return out;
+}
+
+// The whole file (a NUL byte or a stray CR cuts nothing off); false when it cannot be read.
+bool readBytes(const QString& file, QByteArray* bytes) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    *bytes = f.readAll();
+    return f.error() == QFileDevice::NoError;
+}
+
+bool isGroupLine(const QString& line) {
+    return line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'));
+}
+
+// The key lines of a desktop-style key file that cannot be read: none.
+QVector<KeyFileEntry> readKeyFile(const QString& file) {
+    QByteArray bytes;
+    if (!readBytes(file, &bytes)) return {};
+    return parseKeyFile(bytes);
 }
 
 QStringList listValue(const QString& value) {
@@ -107,19 +119,18 @@ QString targetAsFile(const QString& target) {
     return target;
 }
 
-// Sets, rewrites or removes one key of one group in the text of a key file, keeping every other line.
+// Sets, rewrites or removes one key of one group of a key file, keeping every other line byte for byte.
 // `edit` gets the old value (empty when absent) and returns the new one; an empty result removes the key.
-QString editKey(const QString& text, const QString& group, const QString& key,
-                const std::function<QString(const QString&)>& edit) {
-    QStringList lines = text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
-    while (!lines.isEmpty() && lines.last().trimmed().isEmpty()) lines.removeLast();
+// A changed line keeps its line end; a new line ends with LF.
+void editKey(QVector<RawLine>& lines, const QString& group, const QString& key,
+             const std::function<QString(const QString&)>& edit) {
     int groupStart = -1;
     int groupEnd = -1;  // one past the group's last non-empty line
     int keyLine = -1;
     QString current;
     for (int i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i].trimmed();
-        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+        const QString line = lines[i].text().trimmed();
+        if (isGroupLine(line)) {
             current = line.mid(1, line.size() - 2);
             if (current == group && groupStart < 0) {
                 groupStart = i;
@@ -132,55 +143,95 @@ QString editKey(const QString& text, const QString& group, const QString& key,
         const int eq = line.indexOf(QLatin1Char('='));
         if (keyLine < 0 && eq > 0 && line.left(eq).trimmed().compare(key, Qt::CaseInsensitive) == 0) keyLine = i;
     }
+    // A line after which another one is put must end with LF.
+    const auto endLine = [&](int i) {
+        if (i >= 0 && !lines[i].end.endsWith('\n')) lines[i].end += '\n';
+    };
+    const auto newLine = [](const QString& text) { return RawLine{text.toUtf8(), QByteArray("\n")}; };
     if (keyLine >= 0) {
-        const QString& l = lines[keyLine];
-        const QString next = edit(l.mid(l.indexOf(QLatin1Char('=')) + 1).trimmed());
+        const QString line = lines[keyLine].text().trimmed();
+        const QString next = edit(line.mid(line.indexOf(QLatin1Char('=')) + 1).trimmed());
         if (next.isEmpty()) {
             lines.removeAt(keyLine);
         } else {
-            lines[keyLine] = key + QLatin1Char('=') + next;
+            lines[keyLine].bytes = (key + QLatin1Char('=') + next).toUtf8();
         }
-    } else {
-        const QString next = edit(QString());
-        if (!next.isEmpty()) {
-            if (groupStart >= 0) {
-                lines.insert(groupEnd, key + QLatin1Char('=') + next);
-            } else {
-                if (!lines.isEmpty()) lines << QString();
-                lines << QLatin1Char('[') + group + QLatin1Char(']') << key + QLatin1Char('=') + next;
-            }
-        }
+        return;
     }
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    const QString next = edit(QString());
+    if (next.isEmpty()) return;
+    if (groupStart >= 0) {
+        endLine(groupEnd - 1);
+        lines.insert(groupEnd, newLine(key + QLatin1Char('=') + next));
+        return;
+    }
+    if (!lines.isEmpty()) {
+        endLine(lines.size() - 1);
+        if (!lines.last().text().trimmed().isEmpty()) lines.push_back(newLine(QString()));
+    }
+    lines.push_back(newLine(QLatin1Char('[') + group + QLatin1Char(']')));
+    lines.push_back(newLine(key + QLatin1Char('=') + next));
+}
+
+bool writeBytesFile(const QString& file, const QByteArray& bytes) {
+    if (!QDir().mkpath(QFileInfo(file).absolutePath())) return false;
+    QSaveFile f(file);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    if (f.write(bytes) != bytes.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
 }
 
 void setUserDefault(const QString& file, const QString& mimeType, const QString& id, bool alsoAssociations) {
-    QString text;
-    QStringList lines;
-    if (readLines(file, &lines)) {
-        text = lines.join(QLatin1Char('\n'));
-    } else if (QFileInfo::exists(file)) {
+    QByteArray bytes;
+    if (!readBytes(file, &bytes) && QFileInfo::exists(file)) {
         // Present but unreadable: rewriting it would lose what it holds.
         rt::raise(rt::PermissionDenied, QStringLiteral("无法读取 ") + file);
     }
-    text = editKey(text, QStringLiteral("Default Applications"), mimeType, [&](const QString&) { return id; });
+    if (!writeBytesFile(file, withDefaultApplication(bytes, mimeType, id, alsoAssociations)))
+        rt::raise(rt::PermissionDenied, QStringLiteral("无法写入 ") + file);
+}
+
+}  // namespace
+
+QVector<KeyFileEntry> parseKeyFile(const QByteArray& bytes) {
+    QVector<KeyFileEntry> out;
+    QString group;
+    for (const RawLine& raw : splitLines(bytes)) {
+        const QString line = raw.text().trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
+        if (isGroupLine(line)) {
+            group = line.mid(1, line.size() - 2);
+            continue;
+        }
+        const int eq = line.indexOf(QLatin1Char('='));
+        if (eq <= 0) continue;
+        out.push_back({group, line.left(eq).trimmed(), line.mid(eq + 1).trimmed()});
+    }
+    return out;
+}
+
+QByteArray withDefaultApplication(const QByteArray& bytes, const QString& mimeType, const QString& id,
+                                  bool alsoAssociations) {
+    QVector<RawLine> lines = splitLines(bytes);
+    editKey(lines, QStringLiteral("Default Applications"), mimeType, [&](const QString&) { return id; });
     if (alsoAssociations) {
-        text = editKey(text, QStringLiteral("Added Associations"), mimeType, [&](const QString& old) {
+        editKey(lines, QStringLiteral("Added Associations"), mimeType, [&](const QString& old) {
             QStringList ids = listValue(old);
             ids.removeAll(id);
             ids.prepend(id);
             return ids.join(QLatin1Char(';')) + QLatin1Char(';');
         });
-        text = editKey(text, QStringLiteral("Removed Associations"), mimeType, [&](const QString& old) {
+        editKey(lines, QStringLiteral("Removed Associations"), mimeType, [&](const QString& old) {
             QStringList ids = listValue(old);
             ids.removeAll(id);
             return ids.isEmpty() ? QString() : ids.join(QLatin1Char(';')) + QLatin1Char(';');
         });
     }
-    if (!writeTextFile(file, text)) rt::raise(rt::PermissionDenied, QStringLiteral("无法写入 ") + file);
+    return joinLines(lines);
 }
-
-}  // namespace
 
 QString homeDir() {
     const QString home = env("HOME");
@@ -213,10 +264,10 @@ QStringList currentDesktops() {
 
 QString desktopDir() {
     const QString home = homeDir();
-    QStringList lines;
-    if (readLines(configHome() + QStringLiteral("/user-dirs.dirs"), &lines)) {
-        for (const QString& raw : lines) {
-            const QString line = raw.trimmed();
+    QByteArray bytes;
+    if (readBytes(configHome() + QStringLiteral("/user-dirs.dirs"), &bytes)) {
+        for (const RawLine& raw : splitLines(bytes)) {
+            const QString line = raw.text().trimmed();
             if (!line.startsWith(QStringLiteral("XDG_DESKTOP_DIR="))) continue;
             QString value = line.mid(int(qstrlen("XDG_DESKTOP_DIR="))).trimmed();
             if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"'))) {
@@ -300,7 +351,7 @@ DesktopEntry readDesktopEntry(const QString& file) {
     QSet<QString> seen;
     QString tryExec;
     bool hasGroup = false;
-    for (const KeyLine& l : readKeyFile(file)) {
+    for (const KeyFileEntry& l : readKeyFile(file)) {
         if (l.group != QStringLiteral("Desktop Entry")) continue;
         hasGroup = true;
         if (seen.contains(l.key)) continue;
@@ -344,13 +395,13 @@ DesktopEntry findDesktopEntry(const QString& id) {
 
 DesktopEntry defaultHandler(const QString& mimeType) {
     const QStringList files = mimeappsFiles();
-    auto valueIn = [&](const QVector<KeyLine>& lines, const QString& group) {
-        for (const KeyLine& l : lines) {
+    auto valueIn = [&](const QVector<KeyFileEntry>& lines, const QString& group) {
+        for (const KeyFileEntry& l : lines) {
             if (l.group == group && l.key.compare(mimeType, Qt::CaseInsensitive) == 0) return l.value;
         }
         return QString();
     };
-    QVector<QVector<KeyLine>> parsed;
+    QVector<QVector<KeyFileEntry>> parsed;
     for (const QString& f : files) parsed.push_back(readKeyFile(f));
 
     for (const auto& lines : parsed) {
@@ -480,17 +531,7 @@ bool runsProgram(const DesktopEntry& entry, const QString& program) {
     return !a.isEmpty() && a == QFileInfo(program).canonicalFilePath();
 }
 
-bool writeTextFile(const QString& file, const QString& text) {
-    if (!QDir().mkpath(QFileInfo(file).absolutePath())) return false;
-    QSaveFile f(file);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    const QByteArray bytes = text.toUtf8();
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
-}
+bool writeTextFile(const QString& file, const QString& text) { return writeBytesFile(file, text.toUtf8()); }
 
 void makeOwnDefault(const QString& mimeType) {
     const QString program = QCoreApplication::applicationFilePath();

@@ -6,8 +6,10 @@
 // Every function reads the environment (HOME, XDG_CONFIG_HOME, XDG_DATA_HOME, XDG_CONFIG_DIRS,
 // XDG_DATA_DIRS, XDG_CURRENT_DESKTOP, PATH) at the moment it is called, so a test can point them at a
 // temporary home.
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 namespace sys::xdg {
 
@@ -35,6 +37,22 @@ struct DesktopEntry {
     bool hidden = false;
     bool isValid() const { return !file.isEmpty(); }
 };
+
+// Key files (desktop entries, mimeapps.list, user-dirs.dirs) are read whole as UTF-8: a NUL byte or a
+// stray CR cuts nothing off. A line ends with LF (CRs before it belong to the line end); group lines
+// are "[name]", key lines "key=value" (blanks around both taken off), "#" starts a comment.
+struct KeyFileEntry {
+    QString group;
+    QString key;
+    QString value;
+};
+QVector<KeyFileEntry> parseKeyFile(const QByteArray& bytes);
+
+// The bytes of a mimeapps.list after making `id` the default application of `mimeType` and, with
+// `alsoAssociations`, the first of its added associations and none of its removed ones. Every line it
+// does not change stays byte for byte; a changed line keeps its line end, a new one ends with LF.
+QByteArray withDefaultApplication(const QByteArray& bytes, const QString& mimeType, const QString& id,
+                                  bool alsoAssociations);
 
 // Reads the [Desktop Entry] group of a file; an invalid entry when the file cannot be read.
 DesktopEntry readDesktopEntry(const QString& file);
