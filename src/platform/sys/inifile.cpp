@@ -159,6 +159,15 @@ bool hasProfileSection(const QByteArray& bytes, const QString& section) {
     return !sectionName.isEmpty() && findSection(parseFile(bytes), sectionName) >= 0;
 }
 
+bool hasProfileKey(const QByteArray& bytes, const QString& section, const QString& key) {
+    const QString sectionName = cleanName(section);
+    const QString keyName = cleanName(key);
+    if (sectionName.isEmpty() || keyName.isEmpty()) return false;
+    const QList<Line> lines = parseFile(bytes);
+    const int header = findSection(lines, sectionName);
+    return header >= 0 && findKey(lines, header, keyName) >= 0;
+}
+
 QByteArray withProfileString(const QByteArray& bytes, const QString& section, const QString& key,
                              const QString& value) {
     const QString sectionName = cleanName(section);

@@ -29,10 +29,12 @@ QString getProfileString(const QString& file, const QString& section, const QStr
 void writeProfileString(const QString& file, const QString& section, const QString& key,
                         const QString& value);
 
-// The same rules on the bytes of a file: the value a read gives, whether the section is there, and
-// the bytes after a write (the bytes as they were when the section or key name is empty).
+// The same rules on the bytes of a file: the value a read gives, whether the section (and the key in
+// it, with any value) is there, and the bytes after a write (the bytes as they were when the section or
+// key name is empty).
 QString profileStringIn(const QByteArray& bytes, const QString& section, const QString& key);
 bool hasProfileSection(const QByteArray& bytes, const QString& section);
+bool hasProfileKey(const QByteArray& bytes, const QString& section, const QString& key);
 QByteArray withProfileString(const QByteArray& bytes, const QString& section, const QString& key,
                              const QString& value);
 

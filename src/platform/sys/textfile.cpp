@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace sys {
@@ -136,6 +137,20 @@ void appendLine(const QString& path, const QString& line) {
     bytes += rt::toGbk(line);
     bytes += "\r\n";
     if (file.write(bytes) != bytes.size() || !file.flush()) rt::raise(rt::PathFileAccessError);
+}
+
+QStringList removeInterruptedRewrites(const QString& folder) {
+    // The temporary file of a rewrite (QSaveFile): the file's name with "." and six random characters.
+    static const QRegularExpression temporary(QStringLiteral("^.+\\.(txt|html|htm)\\.[A-Za-z0-9]{6}$"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    QStringList removed;
+    const QDir dir(nativePath(folder));
+    const QFileInfoList entries = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QFileInfo& info : entries) {
+        if (!info.isFile() || info.isSymLink() || !temporary.match(info.fileName()).hasMatch()) continue;
+        if (QFile::remove(info.filePath())) removed << info.filePath();
+    }
+    return removed;
 }
 
 }  // namespace sys

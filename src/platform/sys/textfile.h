@@ -34,4 +34,10 @@ bool replaceFileBytes(const QString& path, const QByteArray& bytes, int* errorNu
 // Splits text into lines by the rule of `readLines`.
 QStringList splitLines(const QString& text);
 
+// Removes what whole rewrites cut short (a kill, a power cut) left in `folder`: the temporary file of a
+// rewrite is named after its file, a dot and six letters or digits ("fg.txt.HQQJiq"). Only such files
+// of the program's own kinds (*.txt, *.html, *.htm) are removed, never a folder or a link. Gives the
+// native paths removed.
+QStringList removeInterruptedRewrites(const QString& folder);
+
 }  // namespace sys
