@@ -9,6 +9,7 @@
 #include "platform/rt/error.h"
 #include "platform/rt/text.h"
 #include "platform/sys/programfolder.h"
+#include "platform/sys/settingsfile.h"
 #include "platform/sys/shell.h"
 #include "platform/sys/textfile.h"
 #include "platform/ui/controls.h"
@@ -53,6 +54,69 @@ bool isLocalPath(const QString& commandLine) {
     return bare.startsWith(QLatin1Char('/')) || bare.startsWith(QLatin1String("file:"), Qt::CaseInsensitive);
 }
 
+// The settings files of the program folder.
+const forms::Txt kSettingsFiles[] = {forms::Txt::App, forms::Txt::Fg, forms::Txt::Sousuo, forms::Txt::Youjian,
+                                     forms::Txt::Yuyan};
+
+// The keys the program reads from a settings file (what tells a file an editor saved as UTF-8): its
+// named keys, and the first of those built at run time.
+QStringList programKeys(forms::Txt file) {
+    QStringList keys;
+    for (const forms::Key& k : forms::allKeys())
+        if (k.file == file) keys << k.text();
+    if (file == forms::Txt::Youjian) {
+        for (const char* k : {"CNA01", "CNB01", "CNC01", "CND01", "CNE01"}) keys << QString::fromLatin1(k);
+    }
+    if (file == forms::Txt::Sousuo) {
+        for (int i = 1; i <= 9; ++i)
+            keys << QStringLiteral("搜索名字") + QString::number(i) << QStringLiteral("搜索连接") + QString::number(i);
+    }
+    return keys;
+}
+
+// Before anything reads a setting: the leftovers of rewrites cut short go, and each settings file is
+// looked at once. A file an editor saved as UTF-8 is converted back to GBK (the user is told once, for
+// all of them); a file that cannot be read or lacks the section is named in a message, and the program
+// goes on.
+void checkProgramFiles() {
+    for (const char* tail : {"", "\\txt", "\\html"})
+        rt::step([&] { sys::removeInterruptedRewrites(sys::appPath() + QString::fromUtf8(tail)); });
+    QStringList converted;
+    for (const forms::Txt txt : kSettingsFiles) {
+        rt::step([&] {
+            const QString file = forms::txtPath(txt);
+            const QString shown = sys::nativePath(file);
+            const QString sectionLine = QLatin1Char('[') + forms::kSection + QLatin1Char(']');
+            switch (sys::checkSettingsFile(file, forms::kSection, programKeys(txt))) {
+            case sys::SettingsFileState::Converted:
+                converted << shown;
+                break;
+            case sys::SettingsFileState::NotConverted:
+                ui::services().msgBox(QStringLiteral("设置文件是UTF-8编码，无法转换为GBK：") + shown, ui::vbExclamation,
+                                      QString());
+                break;
+            case sys::SettingsFileState::Unreadable:
+                ui::services().msgBox(QStringLiteral("设置文件无法读取：") + shown, ui::vbExclamation, QString());
+                break;
+            case sys::SettingsFileState::NoSection:
+                ui::services().msgBox(QStringLiteral("设置文件缺少") + sectionLine + QStringLiteral("：") + shown,
+                                      ui::vbExclamation, QString());
+                break;
+            case sys::SettingsFileState::Fine:
+            case sys::SettingsFileState::Missing:
+                break;
+            }
+        });
+    }
+    if (!converted.isEmpty()) {
+        rt::step([&] {
+            ui::services().msgBox(QStringLiteral("设置文件已从UTF-8转换为GBK编码，原文件加后缀.utf8保留：\n") +
+                                      converted.join(QLatin1Char('\n')),
+                                  ui::vbInformation, QString());
+        });
+    }
+}
+
 }  // namespace
 
 Startup::Startup(Form1& f, Form4& menus, const QString& commandLine)
@@ -66,6 +130,7 @@ bool Startup::Form_Initialize() {
         ui::services().exitProcess(1);
         return false;
     }
+    checkProgramFiles();
     if (forms::read(forms::appkey::快捷方式) == QStringLiteral("有")) writeDesktopShortcut();
     return true;
 }
