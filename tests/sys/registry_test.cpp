@@ -170,6 +170,25 @@ TEST_F(RegistryStore, ValuesLiveInTheConfigFolderAndADamagedFileIsKeptAside) {
     EXPECT_EQ(Registry::RegRead("HKCU\\Software\\Main\\Start Page").toString(), "x");
 }
 
+// A number edited by hand into the store that no REG_DWORD can hold reads as missing.
+TEST_F(RegistryStore, ADwordOutsideItsRangeReadsAsMissing) {
+    const QString key = "HKEY_CURRENT_USER\\Software\\Fuzz";
+    const struct { const char* data; bool readable; unsigned value; } cases[] = {
+        {"3", true, 3},          {"4294967295", true, 4294967295u}, {"0", true, 0},
+        {"1e300", false, 0},     {"-1", false, 0},                   {"4294967296", false, 0},
+        {"1.5", false, 0},       {"\"3\"", false, 0},                {"null", false, 0},
+    };
+    for (const auto& c : cases) {
+        writeFile(Registry::storeFile(), QString("{\"%1\": {\"v\": {\"type\": \"REG_DWORD\", \"data\": %2}}}")
+                                             .arg(QString(key).replace("\\", "\\\\"), c.data));
+        if (c.readable) {
+            EXPECT_EQ(Registry::RegRead(key + "\\v").toUInt(), c.value) << c.data;
+        } else {
+            EXPECT_EQ(errorOf([&] { Registry::RegRead(key + "\\v"); }), sys::RegistryValueMissing) << c.data;
+        }
+    }
+}
+
 TEST_F(RegistryStore, EngineSwitchesFollowTheirValues) {
     const QString pictures = "HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\Main\\Display Inline Images";
     const QString zone = "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\Zones\\3\\";

@@ -12,6 +12,7 @@
 #include <QJsonObject>
 #include <QSet>
 #include <QStringList>
+#include <cmath>
 #include <optional>
 
 namespace sys {
@@ -130,11 +131,16 @@ private:
     QJsonObject keys_;
 };
 
-QVariant toVariant(const QJsonObject& v) {
+// A stored value as it reads; a REG_DWORD whose data is not a whole number from 0 to 4294967295 (a
+// store edited by hand) reads as missing, as a damaged store does.
+std::optional<QVariant> toVariant(const QJsonObject& v) {
+    const QJsonValue data = v.value(QStringLiteral("data"));
     if (v.value(QStringLiteral("type")).toString() == kDword) {
-        return QVariant(uint(quint32(v.value(QStringLiteral("data")).toDouble())));
+        const double d = data.toDouble(-1);
+        if (!data.isDouble() || !(d >= 0 && d <= 4294967295.0) || d != std::floor(d)) return std::nullopt;
+        return QVariant(uint(quint32(d)));
     }
-    return QVariant(v.value(QStringLiteral("data")).toString());
+    return QVariant(data.toString());
 }
 
 std::optional<QVariant> readStored(const RegPath& p) {
