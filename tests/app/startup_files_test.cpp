@@ -12,6 +12,10 @@
 
 namespace {
 
+// The bytes of a literal, NUL bytes included.
+template <int N>
+QByteArray raw(const char (&text)[N]) { return QByteArray(text, N - 1); }
+
 QByteArray bytesOf(const QString& file) {
     QFile f(file);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
@@ -66,7 +70,7 @@ const FileCase kCases[] = {
      {},
      "Zelvaro浏览器"},
     {"binary settings file",
-     [](const QString& d) { put(d + "/txt/语言.txt", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xd8", 18)); },
+     [](const QString& d) { put(d + "/txt/语言.txt", raw("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xd8")); },
      {"设置文件缺少[Zelvaro]：%1/txt/语言.txt"},
      {},
      {},

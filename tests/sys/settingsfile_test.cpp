@@ -10,6 +10,10 @@ namespace {
 
 using sys::SettingsFileState;
 
+// The bytes of a literal, NUL bytes included.
+template <int N>
+QByteArray raw(const char (&text)[N]) { return QByteArray(text, N - 1); }
+
 const QStringList kKeys = {"软件命名", "启动主页", "UA"};
 
 class SettingsFile : public ProgramFolder {
@@ -43,7 +47,7 @@ const Case kCases[] = {
     {"no section", rt::toGbk("软件命名=浏览器\r\n"), SettingsFileState::NoSection},
     {"another section only", "[Other]\r\nUA=1\r\n", SettingsFileState::NoSection},
     {"empty", "", SettingsFileState::NoSection},
-    {"binary", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xd8\0[", 22), SettingsFileState::NoSection},
+    {"binary", raw("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xd8\0["), SettingsFileState::NoSection},
     {"UTF8 without the section", QString("软件命名=浏览器\r\n").toUtf8(), SettingsFileState::NoSection},
 };
 
