@@ -40,6 +40,12 @@ const RewriteCase kRewrites[] = {
     {"a new group after the others",
      "[Added Associations]\ntext/plain=a.desktop;\r\n",
      "[Added Associations]\ntext/plain=a.desktop;\r\n\n[Default Applications]\nx-scheme-handler/http=zelvaro.desktop\n"},
+    {"a line that already says so stays",
+     "[Default Applications]\r\n x-scheme-handler/http = zelvaro.desktop \r\n",
+     "[Default Applications]\r\n x-scheme-handler/http = zelvaro.desktop \r\n"},
+    {"further lines of the key go",
+     "[Default Applications]\nx-scheme-handler/http=a.desktop\ntext/plain=b.desktop\nX-Scheme-Handler/http=c.desktop\n",
+     "[Default Applications]\nx-scheme-handler/http=zelvaro.desktop\ntext/plain=b.desktop\n"},
     {"bytes that are not UTF8 stay",
      "# \xff\xfe\xc3\n[Default Applications]\nx-scheme-handler/http=old.desktop\n",
      "# \xff\xfe\xc3\n[Default Applications]\nx-scheme-handler/http=zelvaro.desktop\n"},
@@ -76,6 +82,20 @@ TEST(MimeappsRewrite, AssociationsPutThisProgramFirstAndTakeItOutOfTheRemovedOne
               QByteArray("[Added Associations]\r\nx-scheme-handler/http=zelvaro.desktop;a.desktop;\r\n"
                          "[Removed Associations]\r\nimage/png=b.desktop;\r\n\n"
                          "[Default Applications]\nx-scheme-handler/http=zelvaro.desktop\n"));
+}
+
+TEST(MimeappsRewrite, AssociationsThatAlreadySaySoStay) {
+    const QByteArray before =
+        "[Added Associations]\nx-scheme-handler/http=zelvaro.desktop;a.desktop\n"
+        "[Removed Associations]\nx-scheme-handler/http=b.desktop\nx-scheme-handler/http=zelvaro.desktop;\n"
+        "[Default Applications]\nx-scheme-handler/http=zelvaro.desktop\n";
+    // The removed associations' later line of the key goes; everything else stays as written.
+    const QByteArray after =
+        "[Added Associations]\nx-scheme-handler/http=zelvaro.desktop;a.desktop\n"
+        "[Removed Associations]\nx-scheme-handler/http=b.desktop\n"
+        "[Default Applications]\nx-scheme-handler/http=zelvaro.desktop\n";
+    EXPECT_EQ(withDefaultApplication(before, "x-scheme-handler/http", "zelvaro.desktop", true), after);
+    EXPECT_EQ(withDefaultApplication(after, "x-scheme-handler/http", "zelvaro.desktop", true), after);
 }
 
 TEST(KeyFile, IsReadWhole) {

@@ -120,13 +120,14 @@ QString targetAsFile(const QString& target) {
 }
 
 // Sets, rewrites or removes one key of one group of a key file, keeping every other line byte for byte.
-// `edit` gets the old value (empty when absent) and returns the new one; an empty result removes the key.
-// A changed line keeps its line end; a new line ends with LF.
+// `edit` gets the old value (empty when absent) and returns the new one; an empty result removes the key,
+// the old value leaves its line as it is. A changed line keeps its line end; a new line ends with LF.
+// Further lines of the same key in the group (which key files do not allow) are removed.
 void editKey(QVector<RawLine>& lines, const QString& group, const QString& key,
              const std::function<QString(const QString&)>& edit) {
     int groupStart = -1;
-    int groupEnd = -1;  // one past the group's last non-empty line
-    int keyLine = -1;
+    int groupEnd = -1;      // one past the group's last non-empty line
+    QVector<int> keyLines;  // the key's lines in the group, in file order
     QString current;
     for (int i = 0; i < lines.size(); ++i) {
         const QString line = lines[i].text().trimmed();
@@ -141,20 +142,24 @@ void editKey(QVector<RawLine>& lines, const QString& group, const QString& key,
         if (current != group || groupStart < 0) continue;
         if (!line.isEmpty()) groupEnd = i + 1;
         const int eq = line.indexOf(QLatin1Char('='));
-        if (keyLine < 0 && eq > 0 && line.left(eq).trimmed().compare(key, Qt::CaseInsensitive) == 0) keyLine = i;
+        if (eq > 0 && line.left(eq).trimmed().compare(key, Qt::CaseInsensitive) == 0) keyLines << i;
     }
     // A line after which another one is put must end with LF.
     const auto endLine = [&](int i) {
         if (i >= 0 && !lines[i].end.endsWith('\n')) lines[i].end += '\n';
     };
     const auto newLine = [](const QString& text) { return RawLine{text.toUtf8(), QByteArray("\n")}; };
-    if (keyLine >= 0) {
-        const QString line = lines[keyLine].text().trimmed();
-        const QString next = edit(line.mid(line.indexOf(QLatin1Char('=')) + 1).trimmed());
+    if (!keyLines.isEmpty()) {
+        const int first = keyLines.first();
+        const QString line = lines[first].text().trimmed();
+        const QString old = line.mid(line.indexOf(QLatin1Char('=')) + 1).trimmed();
+        const QString next = edit(old);
+        // Later lines of the same key go, so that a reader taking the last one reads the same.
+        for (int k = keyLines.size() - 1; k >= 1; --k) lines.removeAt(keyLines[k]);
         if (next.isEmpty()) {
-            lines.removeAt(keyLine);
-        } else {
-            lines[keyLine].bytes = (key + QLatin1Char('=') + next).toUtf8();
+            lines.removeAt(first);
+        } else if (next != old) {
+            lines[first].bytes = (key + QLatin1Char('=') + next).toUtf8();
         }
         return;
     }
@@ -220,12 +225,14 @@ QByteArray withDefaultApplication(const QByteArray& bytes, const QString& mimeTy
     if (alsoAssociations) {
         editKey(lines, QStringLiteral("Added Associations"), mimeType, [&](const QString& old) {
             QStringList ids = listValue(old);
+            if (ids.value(0) == id) return old;
             ids.removeAll(id);
             ids.prepend(id);
             return ids.join(QLatin1Char(';')) + QLatin1Char(';');
         });
         editKey(lines, QStringLiteral("Removed Associations"), mimeType, [&](const QString& old) {
             QStringList ids = listValue(old);
+            if (!ids.contains(id)) return old;
             ids.removeAll(id);
             return ids.isEmpty() ? QString() : ids.join(QLatin1Char(';')) + QLatin1Char(';');
         });

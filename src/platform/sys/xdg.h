@@ -50,7 +50,8 @@ QVector<KeyFileEntry> parseKeyFile(const QByteArray& bytes);
 
 // The bytes of a mimeapps.list after making `id` the default application of `mimeType` and, with
 // `alsoAssociations`, the first of its added associations and none of its removed ones. Every line it
-// does not change stays byte for byte; a changed line keeps its line end, a new one ends with LF.
+// does not change stays byte for byte (a line that already says so too); a changed line keeps its line
+// end, a new one ends with LF; further lines of a changed key in the same group are removed.
 QByteArray withDefaultApplication(const QByteArray& bytes, const QString& mimeType, const QString& id,
                                   bool alsoAssociations);
 
