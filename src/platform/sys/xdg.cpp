@@ -69,7 +69,7 @@ bool isGroupLine(const QString& line) {
     return line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'));
 }
 
-// The key lines of a desktop-style key file that cannot be read: none.
+// The key lines of a desktop-style key file; none when it cannot be read.
 QVector<KeyFileEntry> readKeyFile(const QString& file) {
     QByteArray bytes;
     if (!readBytes(file, &bytes)) return {};
