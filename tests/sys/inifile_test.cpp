@@ -1,6 +1,9 @@
 #include "platform/rt/gbk.h"
 #include "platform/sys/inifile.h"
 #include "sys_fixtures.h"
+#include <QDateTime>
+#include <QFile>
+#include <QThread>
 
 namespace {
 
@@ -276,3 +279,48 @@ TEST_F(Profile, RewriteLeavesNoTemporaryFileAndKeepsPermissions) {
 }
 
 }  // namespace
+
+// Sets a file's modification time to one fixed moment long ago.
+static void age(const QString& path) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.setFileTime(QDateTime(QDate(2026, 1, 1), QTime(12, 0)), QFileDevice::FileModificationTime));
+}
+
+// Every read sees the file as it is now, however it was changed: by our writer, by another program
+// writing the same number of bytes, by a rename over it, or by its removal; also between reads of an
+// unchanged file that the reader may keep parsed.
+TEST_F(Profile, EveryReadSeesTheFileAsItIsNow) {
+    const QString f = file();
+    const QString n = native();
+    put("[Zelvaro]\r\nk=one\r\n");
+    age(n);
+    // Long enough for the reader to keep the file parsed.
+    QThread::msleep(2100);
+    EXPECT_EQ(sys::getProfileString(f, "Zelvaro", "k"), "one");
+    EXPECT_EQ(sys::getProfileString(f, "Zelvaro", "k"), "one");
+
+    // Same size, written in place behind the reader's back, the modification time set back to the
+    // very same moment.
+    put("[Zelvaro]\r\nk=two\r\n");
+    age(n);
+    EXPECT_EQ(sys::getProfileString(f, "Zelvaro", "k"), "two");
+
+    sys::writeProfileString(f, "Zelvaro", "k", "six");
+    age(n);
+    EXPECT_EQ(sys::getProfileString(f, "Zelvaro", "k"), "six");
+
+    const QString other = ProgramFolder::native("txt/other.txt");
+    putBytes(other, rt::toGbk("[Zelvaro]\r\nk=ten\r\n"));
+    age(other);
+    ASSERT_TRUE(QFile::remove(n));
+    EXPECT_EQ(sys::getProfileString(f, "Zelvaro", "k"), "");
+    ASSERT_TRUE(QFile::rename(other, n));
+    EXPECT_EQ(sys::getProfileString(f, "Zelvaro", "k"), "ten");
+
+    // A file changed a moment ago is read afresh at every read.
+    put("[Zelvaro]\r\nk=new\r\n");
+    EXPECT_EQ(sys::getProfileString(f, "Zelvaro", "k"), "new");
+    put("[Zelvaro]\r\nk=now\r\n");
+    EXPECT_EQ(sys::getProfileString(f, "Zelvaro", "k"), "now");
+}

@@ -91,6 +91,30 @@ TEST_F(RegistryStore, ALaterWriteReplacesTheValueAndItsType) {
     EXPECT_EQ(Registry::RegRead("HKCU\\Software\\Zones\\3\\1400").type(), QVariant::String);
 }
 
+TEST_F(RegistryStore, WritingWhatIsStoredAlreadyLeavesTheStoreAlone) {
+    const QString path = "HKEY_CURRENT_USER\\Software\\Zelvaro\\Mode";
+    Registry::RegWrite(path, 11000, "REG_DWORD");
+    const QString file = Registry::storeFile();
+    const auto bytes = [&] {
+        QFile f(file);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    };
+    const QByteArray before = bytes();
+    // A marker the store would lose on a rewrite: the same value again does not rewrite the file.
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::Append));
+        f.write("\n");
+    }
+    Registry::RegWrite(path, 11000, "REG_DWORD");
+    EXPECT_EQ(bytes(), before + "\n");
+    // Another type or value is written.
+    Registry::RegWrite(path, "11000", "REG_SZ");
+    EXPECT_EQ(Registry::RegRead(path).toString(), "11000");
+    EXPECT_NE(bytes(), before + "\n");
+}
+
 TEST_F(RegistryStore, DefaultValueAndNamedValueOfAKeyAreApart) {
     Registry::RegWrite("HKCR\\Tavrolin\\shell\\open\\command\\", kOpenCommand);
     Registry::RegWrite("HKCR\\Tavrolin\\shell\\open\\command\\extra", "x");

@@ -6,8 +6,15 @@
 #include "platform/sys/textfile.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QHash>
 #include <QList>
+
+#include <sys/stat.h>
+#include <time.h>
+
+#include <algorithm>
+#include <memory>
 
 namespace sys {
 namespace {
@@ -32,6 +39,7 @@ struct Line {
     enum Kind { Other, Section, Key } kind = Other;
     QString name;   // the section's or the key's name
     QString value;  // a key's raw value, blanks and quotes as written
+    bool blank = true;  // nothing but blanks
 };
 
 Line parseLine(const QByteArray& bytes, const QByteArray& end) {
@@ -40,6 +48,7 @@ Line parseLine(const QByteArray& bytes, const QByteArray& end) {
     line.end = end;
     const QString text = rt::fromGbk(bytes);
     const QString trimmed = stripBlanks(text);
+    line.blank = trimmed.isEmpty();
     if (trimmed.startsWith(QLatin1Char('['))) {
         int close = trimmed.indexOf(QLatin1Char(']'));
         if (close < 0) close = trimmed.size();
@@ -89,7 +98,7 @@ int findKey(const QList<Line>& lines, int header, const QString& key, int* last 
     int lastFilled = header;
     for (int i = header + 1; i < lines.size() && lines[i].kind != Line::Section; ++i) {
         if (lines[i].kind == Line::Key && !lines[i].name.isEmpty() && sameName(lines[i].name, key)) return i;
-        if (!stripBlanks(rt::fromGbk(lines[i].bytes)).isEmpty()) lastFilled = i;
+        if (!lines[i].blank) lastFilled = i;
     }
     if (last) *last = lastFilled;
     return -1;
@@ -118,9 +127,7 @@ QString withoutLineBreaks(QString text) {
 }
 
 Line newLine(const QString& text) {
-    Line line;
-    line.bytes = rt::toGbk(text);
-    line.end = "\r\n";
+    Line line = parseLine(rt::toGbk(text), "\r\n");
     return line;
 }
 
@@ -136,6 +143,76 @@ QHash<QString, unsigned long long>& writeCounts() {
 // A section or key name as both sides use it.
 QString cleanName(const QString& name) { return stripBlanks(withoutLineBreaks(name)); }
 
+QString profileValueIn(const QList<Line>& lines, const QString& sectionName, const QString& keyName) {
+    const int header = findSection(lines, sectionName);
+    if (header < 0) return QString();
+    const int at = findKey(lines, header, keyName);
+    if (at < 0) return QString();
+    return readableValue(lines[at].value);
+}
+
+// The parsed lines of the files read lately. Every read still looks at the file: an entry counts only
+// while the file is the very one it was made from (same inode, size, change and modification times),
+// and a file changed within the last two seconds is parsed afresh at each read, so a rewrite inside one
+// tick of the file system's clock can never be missed. Our own writes drop their file's entry.
+struct FileStamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    struct timespec modified = {0, 0};
+    struct timespec changed = {0, 0};
+    bool operator==(const FileStamp& o) const {
+        return device == o.device && inode == o.inode && size == o.size && modified.tv_sec == o.modified.tv_sec &&
+               modified.tv_nsec == o.modified.tv_nsec && changed.tv_sec == o.changed.tv_sec &&
+               changed.tv_nsec == o.changed.tv_nsec;
+    }
+};
+
+bool stampOf(const QString& nativeFile, FileStamp& stamp) {
+    struct stat st;
+    if (::stat(QFile::encodeName(nativeFile).constData(), &st) != 0) return false;
+    stamp.device = st.st_dev;
+    stamp.inode = st.st_ino;
+    stamp.size = st.st_size;
+    stamp.modified = st.st_mtim;
+    stamp.changed = st.st_ctim;
+    return true;
+}
+
+bool changedLately(const FileStamp& stamp) {
+    struct timespec now;
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    const time_t newest = std::max(stamp.modified.tv_sec, stamp.changed.tv_sec);
+    return now.tv_sec - newest < 2;
+}
+
+struct ParsedFile {
+    FileStamp stamp;
+    std::shared_ptr<const QList<Line>> lines;
+};
+
+QHash<QString, ParsedFile>& parsedFiles() {
+    static QHash<QString, ParsedFile> files;
+    return files;
+}
+
+// The lines of a file as it is now; nullptr when it cannot be read.
+std::shared_ptr<const QList<Line>> currentLines(const QString& file) {
+    const QString native = nativePath(file);
+    FileStamp stamp;
+    const bool stamped = stampOf(native, stamp);
+    if (stamped) {
+        auto it = parsedFiles().constFind(native);
+        if (it != parsedFiles().constEnd() && it->stamp == stamp && !changedLately(stamp)) return it->lines;
+    }
+    parsedFiles().remove(native);
+    QByteArray bytes;
+    if (!readFileBytes(file, bytes)) return nullptr;
+    auto lines = std::make_shared<const QList<Line>>(parseFile(bytes));
+    if (stamped && !changedLately(stamp) && bytes.size() == stamp.size) parsedFiles().insert(native, {stamp, lines});
+    return lines;
+}
+
 }  // namespace
 
 unsigned long long profileWriteCount(const QString& file, const QString& section, const QString& key) {
@@ -146,12 +223,7 @@ QString profileStringIn(const QByteArray& bytes, const QString& section, const Q
     const QString sectionName = cleanName(section);
     const QString keyName = cleanName(key);
     if (sectionName.isEmpty() || keyName.isEmpty()) return QString();
-    const QList<Line> lines = parseFile(bytes);
-    const int header = findSection(lines, sectionName);
-    if (header < 0) return QString();
-    const int at = findKey(lines, header, keyName);
-    if (at < 0) return QString();
-    return readableValue(lines[at].value);
+    return profileValueIn(parseFile(bytes), sectionName, keyName);
 }
 
 bool hasProfileSection(const QByteArray& bytes, const QString& section) {
@@ -203,10 +275,12 @@ QByteArray withProfileString(const QByteArray& bytes, const QString& section, co
 }
 
 QString getProfileString(const QString& file, const QString& section, const QString& key) {
-    if (cleanName(section).isEmpty() || cleanName(key).isEmpty()) return QString();
-    QByteArray bytes;
-    if (!readFileBytes(file, bytes)) return QString();
-    return profileStringIn(bytes, section, key);
+    const QString sectionName = cleanName(section);
+    const QString keyName = cleanName(key);
+    if (sectionName.isEmpty() || keyName.isEmpty()) return QString();
+    const std::shared_ptr<const QList<Line>> lines = currentLines(file);
+    if (!lines) return QString();
+    return profileValueIn(*lines, sectionName, keyName);
 }
 
 void writeProfileString(const QString& file, const QString& section, const QString& key,
@@ -215,6 +289,7 @@ void writeProfileString(const QString& file, const QString& section, const QStri
     const QString keyName = cleanName(key);
     if (sectionName.isEmpty() || keyName.isEmpty()) return;
     ++writeCounts()[writeCountKey(file, sectionName, keyName)];
+    parsedFiles().remove(nativePath(file));
 
     QByteArray bytes;
     int error = 0;

@@ -264,6 +264,10 @@ void Registry::RegWrite(const QString& path, const QVariant& value, const QStrin
     if (a.kind != Association::None && t != kDword && namesThisProgram(a, value.toString())) {
         xdg::makeOwnDefault(QStringLiteral("x-scheme-handler/") + a.scheme);
     }
+    // A value that already holds this type and data is left as it is: the start writes the same
+    // values every time, and each save syncs the store to disk.
+    const std::optional<QJsonObject> old = store.value(p);
+    if (old && *old == v) return;
     store.set(p, v);
     store.save();
 }
