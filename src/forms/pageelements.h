@@ -1,6 +1,7 @@
 #pragma once
-// Small steps on a loaded page shared by the about overlay and the default-browser banner: elements
-// made one statement at a time and appended to the body, and removal of a body child by its id.
+// Small steps on a loaded page shared by the elements the program puts into pages (the about overlay,
+// the default-browser banner, the link hint bar): elements made one statement at a time and appended
+// to the body, and removal of a body child by its id.
 #include "platform/web/document.h"
 
 #include <QString>
@@ -8,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-namespace app {
+namespace forms {
 
 // Makes an element of `tag` in `doc`, gives it the id, runs each of `fill` for its other properties, sets its
 // inline style (none when `css` is null) and appends it as the last child of the body. Each of these
@@ -25,4 +26,4 @@ void removeFromBody(const web::Document& doc, const QString& id);
 // inside web pages), from a tail such as "\\pifu\\zz.bmp".
 QString programPicture(const QString& tail);
 
-}  // namespace app
+}  // namespace forms

@@ -1,10 +1,10 @@
-#include "app/pageelements.h"
+#include "forms/pageelements.h"
 
 #include "platform/rt/error.h"
 #include "platform/sys/programfolder.h"
 #include "platform/web/webbrowser.h"
 
-namespace app {
+namespace forms {
 
 void appendToBody(const web::Document& doc, const QString& tag, const QString& id,
                   const std::vector<std::function<void(web::Element&)>>& fill, const QString& css) {
@@ -27,4 +27,4 @@ QString programPicture(const QString& tail) {
     return web::localPictureUrl(sys::nativePath(sys::appPath() + tail));
 }
 
-}  // namespace app
+}  // namespace forms
