@@ -1,0 +1,83 @@
+#include "page/hintbar.h"
+
+#include "forms/form1.h"
+#include "forms/pageelements.h"
+#include "forms/settings.h"
+#include "forms/slots.h"
+#include "platform/rt/convert.h"
+#include "platform/rt/error.h"
+#include "platform/rt/text.h"
+#include "platform/web/document.h"
+
+using rt::guard;
+using rt::step;
+
+const QString HintBar::kLabelId = QStringLiteral("Tavrolinid");
+const QString HintBar::kStripId = QStringLiteral("input_x");
+const QString HintBar::kFirstText = QStringLiteral("加载完成..");
+
+namespace {
+
+const QString kStripCss = QStringLiteral(
+    "z-index:99999;background:#000000;border:0px;filter:alpha(opacity=60);opacity:0.6;width:700px;height:33px;"
+    "left:0%;top:96%;position:fixed");
+
+const QString kHidden = QStringLiteral("hidden");
+const QString kVisibility = QStringLiteral("visibility");
+
+}  // namespace
+
+HintBar::HintBar(Form1& form) : f(form) {
+    f.Command8.onClick = [this] { Command8_Click(); };
+    f.WebBrowser1.onStatusTextChange = [this](int Index, const QString& Text) {
+        WebBrowser1_StatusTextChange(Index, Text);
+    };
+}
+
+void HintBar::injectInto(int k) {
+    target_ = k;
+    f.Command8.press();
+    target_ = 0;
+}
+
+void HintBar::Command8_Click() {
+    const int k = target_;
+    target_ = 0;
+    web::Document doc;
+    step([&] { doc = f.WebBrowser1(k != 0 ? k : forms::frontSlot(f)).document(); });
+    // A page without the bar makes the look-up fail, and then the bar goes in.
+    if (!guard([&] { return rt::len(doc.allItem(kLabelId).id()) < 2; })) return;
+    forms::appendToBody(doc, QStringLiteral("input"), kStripId,
+                        {[](web::Element& e) { e.setAttribute(QStringLiteral("type"), QStringLiteral("button")); }},
+                        kStripCss);
+    QString font;
+    step([&] { font = forms::read(forms::fgkey::字体); });
+    forms::appendToBody(doc, QStringLiteral("label"), kLabelId, {[](web::Element& e) { e.setInnerText(kFirstText); }},
+                        QStringLiteral("z-index:99999;color:#FFFFFF;font-size:16px;font-family:") + font +
+                            QStringLiteral(";left:3px;top:96%;position:fixed"));
+}
+
+QString HintBar::labelText(const QString& text, int hintOpenMode) {
+    const QString prefix = hintOpenMode != 0 ? QStringLiteral("新建") : QStringLiteral("覆盖");
+    return prefix + rt::mid(rt::left(text, 67), rt::instr(text, QStringLiteral("://")) + 3, 60);
+}
+
+void HintBar::WebBrowser1_StatusTextChange(int Index, const QString& Text) {
+    const auto element = [&](const QString& id) { return f.WebBrowser1(Index).document().getElementById(id); };
+
+    if (rt::instr(Text, QStringLiteral("http"), rt::TextCompare) == 0) {
+        step([&] { element(kLabelId).setStyleProperty(kVisibility, kHidden); });
+        step([&] { element(kStripId).setStyleProperty(kVisibility, kHidden); });
+        step([&] { f.Label1.setCaption(QStringLiteral(".")); });
+        return;
+    }
+    f.lastHoveredLink = Text;
+    step([&] { f.Label1.setCaption(Text); });
+
+    if (!guard([&] { return rt::toDouble(forms::read(forms::appkey::连接提示)) == 1; })) return;
+    step([&] { element(kLabelId).setInnerText(labelText(Text, f.hintOpenMode)); });
+    const bool hiding = guard([&] { return rt::toDouble(f.Timer4(6).tag()) == 1; });
+    const QString visibility = hiding && rt::instr(Text, QStringLiteral("..")) > 0 ? kHidden : QString();
+    step([&] { element(kLabelId).setStyleProperty(kVisibility, visibility); });
+    step([&] { element(kStripId).setStyleProperty(kVisibility, visibility); });
+}
