@@ -20,6 +20,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTextCodec>
 #include <QTextStream>
 #include <QTimer>
 
@@ -46,7 +47,34 @@ QByteArray smallPage() {
            "</body></html>\n";
 }
 
-// 5 000 rows of five elements (25 000 elements), then the picture.
+// A second after the page has loaded (the program has finished its work on the page by then), the
+// page sends mouse moves to a link in its middle in 21 batches of at least 20 ms each (the page's
+// clock may count whole milliseconds only), and reports the median batch's time of one move in
+// microseconds as /report-mousemove?<us>. Each move passes every listener of the page: in the
+// program, the one through which document events reach it.
+const char kMouseMoveProbe[] =
+    "<script>\n"
+    "window.addEventListener('load', function () { setTimeout(function () {\n"
+    "  var now = (window.performance && performance.now) ? function () { return performance.now(); }\n"
+    "                                                    : function () { return Date.now(); };\n"
+    "  var target = document.getElementsByTagName('a')[2500], batches = [];\n"
+    "  function move(i) {\n"
+    "    var e = document.createEvent('MouseEvents');\n"
+    "    e.initMouseEvent('mousemove', true, true, window, 0, 10 + i % 50, 10, 10 + i % 50, 10,\n"
+    "                     false, false, false, false, 0, null);\n"
+    "    target.dispatchEvent(e);\n"
+    "  }\n"
+    "  for (var b = 0; b < 21; b++) {\n"
+    "    var t0 = now(), t = t0, n = 0;\n"
+    "    while (t - t0 < 20) { for (var i = 0; i < 10; i++) move(n++); t = now(); }\n"
+    "    batches.push((t - t0) * 1000 / n);\n"
+    "  }\n"
+    "  batches.sort(function (x, y) { return x - y; });\n"
+    "  new Image().src = '/report-mousemove?' + batches[10].toFixed(2);\n"
+    "}, 1000); });\n"
+    "</script>\n";
+
+// 5 000 rows of five elements (25 000 elements), then the picture and the mouse-move probe.
 QByteArray largePage() {
     QByteArray html = "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>large</title></head><body>\n";
     for (int i = 0; i < 5000; ++i) {
@@ -54,7 +82,9 @@ QByteArray largePage() {
         html += "<div class=\"row\"><span>row " + n + "</span> <a href=\"/item/" + n + "\">item " + n + "</a> <b>" +
                 QByteArray::number(i * 7 % 1000) + "</b> <i>text " + n + "</i></div>\n";
     }
-    html += "<img src=\"/large-end.gif\" width=\"1\" height=\"1\">\n</body></html>\n";
+    html += "<img src=\"/large-end.gif\" width=\"1\" height=\"1\">\n";
+    html += kMouseMoveProbe;
+    html += "</body></html>\n";
     return html;
 }
 
@@ -224,6 +254,17 @@ Value largeLoad(Run& run) {
     return end->atMs - page->atMs;
 }
 
+// One mouse move over the large page, as the page measured it (the median of its batches).
+Value mouseMove(Run& run) {
+    run.open(QStringLiteral("/large.html"));
+    const auto report = run.waitFor(QStringLiteral("/report-mousemove"));
+    if (!report) return std::nullopt;
+    bool ok = false;
+    const double us = report->query.toDouble(&ok);
+    if (!ok) return std::nullopt;
+    return us;
+}
+
 // Resident memory once the large page has loaded and the process holds still.
 Value memoryLarge(Run& run) {
     run.open(QStringLiteral("/large.html"));
@@ -241,6 +282,7 @@ const Measure kMeasures[] = {
     {"start-up", "ms", startUp},
     {"memory, small page", "MiB", memorySmall},
     {"large-page load", "ms", largeLoad},
+    {"mouse move, large page", "us", mouseMove},
     {"memory, large page", "MiB", memoryLarge},
 };
 constexpr int kMeasureCount = int(sizeof(kMeasures) / sizeof(kMeasures[0]));
@@ -257,6 +299,34 @@ bool copyTree(const QString& from, const QString& to) {
         if (!QDir().mkpath(QFileInfo(target).absolutePath()) || !QFile::copy(file, target)) return false;
     }
     return true;
+}
+
+// Sets keys of the program's 应用.txt (GBK, CR LF, one section): a key's line is replaced, a key
+// the file does not have is added at its end.
+bool applySettings(const QString& programFolder, const QStringList& settings) {
+    if (settings.isEmpty()) return true;
+    QTextCodec* gbk = QTextCodec::codecForName("GBK");
+    QFile file(programFolder + QStringLiteral("/txt/应用.txt"));
+    if (!gbk || !file.open(QIODevice::ReadOnly)) return false;
+    QStringList lines = gbk->toUnicode(file.readAll()).split(QStringLiteral("\r\n"));
+    file.close();
+    while (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    for (const QString& setting : settings) {
+        const int eq = setting.indexOf(QLatin1Char('='));
+        if (eq <= 0) return false;
+        const QString key = setting.left(eq);
+        bool replaced = false;
+        for (QString& line : lines) {
+            if (line.section(QLatin1Char('='), 0, 0).trimmed() == key) {
+                line = setting;
+                replaced = true;
+                break;
+            }
+        }
+        if (!replaced) lines << setting;
+    }
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    return file.write(gbk->fromUnicode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"))) > 0;
 }
 
 double median(std::vector<double> v) {
@@ -294,7 +364,10 @@ int main(int argc, char** argv) {
                                         QStringLiteral("file"), QString::fromUtf8(ZV_BENCH_BARE));
     const QCommandLineOption dataOption(QStringLiteral("data"), QStringLiteral("The shipped data tree."),
                                         QStringLiteral("folder"), QString::fromUtf8(ZV_BENCH_DATA));
-    options.addOptions({runsOption, programOption, bareOption, dataOption});
+    const QCommandLineOption settingOption(
+        QStringLiteral("setting"), QStringLiteral("A key of the program's 应用.txt for the session, as key=value (repeatable)."),
+        QStringLiteral("key=value"));
+    options.addOptions({runsOption, programOption, bareOption, dataOption, settingOption});
     options.process(application);
     const int runs = options.value(runsOption).toInt();
     if (runs < 1) {
@@ -320,6 +393,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     QFile::setPermissions(programExe, QFile::permissions(options.value(programOption)));
+    const QStringList settings = options.values(settingOption);
+    if (!applySettings(programFolder, settings)) {
+        err() << "zv-bench: cannot set " << settings.join(QLatin1Char(' ')) << " in the program's 应用.txt\n";
+        return 1;
+    }
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), home);
@@ -349,6 +427,7 @@ int main(int argc, char** argv) {
 
     out() << "zv-bench: " << runs << " runs of each side, interleaved, after one warm-up; QT_QPA_PLATFORM="
           << env.value(QStringLiteral("QT_QPA_PLATFORM")) << "\n";
+    if (!settings.isEmpty()) out() << "program settings: " << settings.join(QLatin1Char(' ')) << "\n";
     out().flush();
     for (int k = 0; k <= runs; ++k) {
         const bool counted = k > 0;
