@@ -6,14 +6,15 @@
 
 namespace forms {
 
-void appendToBody(const web::Document& doc, const QString& tag, const QString& id,
-                  const std::vector<std::function<void(web::Element&)>>& fill, const QString& css) {
+web::Element appendToBody(const web::Document& doc, const QString& tag, const QString& id,
+                          const std::vector<std::function<void(web::Element&)>>& fill, const QString& css) {
     web::Element e;
     rt::step([&] { e = doc.createElement(tag); });
     rt::step([&] { e.setId(id); });
     for (const auto& property : fill) rt::step([&] { property(e); });
     if (!css.isNull()) rt::step([&] { e.setStyleCssText(css); });
     rt::step([&] { doc.body().appendChild(e); });
+    return e;
 }
 
 void removeFromBody(const web::Document& doc, const QString& id) {

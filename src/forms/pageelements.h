@@ -14,8 +14,8 @@ namespace forms {
 // Makes an element of `tag` in `doc`, gives it the id, runs each of `fill` for its other properties, sets its
 // inline style (none when `css` is null) and appends it as the last child of the body. Each of these
 // is a statement of its own: one that fails is skipped and the next still runs (an element that could
-// not be made fails every later statement).
-void appendToBody(const web::Document& doc, const QString& tag, const QString& id,
+// not be made fails every later statement). Returns the element made (null when none could be).
+web::Element appendToBody(const web::Document& doc, const QString& tag, const QString& id,
                   const std::vector<std::function<void(web::Element&)>>& fill, const QString& css);
 
 // Removes from the body the element with this id; raises the runtime error when there is none or it is

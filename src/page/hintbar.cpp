@@ -9,6 +9,8 @@
 #include "platform/rt/text.h"
 #include "platform/web/document.h"
 
+#include <algorithm>
+
 using rt::guard;
 using rt::step;
 
@@ -47,14 +49,28 @@ void HintBar::Command8_Click() {
     step([&] { doc = f.WebBrowser1(k != 0 ? k : forms::frontSlot(f)).document(); });
     // A page without the bar makes the look-up fail, and then the bar goes in.
     if (!guard([&] { return rt::len(doc.allItem(kLabelId).id()) < 2; })) return;
-    forms::appendToBody(doc, QStringLiteral("input"), kStripId,
-                        {[](web::Element& e) { e.setAttribute(QStringLiteral("type"), QStringLiteral("button")); }},
-                        kStripCss);
+    Bar bar;
+    bar.strip = forms::appendToBody(
+        doc, QStringLiteral("input"), kStripId,
+        {[](web::Element& e) { e.setAttribute(QStringLiteral("type"), QStringLiteral("button")); }}, kStripCss);
     QString font;
     step([&] { font = forms::read(forms::fgkey::字体); });
-    forms::appendToBody(doc, QStringLiteral("label"), kLabelId, {[](web::Element& e) { e.setInnerText(kFirstText); }},
-                        QStringLiteral("z-index:99999;color:#FFFFFF;font-size:16px;font-family:") + font +
-                            QStringLiteral(";left:3px;top:96%;position:fixed"));
+    bar.label = forms::appendToBody(doc, QStringLiteral("label"), kLabelId,
+                                    {[](web::Element& e) { e.setInnerText(kFirstText); }},
+                                    QStringLiteral("z-index:99999;color:#FFFFFF;font-size:16px;font-family:") + font +
+                                        QStringLiteral(";left:3px;top:96%;position:fixed"));
+    // Bars of pages that are gone are forgotten.
+    bars_.erase(std::remove_if(bars_.begin(), bars_.end(), [](const Bar& b) { return !b.label.isValid(); }),
+                bars_.end());
+    if (bar.label.isValid()) bars_.push_back(bar);
+}
+
+const HintBar::Bar& HintBar::barOf(int k) {
+    const web::Document doc = f.WebBrowser1(k).document();
+    for (const Bar& bar : bars_) {
+        if (bar.label.isValid() && bar.label.document() == doc) return bar;
+    }
+    rt::raise(rt::ObjectRequired, QStringLiteral("hint bar"));
 }
 
 QString HintBar::labelText(const QString& text, int hintOpenMode) {
@@ -63,11 +79,9 @@ QString HintBar::labelText(const QString& text, int hintOpenMode) {
 }
 
 void HintBar::WebBrowser1_StatusTextChange(int Index, const QString& Text) {
-    const auto element = [&](const QString& id) { return f.WebBrowser1(Index).document().getElementById(id); };
-
     if (rt::instr(Text, QStringLiteral("http"), rt::TextCompare) == 0) {
-        step([&] { element(kLabelId).setStyleProperty(kVisibility, kHidden); });
-        step([&] { element(kStripId).setStyleProperty(kVisibility, kHidden); });
+        step([&] { barOf(Index).label.setStyleProperty(kVisibility, kHidden); });
+        step([&] { barOf(Index).strip.setStyleProperty(kVisibility, kHidden); });
         step([&] { f.Label1.setCaption(QStringLiteral(".")); });
         return;
     }
@@ -75,9 +89,9 @@ void HintBar::WebBrowser1_StatusTextChange(int Index, const QString& Text) {
     step([&] { f.Label1.setCaption(Text); });
 
     if (!guard([&] { return rt::toDouble(forms::read(forms::appkey::连接提示)) == 1; })) return;
-    step([&] { element(kLabelId).setInnerText(labelText(Text, f.hintOpenMode)); });
+    step([&] { barOf(Index).label.setInnerText(labelText(Text, f.hintOpenMode)); });
     const bool hiding = guard([&] { return rt::toDouble(f.Timer4(6).tag()) == 1; });
     const QString visibility = hiding && rt::instr(Text, QStringLiteral("..")) > 0 ? kHidden : QString();
-    step([&] { element(kLabelId).setStyleProperty(kVisibility, visibility); });
-    step([&] { element(kStripId).setStyleProperty(kVisibility, visibility); });
+    step([&] { barOf(Index).label.setStyleProperty(kVisibility, visibility); });
+    step([&] { barOf(Index).strip.setStyleProperty(kVisibility, visibility); });
 }
