@@ -47,34 +47,7 @@ QByteArray smallPage() {
            "</body></html>\n";
 }
 
-// A second after the page has loaded (the program has finished its work on the page by then), the
-// page sends mouse moves to a link in its middle in 21 batches of at least 20 ms each (the page's
-// clock may count whole milliseconds only), and reports the median batch's time of one move in
-// microseconds as /report-mousemove?<us>. Each move passes every listener of the page: in the
-// program, the one through which document events reach it.
-const char kMouseMoveProbe[] =
-    "<script>\n"
-    "window.addEventListener('load', function () { setTimeout(function () {\n"
-    "  var now = (window.performance && performance.now) ? function () { return performance.now(); }\n"
-    "                                                    : function () { return Date.now(); };\n"
-    "  var target = document.getElementsByTagName('a')[2500], batches = [];\n"
-    "  function move(i) {\n"
-    "    var e = document.createEvent('MouseEvents');\n"
-    "    e.initMouseEvent('mousemove', true, true, window, 0, 10 + i % 50, 10, 10 + i % 50, 10,\n"
-    "                     false, false, false, false, 0, null);\n"
-    "    target.dispatchEvent(e);\n"
-    "  }\n"
-    "  for (var b = 0; b < 21; b++) {\n"
-    "    var t0 = now(), t = t0, n = 0;\n"
-    "    while (t - t0 < 20) { for (var i = 0; i < 10; i++) move(n++); t = now(); }\n"
-    "    batches.push((t - t0) * 1000 / n);\n"
-    "  }\n"
-    "  batches.sort(function (x, y) { return x - y; });\n"
-    "  new Image().src = '/report-mousemove?' + batches[10].toFixed(2);\n"
-    "}, 1000); });\n"
-    "</script>\n";
-
-// 5 000 rows of five elements (25 000 elements), then the picture and the mouse-move probe.
+// 5 000 rows of five elements (25 000 elements), then the picture.
 QByteArray largePage() {
     QByteArray html = "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>large</title></head><body>\n";
     for (int i = 0; i < 5000; ++i) {
@@ -82,9 +55,7 @@ QByteArray largePage() {
         html += "<div class=\"row\"><span>row " + n + "</span> <a href=\"/item/" + n + "\">item " + n + "</a> <b>" +
                 QByteArray::number(i * 7 % 1000) + "</b> <i>text " + n + "</i></div>\n";
     }
-    html += "<img src=\"/large-end.gif\" width=\"1\" height=\"1\">\n";
-    html += kMouseMoveProbe;
-    html += "</body></html>\n";
+    html += "<img src=\"/large-end.gif\" width=\"1\" height=\"1\">\n</body></html>\n";
     return html;
 }
 
@@ -102,6 +73,8 @@ struct Side {
     QString name;
     QString executable;
     QString workingDir;
+    QString probe;      // the mouse-move probe
+    QString probeKind;  // its first argument: "bare" or "program"
 };
 
 // The process of one side during one run. `open(path)` starts it with the address of `path` on the
@@ -115,19 +88,15 @@ public:
 
     void open(const QString& path) {
         if (process_ && path == path_) return;
-        kill();
-        path_ = path;
-        // Requests a killed process left in the server's sockets are read now, and forgotten.
-        QCoreApplication::processEvents();
-        server_.clearRequests();
-        process_ = std::make_unique<QProcess>();
-        process_->setProcessEnvironment(env_);
-        process_->setWorkingDirectory(side_.workingDir);
-        process_->setStandardOutputFile(QProcess::nullDevice());
-        process_->setProcessChannelMode(QProcess::SeparateChannels);
-        startedAtMs_ = clock_.nsecsElapsed() / 1e6;
-        process_->start(side_.executable, {server_.url(path)});
-        if (!process_->waitForStarted(10000)) note(QStringLiteral("did not start: ") + process_->errorString());
+        start(path, side_.executable, {server_.url(path)});
+    }
+
+    // Starts the side's mouse-move probe on the address of `path` (bench/mousemove_probe.cpp), which
+    // reports to /report-mousemove and /report-linkhover, unless it already runs.
+    void openProbe(const QString& path) {
+        const QString key = QStringLiteral("probe ") + path;
+        if (process_ && path_ == key) return;
+        start(key, side_.probe, {side_.probeKind, server_.url(path), server_.url(QStringLiteral("/report"))});
     }
 
     // When the process started (before the system call that starts it), on the runner's clock.
@@ -192,6 +161,22 @@ public:
     const QStringList& notes() const { return notes_; }
 
 private:
+    void start(const QString& key, const QString& executable, const QStringList& arguments) {
+        kill();
+        path_ = key;
+        // Requests a killed process left in the server's sockets are read now, and forgotten.
+        QCoreApplication::processEvents();
+        server_.clearRequests();
+        process_ = std::make_unique<QProcess>();
+        process_->setProcessEnvironment(env_);
+        process_->setWorkingDirectory(side_.workingDir);
+        process_->setStandardOutputFile(QProcess::nullDevice());
+        process_->setProcessChannelMode(QProcess::SeparateChannels);
+        startedAtMs_ = clock_.nsecsElapsed() / 1e6;
+        process_->start(executable, arguments);
+        if (!process_->waitForStarted(10000)) note(QStringLiteral("did not start: ") + process_->errorString());
+    }
+
     bool running() const { return process_ && process_->state() == QProcess::Running; }
 
     qint64 rssKiB() const {
@@ -254,16 +239,20 @@ Value largeLoad(Run& run) {
     return end->atMs - page->atMs;
 }
 
-// One mouse move over the large page, as the page measured it (the median of its batches).
-Value mouseMove(Run& run) {
-    run.open(QStringLiteral("/large.html"));
-    const auto report = run.waitFor(QStringLiteral("/report-mousemove"));
+// One mouse move over the large page, from its delivery to the page's widget until it returned: the
+// median the side's probe measured, for moves within text (`kind` "mousemove") or between a link and
+// text ("linkhover").
+Value probedMove(Run& run, const QString& kind) {
+    run.openProbe(QStringLiteral("/large.html"));
+    const auto report = run.waitFor(QStringLiteral("/report-") + kind);
     if (!report) return std::nullopt;
     bool ok = false;
     const double us = report->query.toDouble(&ok);
     if (!ok) return std::nullopt;
     return us;
 }
+Value mouseMove(Run& run) { return probedMove(run, QStringLiteral("mousemove")); }
+Value linkHover(Run& run) { return probedMove(run, QStringLiteral("linkhover")); }
 
 // Resident memory once the large page has loaded and the process holds still.
 Value memoryLarge(Run& run) {
@@ -282,8 +271,9 @@ const Measure kMeasures[] = {
     {"start-up", "ms", startUp},
     {"memory, small page", "MiB", memorySmall},
     {"large-page load", "ms", largeLoad},
-    {"mouse move, large page", "us", mouseMove},
     {"memory, large page", "MiB", memoryLarge},
+    {"mouse move, large page", "us", mouseMove},
+    {"link hover, large page", "us", linkHover},
 };
 constexpr int kMeasureCount = int(sizeof(kMeasures) / sizeof(kMeasures[0]));
 
@@ -362,12 +352,14 @@ int main(int argc, char** argv) {
                                            QStringLiteral("file"), QString::fromUtf8(ZV_BENCH_PROGRAM));
     const QCommandLineOption bareOption(QStringLiteral("bare"), QStringLiteral("The bare engine view."),
                                         QStringLiteral("file"), QString::fromUtf8(ZV_BENCH_BARE));
+    const QCommandLineOption probeOption(QStringLiteral("probe"), QStringLiteral("The mouse-move probe."),
+                                         QStringLiteral("file"), QString::fromUtf8(ZV_BENCH_PROBE));
     const QCommandLineOption dataOption(QStringLiteral("data"), QStringLiteral("The shipped data tree."),
                                         QStringLiteral("folder"), QString::fromUtf8(ZV_BENCH_DATA));
     const QCommandLineOption settingOption(
         QStringLiteral("setting"), QStringLiteral("A key of the program's 应用.txt for the session, as key=value (repeatable)."),
         QStringLiteral("key=value"));
-    options.addOptions({runsOption, programOption, bareOption, dataOption, settingOption});
+    options.addOptions({runsOption, programOption, bareOption, probeOption, dataOption, settingOption});
     options.process(application);
     const int runs = options.value(runsOption).toInt();
     if (runs < 1) {
@@ -418,8 +410,8 @@ int main(int argc, char** argv) {
     addPages(server);
 
     const Side sides[] = {
-        {QStringLiteral("bare"), options.value(bareOption), session.path()},
-        {QStringLiteral("program"), programExe, programFolder},
+        {QStringLiteral("bare"), options.value(bareOption), session.path(), options.value(probeOption), QStringLiteral("bare")},
+        {QStringLiteral("program"), programExe, programFolder, options.value(probeOption), QStringLiteral("program")},
     };
     // values[side][measure] holds one entry per counted run; a failed measure is empty.
     std::vector<Value> values[2][kMeasureCount];
