@@ -438,7 +438,7 @@ TEST_F(TabsTest, CloseByDoubleClickFollowsTheSetting) {
 // consumes it, the one after closes the tab as usual. The flag is "1" after every swatch click, also
 // when no colour was stored.
 TEST_F(TabsTest, DoubleClickAfterASwatchClickOnlyConsumesThePickersFlag) {
-    const int k = openPage(QStringLiteral("二"));
+    const int k = openPage(QStringLiteral("二页"));
     ASSERT_EQ(k, 2);
     Form8& picker = forms::window<Form8>();
     picker.Text1.onClick(63);
@@ -452,7 +452,7 @@ TEST_F(TabsTest, DoubleClickAfterASwatchClickOnlyConsumesThePickersFlag) {
 }
 
 TEST_F(TabsTest, DoubleClickWithThePickerNeverOpenedMakesNoPickerWindow) {
-    const int k = openPage(QStringLiteral("二"));
+    const int k = openPage(QStringLiteral("二页"));
     lvDoubleClick(k);
     EXPECT_FALSE(f().lv(k).visible());
     EXPECT_EQ(forms::windows().existing<Form8>(), nullptr);
@@ -460,7 +460,7 @@ TEST_F(TabsTest, DoubleClickWithThePickerNeverOpenedMakesNoPickerWindow) {
 
 // A picker closed since its last swatch click took its flag with it.
 TEST_F(TabsTest, DoubleClickAfterThePickerClosedClosesTheTab) {
-    const int k = openPage(QStringLiteral("二"));
+    const int k = openPage(QStringLiteral("二页"));
     Form8& picker = forms::window<Form8>();
     picker.Text1.onClick(1);
     picker.unload();
