@@ -59,16 +59,21 @@ void HintBar::Command8_Click() {
                                     {[](web::Element& e) { e.setInnerText(kFirstText); }},
                                     QStringLiteral("z-index:99999;color:#FFFFFF;font-size:16px;font-family:") + font +
                                         QStringLiteral(";left:3px;top:96%;position:fixed"));
-    // Bars of pages that are gone are forgotten.
-    bars_.erase(std::remove_if(bars_.begin(), bars_.end(), [](const Bar& b) { return !b.label.isValid(); }),
-                bars_.end());
+    forgetGoneBars();
     if (bar.label.isValid()) bars_.push_back(bar);
 }
 
+void HintBar::forgetGoneBars() {
+    // A handle would keep the document of a page that is gone alive.
+    bars_.erase(std::remove_if(bars_.begin(), bars_.end(), [](const Bar& b) { return !b.label.isValid(); }),
+                bars_.end());
+}
+
 const HintBar::Bar& HintBar::barOf(int k) {
+    forgetGoneBars();
     const web::Document doc = f.WebBrowser1(k).document();
     for (const Bar& bar : bars_) {
-        if (bar.label.isValid() && bar.label.document() == doc) return bar;
+        if (bar.label.document() == doc) return bar;
     }
     rt::raise(rt::ObjectRequired, QStringLiteral("hint bar"));
 }

@@ -62,6 +62,7 @@ private:
     };
     // The bar injected into the page slot k shows now; raises when that page has none.
     const Bar& barOf(int k);
+    void forgetGoneBars();
 
     Form1& f;
     int target_ = 0;         // the slot of the press in progress; 0: the front slot
