@@ -1,11 +1,12 @@
 # `make run` and `make test`; both install what is missing, configure and build first. `make bench`
 # builds the program and the benchmark (nothing else builds the benchmark) and runs it; RUNS=n sets
-# the number of runs of each side. For developers: `make test-sanitize` (the suite under
-# AddressSanitizer and UndefinedBehaviorSanitizer) and `make fuzz` (the parsers' fuzz targets,
-# FUZZ_TIME seconds each).
+# the number of runs of each side, BENCH_ARGS further options of the benchmark (bench/README.md).
+# For developers: `make test-sanitize` (the suite under AddressSanitizer and UndefinedBehaviorSanitizer)
+# and `make fuzz` (the parsers' fuzz targets, FUZZ_TIME seconds each).
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 RUNS  ?= 7
+BENCH_ARGS ?=
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 FUZZ_TIME ?= 20
@@ -31,7 +32,7 @@ test: build
 bench: setup $(BUILD)/CMakeCache.txt
 	cmake -S . -B $(BUILD) > /dev/null
 	cmake --build $(BUILD) -j $(JOBS) --target zv_bench
-	$(BUILD)/bench/zv-bench --runs $(RUNS)
+	$(BUILD)/bench/zv-bench --runs $(RUNS) $(BENCH_ARGS)
 
 # The whole suite built with -fsanitize=address,undefined in its own folder; any finding fails its test.
 # Leak checking is off: the page engine's own allocations are still held at exit.

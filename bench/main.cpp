@@ -20,6 +20,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTextCodec>
 #include <QTextStream>
 #include <QTimer>
 
@@ -72,6 +73,8 @@ struct Side {
     QString name;
     QString executable;
     QString workingDir;
+    QString probe;      // the mouse-move probe
+    QString probeKind;  // its first argument: "bare" or "program"
 };
 
 // The process of one side during one run. `open(path)` starts it with the address of `path` on the
@@ -85,19 +88,15 @@ public:
 
     void open(const QString& path) {
         if (process_ && path == path_) return;
-        kill();
-        path_ = path;
-        // Requests a killed process left in the server's sockets are read now, and forgotten.
-        QCoreApplication::processEvents();
-        server_.clearRequests();
-        process_ = std::make_unique<QProcess>();
-        process_->setProcessEnvironment(env_);
-        process_->setWorkingDirectory(side_.workingDir);
-        process_->setStandardOutputFile(QProcess::nullDevice());
-        process_->setProcessChannelMode(QProcess::SeparateChannels);
-        startedAtMs_ = clock_.nsecsElapsed() / 1e6;
-        process_->start(side_.executable, {server_.url(path)});
-        if (!process_->waitForStarted(10000)) note(QStringLiteral("did not start: ") + process_->errorString());
+        start(path, side_.executable, {server_.url(path)});
+    }
+
+    // Starts the side's mouse-move probe on the address of `path` (bench/mousemove_probe.cpp), which
+    // reports to /report-mousemove and /report-linkhover, unless it already runs.
+    void openProbe(const QString& path) {
+        const QString key = QStringLiteral("probe ") + path;
+        if (process_ && path_ == key) return;
+        start(key, side_.probe, {side_.probeKind, server_.url(path), server_.url(QStringLiteral("/report"))});
     }
 
     // When the process started (before the system call that starts it), on the runner's clock.
@@ -162,6 +161,22 @@ public:
     const QStringList& notes() const { return notes_; }
 
 private:
+    void start(const QString& key, const QString& executable, const QStringList& arguments) {
+        kill();
+        path_ = key;
+        // Requests a killed process left in the server's sockets are read now, and forgotten.
+        QCoreApplication::processEvents();
+        server_.clearRequests();
+        process_ = std::make_unique<QProcess>();
+        process_->setProcessEnvironment(env_);
+        process_->setWorkingDirectory(side_.workingDir);
+        process_->setStandardOutputFile(QProcess::nullDevice());
+        process_->setProcessChannelMode(QProcess::SeparateChannels);
+        startedAtMs_ = clock_.nsecsElapsed() / 1e6;
+        process_->start(executable, arguments);
+        if (!process_->waitForStarted(10000)) note(QStringLiteral("did not start: ") + process_->errorString());
+    }
+
     bool running() const { return process_ && process_->state() == QProcess::Running; }
 
     qint64 rssKiB() const {
@@ -224,6 +239,21 @@ Value largeLoad(Run& run) {
     return end->atMs - page->atMs;
 }
 
+// One mouse move over the large page, from its delivery to the page's widget until it returned: the
+// median the side's probe measured, for moves within text (`kind` "mousemove") or between a link and
+// text ("linkhover").
+Value probedMove(Run& run, const QString& kind) {
+    run.openProbe(QStringLiteral("/large.html"));
+    const auto report = run.waitFor(QStringLiteral("/report-") + kind);
+    if (!report) return std::nullopt;
+    bool ok = false;
+    const double us = report->query.toDouble(&ok);
+    if (!ok) return std::nullopt;
+    return us;
+}
+Value mouseMove(Run& run) { return probedMove(run, QStringLiteral("mousemove")); }
+Value linkHover(Run& run) { return probedMove(run, QStringLiteral("linkhover")); }
+
 // Resident memory once the large page has loaded and the process holds still.
 Value memoryLarge(Run& run) {
     run.open(QStringLiteral("/large.html"));
@@ -242,6 +272,8 @@ const Measure kMeasures[] = {
     {"memory, small page", "MiB", memorySmall},
     {"large-page load", "ms", largeLoad},
     {"memory, large page", "MiB", memoryLarge},
+    {"mouse move, large page", "us", mouseMove},
+    {"link hover, large page", "us", linkHover},
 };
 constexpr int kMeasureCount = int(sizeof(kMeasures) / sizeof(kMeasures[0]));
 
@@ -257,6 +289,34 @@ bool copyTree(const QString& from, const QString& to) {
         if (!QDir().mkpath(QFileInfo(target).absolutePath()) || !QFile::copy(file, target)) return false;
     }
     return true;
+}
+
+// Sets keys of the program's 应用.txt (GBK, CR LF, one section): a key's line is replaced, a key
+// the file does not have is added at its end.
+bool applySettings(const QString& programFolder, const QStringList& settings) {
+    if (settings.isEmpty()) return true;
+    QTextCodec* gbk = QTextCodec::codecForName("GBK");
+    QFile file(programFolder + QStringLiteral("/txt/应用.txt"));
+    if (!gbk || !file.open(QIODevice::ReadOnly)) return false;
+    QStringList lines = gbk->toUnicode(file.readAll()).split(QStringLiteral("\r\n"));
+    file.close();
+    while (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    for (const QString& setting : settings) {
+        const int eq = setting.indexOf(QLatin1Char('='));
+        if (eq <= 0) return false;
+        const QString key = setting.left(eq);
+        bool replaced = false;
+        for (QString& line : lines) {
+            if (line.section(QLatin1Char('='), 0, 0).trimmed() == key) {
+                line = setting;
+                replaced = true;
+                break;
+            }
+        }
+        if (!replaced) lines << setting;
+    }
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    return file.write(gbk->fromUnicode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"))) > 0;
 }
 
 double median(std::vector<double> v) {
@@ -292,9 +352,14 @@ int main(int argc, char** argv) {
                                            QStringLiteral("file"), QString::fromUtf8(ZV_BENCH_PROGRAM));
     const QCommandLineOption bareOption(QStringLiteral("bare"), QStringLiteral("The bare engine view."),
                                         QStringLiteral("file"), QString::fromUtf8(ZV_BENCH_BARE));
+    const QCommandLineOption probeOption(QStringLiteral("probe"), QStringLiteral("The mouse-move probe."),
+                                         QStringLiteral("file"), QString::fromUtf8(ZV_BENCH_PROBE));
     const QCommandLineOption dataOption(QStringLiteral("data"), QStringLiteral("The shipped data tree."),
                                         QStringLiteral("folder"), QString::fromUtf8(ZV_BENCH_DATA));
-    options.addOptions({runsOption, programOption, bareOption, dataOption});
+    const QCommandLineOption settingOption(
+        QStringLiteral("setting"), QStringLiteral("A key of the program's 应用.txt for the session, as key=value (repeatable)."),
+        QStringLiteral("key=value"));
+    options.addOptions({runsOption, programOption, bareOption, probeOption, dataOption, settingOption});
     options.process(application);
     const int runs = options.value(runsOption).toInt();
     if (runs < 1) {
@@ -320,6 +385,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     QFile::setPermissions(programExe, QFile::permissions(options.value(programOption)));
+    const QStringList settings = options.values(settingOption);
+    if (!applySettings(programFolder, settings)) {
+        err() << "zv-bench: cannot set " << settings.join(QLatin1Char(' ')) << " in the program's 应用.txt\n";
+        return 1;
+    }
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), home);
@@ -340,8 +410,8 @@ int main(int argc, char** argv) {
     addPages(server);
 
     const Side sides[] = {
-        {QStringLiteral("bare"), options.value(bareOption), session.path()},
-        {QStringLiteral("program"), programExe, programFolder},
+        {QStringLiteral("bare"), options.value(bareOption), session.path(), options.value(probeOption), QStringLiteral("bare")},
+        {QStringLiteral("program"), programExe, programFolder, options.value(probeOption), QStringLiteral("program")},
     };
     // values[side][measure] holds one entry per counted run; a failed measure is empty.
     std::vector<Value> values[2][kMeasureCount];
@@ -349,6 +419,7 @@ int main(int argc, char** argv) {
 
     out() << "zv-bench: " << runs << " runs of each side, interleaved, after one warm-up; QT_QPA_PLATFORM="
           << env.value(QStringLiteral("QT_QPA_PLATFORM")) << "\n";
+    if (!settings.isEmpty()) out() << "program settings: " << settings.join(QLatin1Char(' ')) << "\n";
     out().flush();
     for (int k = 0; k <= runs; ++k) {
         const bool counted = k > 0;

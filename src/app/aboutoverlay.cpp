@@ -1,7 +1,7 @@
 #include "app/aboutoverlay.h"
 
 #include "forms/settings.h"
-#include "app/pageelements.h"
+#include "forms/pageelements.h"
 #include "forms/form1.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
@@ -35,7 +35,7 @@ bool AboutOverlay::shows(int slot) const {
 }
 
 void AboutOverlay::removeFrom(const web::Document& doc) {
-    for (const char* id : kIds) rt::step([&] { app::removeFromBody(doc, QString::fromUtf8(id)); });
+    for (const char* id : kIds) rt::step([&] { forms::removeFromBody(doc, QString::fromUtf8(id)); });
 }
 
 void AboutOverlay::showOrRemove() {
@@ -64,27 +64,27 @@ void AboutOverlay::create(int slot) {
     web::Document doc;
     if (!rt::step([&] { doc = f_.WebBrowser1(slot).document(); })) return;
 
-    app::appendToBody(doc, QStringLiteral("img"), QStringLiteral("fg0_img"),
-                 {[](web::Element& e) { e.setSrc(app::programPicture(QStringLiteral("\\pifu\\zz.bmp"))); }},
+    forms::appendToBody(doc, QStringLiteral("img"), QStringLiteral("fg0_img"),
+                 {[](web::Element& e) { e.setSrc(forms::programPicture(QStringLiteral("\\pifu\\zz.bmp"))); }},
                  QStringLiteral("z-index:99999;left:0%;top:0%;height:100%;width:100%;filter:alpha(opacity=80);"
                                 "opacity:0.8;position:fixed"));
-    app::appendToBody(doc, QStringLiteral("input"), QStringLiteral("fg8_input"),
+    forms::appendToBody(doc, QStringLiteral("input"), QStringLiteral("fg8_input"),
                  {[](web::Element& e) { e.setAttribute(QStringLiteral("type"), QStringLiteral("button")); }},
                  QStringLiteral("z-index:99999;background:#000000;border:1px ") + forms::read(forms::fgkey::目标颜色) +
                      QStringLiteral(" solid;left:90px;top:90px;width:480px;height:190px;filter:alpha(opacity=60);"
                                     "opacity:0.6;position:fixed"));
-    app::appendToBody(doc, QStringLiteral("label"), QStringLiteral("fg7_label"),
+    forms::appendToBody(doc, QStringLiteral("label"), QStringLiteral("fg7_label"),
                  {[](web::Element& e) { setText(e, forms::read(forms::fgkey::关闭)); }},
                  QStringLiteral("left:500px;top:236px;font-size:33px"));
-    app::appendToBody(doc, QStringLiteral("label"), QStringLiteral("fg6_label"),
+    forms::appendToBody(doc, QStringLiteral("label"), QStringLiteral("fg6_label"),
                  {[this](web::Element& e) { setText(e, f_.caption() + QStringLiteral("  [ QtWebKit ]")); }},
                  QStringLiteral("top:100px"));
     for (int n = 1; n <= 5; ++n) {
-        app::appendToBody(doc, QStringLiteral("label"), QStringLiteral("fg%1_label").arg(n),
+        forms::appendToBody(doc, QStringLiteral("label"), QStringLiteral("fg%1_label").arg(n),
                      {[n](web::Element& e) { setText(e, aboutLine(n)); }},
                      QStringLiteral("top:%1px").arg(100 + 30 * n));
     }
-    app::appendToBody(doc, QStringLiteral("style"), kMarker,
+    forms::appendToBody(doc, QStringLiteral("style"), kMarker,
                  {[](web::Element& e) { e.setAttribute(QStringLiteral("type"), QStringLiteral("text/css")); },
                   [](web::Element& e) {
                       setText(e, QStringLiteral("label{z-index:99999;left:100px;font-family:") +

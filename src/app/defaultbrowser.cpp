@@ -3,7 +3,7 @@
 #include "app/aboutoverlay.h"
 #include "forms/settings.h"
 #include "app/enginesettings.h"
-#include "app/pageelements.h"
+#include "forms/pageelements.h"
 #include "forms/form1.h"
 #include "platform/rt/error.h"
 #include "platform/sys/registry.h"
@@ -56,17 +56,17 @@ void DefaultBrowser::check() {
 
     web::Document doc;
     if (!rt::step([&] { doc = f_.WebBrowser1(1).document(); })) return;
-    app::appendToBody(doc, QStringLiteral("input"), QStringLiteral("input_llq"),
+    forms::appendToBody(doc, QStringLiteral("input"), QStringLiteral("input_llq"),
                  {[](web::Element& e) { e.setAttribute(QStringLiteral("type"), QStringLiteral("button")); }},
                  QStringLiteral("z-index:99999;background:#C0C0C0;border:0px;filter:alpha(opacity=40);opacity:0.4;"
                                 "left:0%;top:0%;width:100%;height:60px;position:fixed"));
-    app::appendToBody(doc, QStringLiteral("img"), QStringLiteral("img1_llq"),
-                 {[](web::Element& e) { e.setSrc(app::programPicture(QStringLiteral("\\pifu\\ok1.png"))); }},
+    forms::appendToBody(doc, QStringLiteral("img"), QStringLiteral("img1_llq"),
+                 {[](web::Element& e) { e.setSrc(forms::programPicture(QStringLiteral("\\pifu\\ok1.png"))); }},
                  QStringLiteral("z-index:99999;left:10px;top:13px;position:fixed"));
-    app::appendToBody(doc, QStringLiteral("img"), QStringLiteral("img0_llq"),
-                 {[](web::Element& e) { e.setSrc(app::programPicture(QStringLiteral("\\pifu\\ok0.png"))); }},
+    forms::appendToBody(doc, QStringLiteral("img"), QStringLiteral("img0_llq"),
+                 {[](web::Element& e) { e.setSrc(forms::programPicture(QStringLiteral("\\pifu\\ok0.png"))); }},
                  QStringLiteral("z-index:99999;left:65px;top:13px;position:fixed"));
-    app::appendToBody(doc, QStringLiteral("label"), QStringLiteral("label_llq"),
+    forms::appendToBody(doc, QStringLiteral("label"), QStringLiteral("label_llq"),
                  {[](web::Element& e) {
                      e.setInnerText(QStringLiteral("当前：不是默认浏览器(作用：打开没有指定的网址)"));
                  }},
@@ -89,7 +89,7 @@ void DefaultBrowser::associate() {
 }
 
 void DefaultBrowser::removeBanner(const web::Document& doc) {
-    for (const char* id : kBannerIds) rt::step([&] { app::removeFromBody(doc, QString::fromUtf8(id)); });
+    for (const char* id : kBannerIds) rt::step([&] { forms::removeFromBody(doc, QString::fromUtf8(id)); });
 }
 
 bool DefaultBrowser::M_Dom_onclick(const web::DocumentEvent& event) {

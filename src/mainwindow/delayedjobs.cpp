@@ -199,7 +199,7 @@ void DelayedJobs::iframeHiding() {
     });
     QList<web::Element> frames;
     step([&] { frames = doc.getElementsByTagName(QStringLiteral("iframe")); });
-    for (int i = 0; i <= n; ++i) {
+    for (int i = 0; i < n; ++i) {
         step([&] {
             if (i >= frames.size()) rt::raise(rt::SubscriptOutOfRange);
             frames[i].setStyleProperty(QStringLiteral("visibility"), QStringLiteral("hidden"));

@@ -6,14 +6,8 @@
 
 using rt::step;
 
-PageEvents::PageEvents(Form1& form) : f(form) {
-    f.WebBrowser1.onDownloadComplete = [this](int Index) { WebBrowser1_DownloadComplete(Index); };
+PageEvents::PageEvents(Form1& form) : hintBar(form), navigationGuard(form), postProcessing(form, hintBar), f(form) {
     f.Command10.onClick = [this] { Command10_Click(); };
-}
-
-void PageEvents::WebBrowser1_DownloadComplete(int Index) {
-    if (Index != 1) return;
-    step([&] { f.setM_Dom(f.WebBrowser1(1).document()); });
 }
 
 void PageEvents::Command10_Click() {

@@ -1,21 +1,32 @@
 #pragma once
-// The page handling's events of the main window's browsers and its document connections, in the
-// least form the rest of the program needs so far:
-//  - download-complete of any browser: the home slot's document becomes `M_Dom` (its clicks reach the
-//    home page's handlers from then on);
-//  - `Command10`: re-attaches the front-tab document `ORIBERISA`, taken from the browser of the slot in
-//    Command10's tag (none when the tag is no number or that slot has no browser).
+// The page handling of the main window's browsers, assembled. Its parts set the handlers they own:
+//  - NavigationGuard (navigationguard.h): before-navigate of every tab slot's browser (the popped-out
+//    guard, frame blocking, the hint re-arm) and of WebBrowser22;
+//  - PostProcessing (postprocessing.h): download-complete and document-complete (document
+//    connections, stripping, error pages, the visit record, untitled pages);
+//  - HintBar (hintbar.h): the link hint bar, `Command8`, and the status-text handler.
+// Itself it owns `Command10`: re-attaches the front-tab document `ORIBERISA`, taken from the browser
+// of the slot in Command10's tag (none when the tag is no number or that slot has no browser).
+//
+// Navigate-complete is the address box's (mainwindow), title, command state and window closing the
+// tabs', the document connections' handlers the default browser's (M_Dom.onclick) and the sinks'.
+#include "page/hintbar.h"
+#include "page/navigationguard.h"
+#include "page/postprocessing.h"
+
 class Form1;
 
 class PageEvents {
 public:
-    // Sets the download-complete handler of every browser of WebBrowser1 and the click of Command10.
     explicit PageEvents(Form1& f);
     PageEvents(const PageEvents&) = delete;
     PageEvents& operator=(const PageEvents&) = delete;
 
-    void WebBrowser1_DownloadComplete(int Index);
     void Command10_Click();
+
+    HintBar hintBar;
+    NavigationGuard navigationGuard;
+    PostProcessing postProcessing;
 
 private:
     Form1& f;

@@ -70,6 +70,7 @@ TEST_F(TabMenu, RefreshOfThePoppedOutTabIsRefused) {
     setAppSetting("连接提示", "1");
     const int k = openTarget("?r");
     f().Command7.setTag(QString::number(k));
+    f().Timer4(0).setEnabled(false);  // the tab's own navigation armed the hint job
     const int before = targetRequests();
     menuOnTab(k, 2);
     ASSERT_EQ(services.boxes().size(), 1u);

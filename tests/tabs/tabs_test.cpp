@@ -96,12 +96,12 @@ TEST_F(TabsTest, TypedAddressWithAFullStripAnsweredNo) {
 }
 
 TEST_F(TabsTest, ClosedSlotIsReusedFirst) {
-    openPage(QStringLiteral("二"));
-    openPage(QStringLiteral("三"));
-    openPage(QStringLiteral("四"));
+    openPage(QStringLiteral("二页"));
+    openPage(QStringLiteral("三页"));
+    openPage(QStringLiteral("四页"));
     closeByMenu(3);
     EXPECT_EQ(f().lv(3).caption(), "?");
-    EXPECT_EQ(openPage(QStringLiteral("新")), 3);
+    EXPECT_EQ(openPage(QStringLiteral("新页")), 3);
 }
 
 TEST_F(TabsTest, FullStripAnsweredNoOpensNothing) {
@@ -167,10 +167,10 @@ TEST_F(TabsTest, OpenerThatAskedFirstIsNotAskedTwice) {
 // --- switching -------------------------------------------------------------------------------------
 
 TEST_F(TabsTest, ClickingTabsSwitchesTheFront) {
-    openPage(QStringLiteral("甲"));
+    openPage(QStringLiteral("甲页"));
     const QString addressA = f().WebBrowser1(2).document().url();
-    openPage(QStringLiteral("乙"));
-    openPage(QStringLiteral("丙"));
+    openPage(QStringLiteral("乙页"));
+    openPage(QStringLiteral("丙页"));
     ASSERT_EQ(f().Label9.caption(), "4");
 
     lvClick(2);
@@ -362,10 +362,10 @@ TEST_F(TabsTest, ClosingTheOnlyTabBringsTheHomePageBack) {
 }
 
 TEST_F(TabsTest, ClosingTheFrontTabBringsTheHighestVisibleTab) {
-    openPage(QStringLiteral("二"));
-    openPage(QStringLiteral("三"));
-    openPage(QStringLiteral("四"));
-    openPage(QStringLiteral("五"));
+    openPage(QStringLiteral("二页"));
+    openPage(QStringLiteral("三页"));
+    openPage(QStringLiteral("四页"));
+    openPage(QStringLiteral("五页"));
     closeByMenu(4);
     lvClick(3);
     closeByMenu(3);
@@ -382,9 +382,9 @@ TEST_F(TabsTest, ClosingTheFrontTabBringsTheHighestVisibleTab) {
 }
 
 TEST_F(TabsTest, FrontTabDocumentFollowsTheFrontAfterCloses) {
-    openPage(QStringLiteral("二"));
-    openPage(QStringLiteral("三"));
-    openPage(QStringLiteral("四"));
+    openPage(QStringLiteral("二页"));
+    openPage(QStringLiteral("三页"));
+    openPage(QStringLiteral("四页"));
     // The front tab closed: tab 3 comes to the front, and its document is attached at the teardown.
     closeByMenu(4);
     clock.advance(100);
@@ -402,9 +402,9 @@ TEST_F(TabsTest, FrontTabDocumentFollowsTheFrontAfterCloses) {
 }
 
 TEST_F(TabsTest, ClosingABackTabKeepsTheFront) {
-    openPage(QStringLiteral("二"));
-    openPage(QStringLiteral("三"));
-    openPage(QStringLiteral("四"));
+    openPage(QStringLiteral("二页"));
+    openPage(QStringLiteral("三页"));
+    openPage(QStringLiteral("四页"));
     closeByMenu(2);
     EXPECT_EQ(f().Label9.caption(), "4");
     expectFrontLook(f(), 4);
@@ -414,8 +414,8 @@ TEST_F(TabsTest, ClosingABackTabKeepsTheFront) {
 }
 
 TEST_F(TabsTest, CloseByDoubleClickFollowsTheSetting) {
-    openPage(QStringLiteral("二"));
-    openPage(QStringLiteral("三"));
+    openPage(QStringLiteral("二页"));
+    openPage(QStringLiteral("三页"));
     struct Case {
         const char* setting;
         bool closes;
@@ -438,7 +438,7 @@ TEST_F(TabsTest, CloseByDoubleClickFollowsTheSetting) {
 // consumes it, the one after closes the tab as usual. The flag is "1" after every swatch click, also
 // when no colour was stored.
 TEST_F(TabsTest, DoubleClickAfterASwatchClickOnlyConsumesThePickersFlag) {
-    const int k = openPage(QStringLiteral("二"));
+    const int k = openPage(QStringLiteral("二页"));
     ASSERT_EQ(k, 2);
     Form8& picker = forms::window<Form8>();
     picker.Text1.onClick(63);
@@ -452,7 +452,7 @@ TEST_F(TabsTest, DoubleClickAfterASwatchClickOnlyConsumesThePickersFlag) {
 }
 
 TEST_F(TabsTest, DoubleClickWithThePickerNeverOpenedMakesNoPickerWindow) {
-    const int k = openPage(QStringLiteral("二"));
+    const int k = openPage(QStringLiteral("二页"));
     lvDoubleClick(k);
     EXPECT_FALSE(f().lv(k).visible());
     EXPECT_EQ(forms::windows().existing<Form8>(), nullptr);
@@ -460,7 +460,7 @@ TEST_F(TabsTest, DoubleClickWithThePickerNeverOpenedMakesNoPickerWindow) {
 
 // A picker closed since its last swatch click took its flag with it.
 TEST_F(TabsTest, DoubleClickAfterThePickerClosedClosesTheTab) {
-    const int k = openPage(QStringLiteral("二"));
+    const int k = openPage(QStringLiteral("二页"));
     Form8& picker = forms::window<Form8>();
     picker.Text1.onClick(1);
     picker.unload();
@@ -486,8 +486,8 @@ TEST_F(TabsTest, QuickClosesAllCountAndLeaveNoBrowserBehind) {
 }
 
 TEST_F(TabsTest, SlotReopenedBeforeTheTeardownKeepsItsNewBrowser) {
-    openPage(QStringLiteral("二"));
-    openPage(QStringLiteral("三"));
+    openPage(QStringLiteral("二页"));
+    openPage(QStringLiteral("三页"));
     closeByMenu(3);
     web::WebBrowser* old = &f().WebBrowser1(3);
     QPointer<QWidget> oldWidget = old->widget();
@@ -501,9 +501,9 @@ TEST_F(TabsTest, SlotReopenedBeforeTheTeardownKeepsItsNewBrowser) {
 }
 
 TEST_F(TabsTest, PressingAnotherLabelDuringTheTeardownDestroysOnlyTheClosedTab) {
-    openPage(QStringLiteral("二"));
-    openPage(QStringLiteral("三"));
-    openPage(QStringLiteral("四"));
+    openPage(QStringLiteral("二页"));
+    openPage(QStringLiteral("三页"));
+    openPage(QStringLiteral("四页"));
     closeByMenu(4);
     lvClick(2);
     clock.advance(100);
@@ -543,9 +543,9 @@ TEST_F(TabsTest, HomePageClosingItsWindowIsRefused) {
 }
 
 TEST_F(TabsTest, ClosingTheListedTabStopsTheElementList) {
-    openPage(QStringLiteral("二"));
-    openPage(QStringLiteral("三"));
-    openPage(QStringLiteral("四"));
+    openPage(QStringLiteral("二页"));
+    openPage(QStringLiteral("三页"));
+    openPage(QStringLiteral("四页"));
     struct Case {
         int listed;
         int closed;
@@ -560,13 +560,13 @@ TEST_F(TabsTest, ClosingTheListedTabStopsTheElementList) {
         EXPECT_EQ(!f().Timer4(7).enabled(), c.stops) << c.listed << " / " << c.closed;
         f().Timer4(7).setEnabled(false);
         clock.advance(100);
-        openPage(QStringLiteral("补"));
+        openPage(QStringLiteral("补页"));
     }
 }
 
 TEST_F(TabsTest, PoppedOutTabComesToTheFrontInsteadOfClosing) {
-    openPage(QStringLiteral("二"));
-    openPage(QStringLiteral("三"));
+    openPage(QStringLiteral("二页"));
+    openPage(QStringLiteral("三页"));
     f().Command7.setTag("2");
     closeByMenu(2);
     EXPECT_TRUE(f().lv(2).visible());
@@ -608,8 +608,8 @@ TEST_F(TabsTest, CloseAllWithOneTabIsRefused) {
 TEST_F(TabsTest, BackToHome) {
     f().WebBrowser1(1).Navigate(pageFile(QStringLiteral("导航")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return f().Label2(0).caption() == QStringLiteral("导航"); }, 5000));
-    openPage(QStringLiteral("二"));
-    openPage(QStringLiteral("三"));
+    openPage(QStringLiteral("二页"));
+    openPage(QStringLiteral("三页"));
     menuOnTab(2, 6);
     EXPECT_EQ(f().Label9.caption(), "1");
     expectBackLook(f(), 3);
@@ -621,7 +621,7 @@ TEST_F(TabsTest, BackToHome) {
 }
 
 TEST_F(TabsTest, MenuCaptionsComeFromTheCaptionsFile) {
-    openPage(QStringLiteral("二"));
+    openPage(QStringLiteral("二页"));
     writeCaptions({"甲", "乙", "丙", "丁", "戊", "己"});
     services.queuePopupNone();
     rightPress(2);

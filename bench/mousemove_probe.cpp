@@ -1,0 +1,138 @@
+// zv-mousemove-probe: one side of the benchmark's mouse-move rows.
+//
+//   zv-mousemove-probe bare <address> <report address>
+//   zv-mousemove-probe program <address> <report address>    (run in a program folder)
+//
+// Loads the address (a bare engine view, or the whole program started with the address on its
+// command line, as `main` starts it), waits until the page has loaded and one second more (the
+// program has then finished its work on the page), and sends mouse moves to the page's widget the way
+// the windowing system delivers them, so they are user-made events for the page: every listener runs,
+// in the program the one that carries document events to it. Each move is timed from its delivery
+// until it returns. Two series, each reported as its median in microseconds:
+//  - moves within one element of text: "<report address>-mousemove?<us>";
+//  - moves between a link and text, which also change the status text (the program's hint bar
+//    follows it): "<report address>-linkhover?<us>".
+// The process then waits to be killed.
+#include "forms/form1.h"
+#include "forms/windowowner.h"
+#include "platform/sys/programfolder.h"
+#include "platform/web/document.h"
+#include "platform/web/webbrowser.h"
+#include "program.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QMouseEvent>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
+#include <QUrl>
+#include <QWebElement>
+#include <QWebFrame>
+#include <QWebView>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int kWarmUp = 20;
+constexpr int kMoves = 400;
+
+void wait(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool waitUntil(const std::function<bool()>& done, int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > ms) return false;
+        wait(20);
+    }
+    return true;
+}
+
+// Moves between the two points, the first kWarmUp untimed; the median of the others in microseconds.
+double medianMove(QWidget* view, QPoint a, QPoint b) {
+    std::vector<double> us;
+    for (int i = 0; i < kWarmUp + kMoves; ++i) {
+        const QPoint at = (i % 2 ? b : a) + QPoint(i % 3, 0);
+        QMouseEvent move(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QElapsedTimer t;
+        t.start();
+        QCoreApplication::sendEvent(view, &move);
+        const double elapsed = t.nsecsElapsed() / 1000.0;
+        if (i >= kWarmUp) us.push_back(elapsed);
+        // What a move leaves for later (repaints) runs between the moves, untimed.
+        QCoreApplication::processEvents();
+    }
+    std::sort(us.begin(), us.end());
+    return (us[us.size() / 2 - 1] + us[us.size() / 2]) / 2;
+}
+
+void report(const QString& address, double us) {
+    auto* network = new QNetworkAccessManager(qApp);
+    QUrl url(address);
+    url.setQuery(QString::number(us, 'f', 2));
+    network->get(QNetworkRequest(url));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    const QStringList args = QApplication::arguments();
+    if (args.size() != 4 || (args[1] != QLatin1String("bare") && args[1] != QLatin1String("program"))) return 2;
+    const QString address = args[2];
+    const QString path = QUrl(address).path();
+
+    std::unique_ptr<QWebView> bare;
+    std::unique_ptr<Program> program;
+    QWidget* view = nullptr;
+    std::function<QRect(const QString&)> firstOf;
+    if (args[1] == QLatin1String("bare")) {
+        bare = std::make_unique<QWebView>();
+        bare->setGeometry(46, 40, 707, 520);
+        bool loaded = false;
+        QObject::connect(bare.get(), &QWebView::loadFinished, [&] { loaded = true; });
+        bare->load(QUrl(address));
+        bare->show();
+        if (!waitUntil([&] { return loaded; }, 60000)) return 1;
+        view = bare.get();
+        firstOf = [&](const QString& tag) { return bare->page()->mainFrame()->findFirstElement(tag).geometry(); };
+    } else {
+        sys::setAppPath(QDir::currentPath());
+        program = std::make_unique<Program>(address);
+        if (!program->start()) return 1;
+        web::WebBrowser& home = forms::form1().WebBrowser1(1);
+        const bool loaded = waitUntil(
+            [&] {
+                try {
+                    return !home.busy() && home.document().url().endsWith(path) && !home.document().body().isNull();
+                } catch (...) {
+                    return false;
+                }
+            },
+            60000);
+        if (!loaded) return 1;
+        view = home.pageWidget();
+        firstOf = [&home](const QString& tag) { return home.document().getElementsByTagName(tag).value(0).boundingClientRect(); };
+    }
+    wait(1000);
+    const QRect link = firstOf(QStringLiteral("a"));
+    const QRect text = firstOf(QStringLiteral("span"));
+    if (link.isEmpty() || text.isEmpty() || text.width() < 8) return 1;
+    const QPoint inText = text.center() - QPoint(text.width() / 4, 0);
+    report(args[3] + QStringLiteral("-mousemove"), medianMove(view, inText, text.center()));
+    report(args[3] + QStringLiteral("-linkhover"), medianMove(view, link.center(), text.center()));
+    return application.exec();
+}

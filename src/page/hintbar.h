@@ -1,0 +1,70 @@
+#pragma once
+// The link hint bar: the main window has no status bar, so while `连接提示` reads 1 a translucent
+// black strip with a white label lies along the bottom of the page. Over a link the label says
+// whether the link opens a new window ("新建") or replaces the page ("覆盖"), followed by the link's
+// address without its scheme.
+//
+// The bar is two elements appended to the body and found again by their ids: the strip, an input
+// "input_x", and the label "Tavrolinid" (first text "加载完成..", the font of 字体 in fg.txt). A page
+// has the bar when the element named "Tavrolinid" has an id of two characters or more. The bar is
+// shown and hidden through the visibility of both elements and goes away with its document.
+//
+// - `Command8` (its tag is the frame-blocking counter, navigationguard.h) injects the bar unless the
+//   page has it: into the page of the slot `injectInto` names, else into the front slot's page (jobs
+//   0 and 9). The completion of a top-level document injects into its own slot's page.
+// - Status text of slot k (`WebBrowser1_StatusTextChange`), on slot k's page:
+//     * a text without "http" (any case) hides the bar and sets `Label1` to ".";
+//     * else the text becomes the last hovered link and `Label1`'s caption, and while `连接提示` is 1
+//       (empty or no number counts as 1) the label shows the prefix (the window's hint open mode:
+//       not 0 "新建", 0 "覆盖") and the shown address: of the first 67 characters of the text, the
+//       part just after the first "://" of the whole text (the third character on when there is
+//       none), at most 60 characters. The bar is hidden when the hint-hiding mode is on and the text
+//       holds "..", shown otherwise.
+// - Hint-hiding mode: `Timer4(6).Tag`, "0" from each hint re-arm, "1" from job 6 (which hides a bar
+//   still showing "..", usually its first text); empty or no number counts as on.
+//
+// The status text comes with every move of the pointer between links and other elements, so it finds
+// the bar without searching the page: the part keeps the two elements of every bar it injected, and
+// a page whose bar it did not inject has none (an element of the page's own with one of the ids is
+// not the bar and is left alone).
+#include "platform/web/document.h"
+
+#include <QString>
+
+#include <vector>
+
+class Form1;
+
+class HintBar {
+public:
+    // Sets the click of Command8 and the status-text handler of WebBrowser1 (at the array).
+    explicit HintBar(Form1& f);
+    HintBar(const HintBar&) = delete;
+    HintBar& operator=(const HintBar&) = delete;
+
+    void Command8_Click();
+    void WebBrowser1_StatusTextChange(int Index, const QString& Text);
+
+    // Presses Command8 for the page of slot k rather than the front page.
+    void injectInto(int k);
+
+    // The label's text for a status text (prefix and shown address).
+    static QString labelText(const QString& text, int hintOpenMode);
+
+    static const QString kLabelId;   // "Tavrolinid"
+    static const QString kStripId;   // "input_x"
+    static const QString kFirstText;  // "加载完成.."
+
+private:
+    struct Bar {
+        web::Element label;
+        web::Element strip;
+    };
+    // The bar injected into the page slot k shows now; raises when that page has none.
+    const Bar& barOf(int k);
+    void forgetGoneBars();
+
+    Form1& f;
+    int target_ = 0;         // the slot of the press in progress; 0: the front slot
+    std::vector<Bar> bars_;  // the bars injected into pages still loaded
+};

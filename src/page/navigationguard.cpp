@@ -1,0 +1,56 @@
+#include "page/navigationguard.h"
+
+#include "forms/form1.h"
+#include "forms/settings.h"
+#include "platform/rt/convert.h"
+#include "platform/rt/error.h"
+#include "platform/rt/format.h"
+#include "platform/rt/text.h"
+
+using rt::guard;
+using rt::step;
+
+NavigationGuard::NavigationGuard(Form1& form) : f(form) {
+    f.WebBrowser1.onBeforeNavigate2 = [this](int Index, const QString& URL, int, const QString&, const QByteArray&,
+                                             const QString&, bool& Cancel) {
+        WebBrowser1_BeforeNavigate2(Index, URL, Cancel);
+    };
+    f.WebBrowser22.onBeforeNavigate2 = [this](const QString&, int, const QString&, const QByteArray&, const QString&,
+                                              bool& Cancel) { WebBrowser22_BeforeNavigate2(Cancel); };
+}
+
+void NavigationGuard::restartJob(int index) {
+    f.Timer4(index).setEnabled(false);
+    f.Timer4(index).setEnabled(true);
+}
+
+void NavigationGuard::WebBrowser1_BeforeNavigate2(int Index, const QString& URL, bool& Cancel) {
+    // 1. The popped-out slot keeps its page; the refusal still counts for frame blocking.
+    if (guard([&] { return rt::toDouble(f.Command7.tag()) == Index; })) {
+        step([&] { Cancel = true; });
+        step([&] { f.FlashMsg(); });
+    }
+
+    // 2. Frame blocking.
+    if (guard([&] { return rt::toDouble(forms::read(forms::appkey::框架不加载)) == 0; })) {
+        if (guard([&] { return rt::toDouble(f.Command8.tag()) == 2; })) {
+            step([&] { Cancel = true; });
+            step([&] { restartJob(8); });
+            return;
+        }
+        if (rt::len(URL) < kLongAddress) {
+            step([&] { f.Command8.setTag(QStringLiteral("2")); });
+        } else {
+            step([&] { f.Command8.setTag(rt::str(rt::toDouble(f.Command8.tag()) + 1)); });
+        }
+    }
+
+    // 3. Hint re-arm.
+    if (guard([&] { return rt::toDouble(forms::read(forms::appkey::连接提示)) == 1; })) {
+        step([&] { restartJob(0); });
+        step([&] { f.Timer4(6).setTag(QStringLiteral("0")); });
+        step([&] { restartJob(6); });
+    }
+}
+
+void NavigationGuard::WebBrowser22_BeforeNavigate2(bool& Cancel) { Cancel = true; }
