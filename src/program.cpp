@@ -19,7 +19,11 @@
 #include "mainwindow/windowcommands.h"
 #include "media/form2.h"
 #include "media/pictureviewer.h"
+#include "page/dailytools.h"
+#include "page/formfill.h"
 #include "page/pageevents.h"
+#include "page/pageloadingoptions.h"
+#include "page/pagezoom.h"
 #include "records/favoriteswindow.h"
 #include "records/form13.h"
 #include "records/form3.h"
@@ -63,6 +67,10 @@ void Program::makeParts() {
     parts_.make<WindowCommands>(f);
     parts_.make<MainMenu>(f, f4);
     parts_.make<PageEvents>(f);
+    parts_.make<FormFill>(f, f4);
+    parts_.make<PageLoadingOptions>(f, f4);
+    parts_.make<PageZoom>(f, f4);
+    parts_.make<DailyTools>(f, f4);
     parts_.make<NavPageDefault>(f);
     parts_.make<AboutOverlay>(f);
     parts_.make<DefaultBrowser>(f);

@@ -36,9 +36,9 @@ struct SwitchValue {
     const char* ticked;
 };
 const SwitchValue kSwitchValues[] = {
-    {4, "HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\Main\\Display Inline Images", "no"},
-    {5, "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\Zones\\3\\1200", "3"},
-    {6, "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\Zones\\3\\1400", "3"},
+    {4, sys::kPicturesSwitchPath, sys::kPicturesOffText},
+    {5, sys::kPluginsSwitchPath, sys::kZoneDisabledText},
+    {6, sys::kScriptsSwitchPath, sys::kZoneDisabledText},
 };
 
 void writeDword(const QString& path, int value) {

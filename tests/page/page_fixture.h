@@ -15,8 +15,10 @@
 #include "support/program/program_fixture.h"
 #include "support/stored_settings.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMouseEvent>
 #include <QUrl>
 
 #include <algorithm>
@@ -105,6 +107,19 @@ protected:
                 return false;
             }
         });
+    }
+    // Chooses an item of the main menu as a person does: a right press on the window background, then
+    // the item in the popup.
+    void chooseFromMainMenu(const QString& array, int index) {
+        services.queuePopupChoice(array, index);
+        rightPressBackground();
+    }
+    void rightPressBackground() {
+        const QPoint spot(4000 / 15, 4000 / 15);
+        QMouseEvent press(QEvent::MouseButtonPress, spot, Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+        QApplication::sendEvent(f1().widget(), &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, spot, Qt::RightButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(f1().widget(), &release);
     }
     // Lets the event loop run for `ms` (for what must not happen).
     static void settle(int ms) {

@@ -3,6 +3,16 @@
 // the web layer applies them to every browser (web::setEngineSwitches(), web/switches.h).
 namespace sys {
 
+// The registry values of the three switches, and the text each holds while its switch is on.
+inline constexpr const char* kPicturesSwitchPath =
+    "HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\Main\\Display Inline Images";
+inline constexpr const char* kPluginsSwitchPath =
+    "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\Zones\\3\\1200";
+inline constexpr const char* kScriptsSwitchPath =
+    "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\Zones\\3\\1400";
+inline constexpr const char* kPicturesOffText = "no";
+inline constexpr const char* kZoneDisabledText = "3";
+
 struct EngineSwitches {
     bool picturesOff = false;  // pictures are not loaded ("Display Inline Images" is "no")
     bool pluginsOff = false;   // plug-in objects are not started (Internet zone value 1200 is 3)

@@ -281,14 +281,9 @@ EngineSwitches engineSwitches() {
             return QString();
         }
     };
-    s.picturesOff = text("HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\Main\\Display Inline Images") ==
-                    QLatin1String("no");
-    s.pluginsOff =
-        text("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\Zones\\3\\1200") ==
-        QLatin1String("3");
-    s.scriptsOff =
-        text("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\Zones\\3\\1400") ==
-        QLatin1String("3");
+    s.picturesOff = text(kPicturesSwitchPath) == QLatin1String(kPicturesOffText);
+    s.pluginsOff = text(kPluginsSwitchPath) == QLatin1String(kZoneDisabledText);
+    s.scriptsOff = text(kScriptsSwitchPath) == QLatin1String(kZoneDisabledText);
     return s;
 }
 

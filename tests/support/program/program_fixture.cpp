@@ -59,7 +59,10 @@ void ProgramFixture::TearDown() {
     qputenv("XDG_DATA_HOME", oldData_);
 }
 
+void ProgramFixture::stop() { program_.reset(); }
+
 Program& ProgramFixture::make(const QString& commandLine) {
+    program_.reset();  // one program at a time: the old one is gone before the new one is made
     program_ = std::make_unique<Program>(commandLine);
     return *program_;
 }

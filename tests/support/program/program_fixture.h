@@ -26,6 +26,9 @@ protected:
     // Makes the program and runs its start (the folder check, the shortcut, the main window's load)
     // as the process does; the window is shown unless `show` is false. Returns what start returned.
     bool start(const QString& commandLine = QString(), bool show = true);
+    // Ends the program as the process end does (its windows and parts are gone), so the next start()
+    // is a new start of the program in the same folder and home.
+    void stop();
     // Makes the program without starting it: the subsystems are wired, nothing is loaded.
     Program& make(const QString& commandLine = QString());
 
