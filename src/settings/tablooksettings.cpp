@@ -3,6 +3,7 @@
 #include "forms/form1.h"
 #include "forms/settings.h"
 #include "forms/slots.h"
+#include "forms/windowlimits.h"
 #include "forms/windowowner.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
@@ -58,14 +59,6 @@ const settings::SwitchTexts& switchTexts(int Index) {
     };
     if (Index < 1 || Index > 5) rt::raise(rt::SubscriptOutOfRange);
     return texts[Index];
-}
-
-// The new tab height as a number; a size no label can take (a negative one) is refused as a label
-// refuses it, so every statement that uses it is skipped.
-double tabHeight(const QString& answer) {
-    const double h = rt::toDouble(answer);
-    if (h < 0) rt::raise(rt::InvalidPropertyValue);
-    return h;
 }
 
 }  // namespace
@@ -125,10 +118,16 @@ void TabLookSettings::applyWidth() { step([&] { forms::form1().Command39.press()
 
 void TabLookSettings::applyHeight(const QString& answer) {
     Form1& f = forms::form1();
-    auto h = [&] { return tabHeight(answer); };
-    auto left = [&] { return rt::toDouble(f.youyi()); };
-    auto widthCut = [&] { return rt::toDouble(forms::read(forms::fgkey::网页左减)); };
-    auto heightCut = [&] { return rt::toDouble(forms::read(forms::fgkey::网页长度)); };
+    // The sizes as the main window's layout takes them: a height no label can take (a negative one)
+    // is refused, so every statement that uses it is skipped; the rest is cut to what fits.
+    auto h = [&] { return forms::tabHeightThatFits(rt::toDouble(answer)); };
+    auto left = [&] { return forms::leftOffsetThatFits(rt::toDouble(f.youyi()), f.scaleWidth()); };
+    auto widthCut = [&] {
+        return forms::rightMarginThatFits(rt::toDouble(forms::read(forms::fgkey::网页左减)), left(), f.scaleWidth());
+    };
+    auto heightCut = [&] {
+        return forms::bottomMarginThatFits(rt::toDouble(forms::read(forms::fgkey::网页长度)), f.scaleHeight());
+    };
     // The page area under the tabs and the address box.
     auto pageArea = [&](web::WebBrowser& browser) {
         browser.move(left() - 10, h() + f.Text7.height() + 170, f.scaleWidth() - widthCut() - 270,

@@ -14,8 +14,9 @@
 //   大小  the font size of all nine tab labels
 //   字数  the visible tabs show their titles cut again, after one blank
 //
-// A size a label cannot take (a negative one) leaves every label and place as it was; the value is
-// stored all the same, and the next start keeps the design size too.
+// The height and the page offsets are taken as the main window's layout takes them (windowlimits.h):
+// a height no label can take (a negative one) leaves every label and place as it was, a taller one
+// than a tab may have is cut to that; the value is stored as typed all the same.
 //
 // The font field Text21(4) opens the font list for the tab font. The five switches Check22(1) 固定宽度,
 // (2) 双击关闭, (3) 弹出小化, (4) Flash按钮 and (5) 字体加粗 store on a left-button release or a change

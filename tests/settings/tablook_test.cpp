@@ -2,6 +2,7 @@
 // field, and what the five switches do besides storing.
 #include "pages_fixture.h"
 
+#include "forms/windowlimits.h"
 #include "platform/ui/services.h"
 
 namespace {
@@ -146,6 +147,16 @@ TEST_F(PagesTest, NegativeHeightLeavesTheTabsVisible) {
     EXPECT_EQ(f.WebBrowser1(k).top(), pageTop);
     EXPECT_TRUE(f.lv(k).visible());
     EXPECT_GT(f.lv(k).widget()->height(), 0);
+}
+
+// "1e9" passes the checks too: the labels take the tallest height a tab may have, as at start.
+TEST_F(PagesTest, HugeHeightIsCutAsTheLayoutCutsIt) {
+    Form5& w = open();
+    edit(w.Text21, 2, "1e9");
+    EXPECT_EQ(app("高度"), "1e9");
+    for (int k = 2; k <= 10; ++k) EXPECT_EQ(f1().lv(k).height(), forms::kMaxTabHeight) << k;
+    EXPECT_EQ(f1().Text7.top(), forms::kMaxTabHeight + 80);
+    EXPECT_LT(f1().WebBrowser1(1).top() + f1().WebBrowser1(1).height(), f1().scaleHeight());
 }
 
 TEST_F(ProgramFixture, NegativeStoredHeightKeepsTheDesignHeightAtStart) {
