@@ -38,7 +38,8 @@ protected:
     std::vector<ShownBox> messagesShown() const { return services.boxes(ShownBox::Message); }
     std::vector<ShownBox> inputsShown() const { return services.boxes(ShownBox::Input); }
 
-    // A page file with this title in a new tab; its slot once the tab shows the title.
+    // A page file with this title in a new tab; its slot once the tab shows the title. A title of one
+    // character counts as none (the label shows the address's extension then): give two or more.
     int openTitled(const QString& title) {
         QDir(folder.path()).mkpath("pages");
         const QString path = folder.path() + QStringLiteral("/pages/t%1.html").arg(++pages_);

@@ -93,8 +93,8 @@ TEST_F(PagesTest, NewHeightMovesTheStripTheAddressBoxAndThePages) {
     app("固定宽度", "1");
     app("宽度", "1200");
     Form5& w = open();
-    const int a = openTitled("甲");
-    const int b = openTitled("乙");
+    const int a = openTitled("甲页");
+    const int b = openTitled("乙页");
     Form1& f = f1();
     // A width the strip would give the labels if it were laid out again.
     app("宽度", "1700");
@@ -130,7 +130,7 @@ TEST_F(PagesTest, NewHeightMovesTheStripTheAddressBoxAndThePages) {
 // stored. The next start keeps the tabs visible too.
 TEST_F(PagesTest, NegativeHeightLeavesTheTabsVisible) {
     Form5& w = open();
-    const int k = openTitled("甲");
+    const int k = openTitled("甲页");
     Form1& f = f1();
     const double height = f.lv(k).height();
     const double addressTop = f.Text7.top();
@@ -170,7 +170,7 @@ TEST_F(ProgramFixture, NegativeStoredHeightKeepsTheDesignHeightAtStart) {
 TEST_F(PagesTest, NegativeWidthLeavesTheTabsTheirWidths) {
     app("固定宽度", "1");
     Form5& w = open();
-    const int k = openTitled("甲");
+    const int k = openTitled("甲页");
     const double width = f1().lv(k).width();
     edit(w.Text21, 1, "-10");
     EXPECT_EQ(app("宽度"), "-10");
@@ -183,8 +183,8 @@ TEST_F(PagesTest, NewWidthCountsWithAFixedWidthOnly) {
     app("固定宽度", "0");
     app("宽度", "1500");
     Form5& w = open();
-    const int a = openTitled("甲");
-    const int b = openTitled("乙");
+    const int a = openTitled("甲页");
+    const int b = openTitled("乙页");
     const double following = f1().lv(a).width();
     edit(w.Text21, 1, "1300");
     EXPECT_EQ(app("宽度"), "1300");
@@ -208,15 +208,19 @@ TEST_F(PagesTest, NewFontSizeReachesAllNineLabels) {
 TEST_F(PagesTest, NewTitleLengthCutsTheVisibleTabsAgain) {
     Form5& w = open();
     const int a = openTitled("一二三四五六七八九");
-    const int b = openTitled("短");
+    const int b = openTitled("短页");
+    const int c = openTitled("无题页");
     Form1& f = f1();
+    // A page whose title is gone.
+    f.WebBrowser1(c).document().setTitle(QString());
     // A free slot keeps its marker.
-    const QString marker = f.lv(b + 1).caption();
+    const QString marker = f.lv(c + 1).caption();
 
     edit(w.Text21, 5, "05");
     EXPECT_EQ(f.lv(a).caption(), " 一二三四五…");
-    EXPECT_EQ(f.lv(b).caption(), " 短");
-    EXPECT_EQ(f.lv(b + 1).caption(), marker);
+    EXPECT_EQ(f.lv(b).caption(), " 短页");
+    EXPECT_EQ(f.lv(c).caption(), " ");
+    EXPECT_EQ(f.lv(c + 1).caption(), marker);
     EXPECT_EQ(app("字数"), "05");
 }
 
@@ -239,7 +243,7 @@ TEST_F(PagesTest, FixedWidthSwitchColoursTheWidthFieldAndLaysTheStripOut) {
     app("固定宽度", "0");
     app("宽度", "1250");
     Form5& w = open();
-    const int k = openTitled("甲");
+    const int k = openTitled("甲页");
     const double following = f1().lv(k).width();
     leftClick(w.Check22(1));
     EXPECT_EQ(app("固定宽度"), "1");
