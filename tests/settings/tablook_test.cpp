@@ -123,6 +123,8 @@ TEST_F(PagesTest, NewHeightMovesTheStripTheAddressBoxAndThePages) {
     }
     EXPECT_EQ(f.lv(a).width(), widthBefore);
     EXPECT_EQ(app("高度"), "420");
+    // The skin command lined the home page's background up with the moved home page.
+    EXPECT_EQ(f.WebBrowser1(1).document().body().styleProperty("background-position"), "-9.333333px -57.33333px");
 }
 
 // "-10" passes the checks (a number of three characters that does not begin with "0"); no label takes
