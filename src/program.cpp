@@ -29,14 +29,19 @@
 #include "records/form3.h"
 #include "records/form6.h"
 #include "records/navpagedefault.h"
+#include "settings/browseridentitysettings.h"
 #include "settings/colourfields.h"
 #include "settings/colourpicker.h"
 #include "settings/fontlist.h"
+#include "settings/generalsettings.h"
 #include "settings/form5.h"
 #include "settings/form8.h"
 #include "settings/hintbox.h"
+#include "settings/hotkeysettings.h"
+#include "settings/linkfiltersettings.h"
 #include "settings/saveindicator.h"
 #include "settings/settingswindow.h"
+#include "settings/tablooksettings.h"
 #include "settings/titlestrip.h"
 #include "tabs/shorturlfetch.h"
 #include "tabs/tabs.h"
@@ -87,6 +92,11 @@ void Program::linkWindows() {
     windows_.addHandlers<Form5, HintBox>();
     windows_.addHandlers<Form5, ColourFields>();
     windows_.addHandlers<Form5, FontList>();
+    windows_.addHandlers<Form5, GeneralSettings>();
+    windows_.addHandlers<Form5, LinkFilterSettings>();
+    windows_.addHandlers<Form5, HotKeySettings>();
+    windows_.addHandlers<Form5, TabLookSettings>();
+    windows_.addHandlers<Form5, BrowserIdentitySettings>();
     windows_.addHandlers<Form8, ColourPicker>();
     windows_.addHandlers<Form2, PictureViewer>();
     windows_.addHandlers<Form14, ShortUrlFetch>();

@@ -1,7 +1,8 @@
 #include "app/enginesettings.h"
 
-#include "forms/settings.h"
+#include "forms/documentmode.h"
 #include "forms/form4.h"
+#include "forms/settings.h"
 #include "platform/rt/error.h"
 #include "platform/sys/programfolder.h"
 #include "platform/sys/registry.h"
@@ -19,15 +20,6 @@ const QString kLocalMachine = QStringLiteral("HKEY_LOCAL_MACHINE");
 QString featureValue(const QString& root, const QString& feature) {
     return root + kFeatureControl + feature + QLatin1Char('\\') + app::kExeName;
 }
-
-struct DocumentMode {
-    const char* setting;
-    int value;
-};
-const DocumentMode kDocumentModes[] = {
-    {"ie7.0", 7000},   {"ie8.0", 8000},   {"ie8.9", 8888},   {"ie9.0", 9000},   {"ie9.9", 9999},
-    {"ie10.0", 10000}, {"ie10.9", 10001}, {"ie11.0", 11000}, {"ie11.9", 11001}, {"12001", 12001},
-};
 
 // The three per-user engine values and the menu item each one marks.
 struct SwitchValue {
@@ -71,11 +63,9 @@ void EngineSettings::apply() {
     rt::step([&] { web::setEngineSwitches(sys::engineSwitches()); });
 
     // The document mode: each row reads the setting anew; at most one matches.
-    for (const DocumentMode& m : kDocumentModes) {
+    for (const forms::DocumentMode& m : forms::kDocumentModes) {
         rt::step([&] {
-            if (forms::read(forms::appkey::IE) == QString::fromUtf8(m.setting)) {
-                writeDword(featureValue(kCurrentUser, QStringLiteral("FEATURE_BROWSER_EMULATION")), m.value);
-            }
+            if (forms::read(forms::appkey::IE) == QString::fromUtf8(m.setting)) forms::writeDocumentMode(m.number);
         });
     }
 

@@ -3,6 +3,8 @@
 // menu's three engine switches, the document mode chosen in the settings, six fixed feature-control
 // values, and the program's own class key with its open command, which the default-browser
 // association points the http and https links to.
+#include "forms/documentmode.h"
+
 #include <QString>
 
 class Form4;
@@ -10,7 +12,7 @@ class Form4;
 namespace app {
 
 // The executable's fixed file name, the value name of every feature-control value.
-inline const QString kExeName = QStringLiteral("Zelvaro浏览器.exe");
+using forms::kExeName;
 
 // The open command of the program: a double quote, the executable's real path, a double quote and
 // "%1" with no blank before it. The same text is written under the class key at start, written for

@@ -17,6 +17,7 @@
 // blue text, red frame captions, grey field labels); the load (SettingsWindow) fills the fields from
 // the settings files once, and the page handlers write a setting the moment it is changed and then
 // press Command1, which shows "修改已保存" for 1.5 seconds.
+#include "platform/ui/checkboxarray.h"
 #include "platform/ui/controlarray.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
@@ -43,8 +44,8 @@ public:
     ui::ControlArray<ui::TextBox> Text1{QStringLiteral("Text1")};    // 0 软件命名, 1 启动主页
     ui::ControlArray<ui::Label> Label1{QStringLiteral("Label1")};    // 0 "命名"
     ui::ControlArray<ui::Frame> Frame1{QStringLiteral("Frame1")};    // 0 界面应用, 3 网页应用
-    ui::ControlArray<ui::CheckBox> Check1{QStringLiteral("Check1")};    // 1..6 in Frame1(0)
-    ui::ControlArray<ui::CheckBox> Check16{QStringLiteral("Check16")};  // 1..4 in Frame1(3)
+    ui::CheckBoxArray Check1{QStringLiteral("Check1")};                  // 1..6 in Frame1(0)
+    ui::CheckBoxArray Check16{QStringLiteral("Check16")};                // 1..4 in Frame1(3)
     ui::CheckBox Check20{page(1)};                                    // 默认浏览器
 
     // --- page 2 网页 -------------------------------------------------------------------------------
@@ -65,7 +66,7 @@ public:
     ui::TextBox Text8{page(5)};    // colour field 字体颜色2
     ui::TextBox Text32{page(5)};   // colour field 当前标签
     ui::ControlArray<ui::TextBox> Text21{QStringLiteral("Text21")};    // 1 宽度 2 高度 3 大小 4 字体 5 字数
-    ui::ControlArray<ui::CheckBox> Check22{QStringLiteral("Check22")};  // 1 固定宽度 .. 5 字体加粗
+    ui::CheckBoxArray Check22{QStringLiteral("Check22")};                // 1 固定宽度 .. 5 字体加粗
 
     // --- page 6 颜色 -------------------------------------------------------------------------------
     ui::ControlArray<ui::Label> Label4{QStringLiteral("Label4")};    // 2 文字, 3 加载

@@ -1,6 +1,7 @@
 // Labels, lists, combo boxes, check boxes, option buttons, lines, shapes and colours.
 #include "support/error_of.h"
 #include "platform/rt/error.h"
+#include "platform/ui/checkboxarray.h"
 #include "platform/ui/colors.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
@@ -184,6 +185,74 @@ TEST(CheckBox, ValueFromCodeClicksWhenItChanges) {
     w.Check1.setValue(0);
     EXPECT_EQ(clicks, 2);
     EXPECT_NE(errorOf([&] { w.Check1.setValue(5); }), 0);
+}
+
+// Keyboard toggle: raised (after click) for a change made with the keys, never for a mouse click or a
+// value set by code.
+TEST(CheckBox, KeyboardToggleOnlyForChangesMadeWithTheKeys) {
+    Window w;
+    w.Check1.move(0, 0, 1500, 300);
+    w.show();
+    std::vector<std::string> events;
+    w.Check1.onClick = [&] { events.push_back("click " + std::to_string(w.Check1.value())); };
+    w.Check1.onKeyboardToggle = [&] { events.push_back("key " + std::to_string(w.Check1.value())); };
+    w.Check1.onMouseUp = [&](int, int, double, double) { events.push_back("up"); };
+    QTest::keyClick(w.Check1.widget(), Qt::Key_Space);
+    EXPECT_EQ(events, (std::vector<std::string>{"click 1", "key 1"}));
+    events.clear();
+    QTest::mouseClick(w.Check1.widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_EQ(events, (std::vector<std::string>{"click 0", "up"}));
+    events.clear();
+    w.Check1.setValue(1);
+    EXPECT_EQ(events, (std::vector<std::string>{"click 1"}));
+    events.clear();
+    QTest::keyClick(w.Check1.widget(), Qt::Key_Space);
+    EXPECT_EQ(events, (std::vector<std::string>{"click 0", "key 0"}));
+}
+
+TEST(CheckBox, ArrayRaisesKeyboardToggleWithTheIndex) {
+    Window w;
+    ui::CheckBoxArray boxes{QStringLiteral("Check9")};
+    boxes.add(3, w.client()).move(0, 0, 1500, 300);
+    w.show();
+    std::vector<int> toggled;
+    boxes.onKeyboardToggle = [&](int Index) { toggled.push_back(Index); };
+    QTest::keyClick(boxes(3).widget(), Qt::Key_Space);
+    boxes(3).setValue(0);
+    EXPECT_EQ(toggled, (std::vector<int>{3}));
+}
+
+TEST(OptionButton, KeyboardToggleForASelectionMadeWithTheKeys) {
+    Window w;
+    w.Option1.move(0, 0, 1500, 300);
+    w.Option2.move(0, 400, 1500, 300);
+    w.show();
+    int keyed1 = 0, keyed2 = 0;
+    w.Option1.onKeyboardToggle = [&] { ++keyed1; };
+    w.Option2.onKeyboardToggle = [&] { ++keyed2; };
+    w.Option1.setValue(true);
+    QTest::mouseClick(w.Option2.widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_TRUE(w.Option2.value());
+    EXPECT_EQ(keyed1 + keyed2, 0);
+    QTest::keyClick(w.Option1.widget(), Qt::Key_Space);
+    EXPECT_TRUE(w.Option1.value());
+    EXPECT_EQ(keyed1, 1);
+    EXPECT_EQ(keyed2, 0);
+}
+
+// No control takes a negative size: the move raises "invalid property value" and changes nothing.
+TEST(Control, NegativeSizeIsRefusedAndTheControlKeepsItsRectangle) {
+    Window w;
+    w.Label1.setAutoSize(false);
+    w.Label1.move(100, 200, 900, 300);
+    EXPECT_EQ(errorOf([&] { w.Label1.setHeight(-10); }), 380);
+    EXPECT_EQ(errorOf([&] { w.Label1.setWidth(-1); }), 380);
+    EXPECT_EQ(errorOf([&] { w.Label1.move(0, 0, -5, 10); }), 380);
+    EXPECT_EQ(w.Label1.left(), 100);
+    EXPECT_EQ(w.Label1.height(), 300);
+    EXPECT_EQ(w.Label1.width(), 900);
+    EXPECT_EQ(w.Label1.widget()->height(), 20);
+    EXPECT_EQ(errorOf([&] { w.Label1.setHeight(0); }), 0);
 }
 
 TEST(OptionButton, OneOptionOfAContainerIsSelected) {

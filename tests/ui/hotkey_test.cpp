@@ -75,6 +75,41 @@ TEST(HotKey, AHiddenOrDisabledButtonIsNotPressedAndACaptionWithoutMarkerHasNoKey
     EXPECT_EQ(w.Inside.hotKey(), "");
 }
 
+// Two buttons holding one letter: the one whose caption gave it the letter last runs, among the
+// visible and enabled ones; when it gives the letter up the other runs on it again.
+TEST(HotKey, ASharedLetterPressesTheButtonThatTookItLast) {
+    Window w;
+    ui::CommandButton Other{w.client()};
+    Other.move(300, -500, 255, 255);
+    showActive(w);
+    std::vector<std::string> pressed;
+    w.Parked.onClick = [&] { pressed.push_back("parked"); };
+    Other.onClick = [&] { pressed.push_back("other"); };
+    auto altQ = [&] { QTest::keyClick(w.widget(), Qt::Key_Q, Qt::AltModifier); };
+
+    Other.setCaption("&q");  // Parked holds "&Q" already: one key for both
+    altQ();
+    altQ();
+    EXPECT_EQ(pressed, (std::vector<std::string>{"other", "other"}));
+    pressed.clear();
+    w.Parked.setCaption("&Q");  // taken again
+    altQ();
+    EXPECT_EQ(pressed, (std::vector<std::string>{"parked"}));
+    pressed.clear();
+    w.Parked.setVisible(false);
+    altQ();
+    w.Parked.setVisible(true);
+    w.Parked.setEnabled(false);
+    altQ();
+    w.Parked.setEnabled(true);
+    EXPECT_EQ(pressed, (std::vector<std::string>{"other", "other"}));
+    pressed.clear();
+    w.Parked.setCaption("&W");  // given up: the other holds it alone
+    altQ();
+    QTest::keyClick(w.widget(), Qt::Key_W, Qt::AltModifier);
+    EXPECT_EQ(pressed, (std::vector<std::string>{"other", "parked"}));
+}
+
 TEST(HotKey, CaptionShowsWithoutTheMarker) {
     EXPECT_EQ(ui::stripAccessKey("灰(&1)"), "灰(1)");
     EXPECT_EQ(ui::stripAccessKey("A&&B"), "A&B");

@@ -26,6 +26,7 @@ enum ErrorNumber : int {
     ObjectRequired = 424,
     ObjectVariableNotSet = 91,
     ControlArrayElementMissing = 340,
+    InvalidPropertyValue = 380,
     InvalidPropertyArrayIndex = 381,
     InvalidPicture = 481,
     AutomationError = 440,

@@ -10,16 +10,20 @@
 namespace ui {
 
 // Check box and option button widgets raise mouse-up after the widget has handled the release, so a
-// handler sees the value the click produced.
+// handler sees the value the click produced. `releasing` is true while the widget handles a mouse
+// release: a change of state at any other time, not made by code, came from the keyboard.
 template <class Base>
 class AfterReleaseButton : public Base {
 public:
     using Base::Base;
     std::function<void(QMouseEvent*)> afterRelease;
+    bool releasing = false;
 
 protected:
     void mouseReleaseEvent(QMouseEvent* e) override {
+        releasing = true;
         Base::mouseReleaseEvent(e);
+        releasing = false;
         if (afterRelease) afterRelease(e);
     }
 };

@@ -15,7 +15,9 @@ using CheckWidget = AfterReleaseButton<QCheckBox>;
 CheckBox::CheckBox(QWidget* parent) : Control(new CheckWidget(parent)) {
     box_ = static_cast<QCheckBox*>(widget());
     QObject::connect(box_, &QCheckBox::stateChanged, context(), [this](int) {
-        if (!fromCode_) dispatch(onClick);
+        if (fromCode_) return;
+        dispatch(onClick);
+        if (!static_cast<CheckWidget*>(box_)->releasing) dispatch(onKeyboardToggle);
     });
     wireMouseUp(static_cast<CheckWidget*>(box_), this);
     bridgeMouse(false, false, false);

@@ -1,5 +1,6 @@
 #include "platform/ui/control.h"
 
+#include "platform/rt/error.h"
 #include "platform/ui/twips.h"
 
 #include <QApplication>
@@ -154,6 +155,8 @@ void Control::setGeometryFields(double left, double top, double width, double he
 }
 
 void Control::move(double left, double top, double width, double height) {
+    // No control takes a negative size ("invalid property value"): it keeps the one it has.
+    if (width < 0 || height < 0) rt::raise(rt::InvalidPropertyValue);
     setGeometryFields(left, top, width, height);
     if (widget()) {
         widget()->setGeometry(toPixels(left), toPixels(top), std::max(0, toPixels(width)),

@@ -49,6 +49,7 @@ public:
     void setHeight(double v) { move(left_, top_, width_, v); }
     void move(double left) { move(left, top_, width_, height_); }
     void move(double left, double top) { move(left, top, width_, height_); }
+    // A negative width or height raises "invalid property value" (380) and changes nothing.
     virtual void move(double left, double top, double width, double height);
 
     bool visible() const { return visible_; }

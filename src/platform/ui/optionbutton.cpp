@@ -15,7 +15,9 @@ using RadioWidget = AfterReleaseButton<QRadioButton>;
 OptionButton::OptionButton(QWidget* parent) : Control(new RadioWidget(parent)) {
     button_ = static_cast<QRadioButton*>(widget());
     QObject::connect(button_, &QRadioButton::toggled, context(), [this](bool on) {
-        if (on && !fromCode_) dispatch(onClick);
+        if (!on || fromCode_) return;
+        dispatch(onClick);
+        if (!static_cast<RadioWidget*>(button_)->releasing) dispatch(onKeyboardToggle);
     });
     wireMouseUp(static_cast<RadioWidget*>(button_), this);
     bridgeMouse(false, false, false);

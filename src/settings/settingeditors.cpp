@@ -1,0 +1,28 @@
+#include "settings/settingeditors.h"
+
+#include "forms/settings.h"
+#include "platform/ui/checkbox.h"
+#include "platform/ui/events.h"
+#include "platform/ui/services.h"
+
+#include <QRect>
+
+namespace settings {
+
+QString askChange(const QString& prompt, const QString& current) {
+    const QRect screen = ui::services().screenTwips();
+    const QString answer =
+        ui::services().inputBox(prompt, QStringLiteral("修改"), current, screen.width() / 2.6, screen.height() / 2.0);
+    if (answer.isEmpty() || answer == current) return QString();
+    return answer;
+}
+
+void refuse(const QString& message) { ui::services().msgBox(message, ui::vbOKOnly + ui::vbCritical, QString()); }
+
+void storeSwitch(const ui::CheckBox& box, const SwitchTexts& texts) {
+    forms::write(texts.key, QString::fromUtf8(box.value() == 1 ? texts.ticked : texts.unticked));
+}
+
+bool commits(int Button) { return Button == ui::vbLeftButton; }
+
+}  // namespace settings
