@@ -24,6 +24,7 @@
 #include "page/pageevents.h"
 #include "page/pageloadingoptions.h"
 #include "page/pagezoom.h"
+#include "records/favoriteslist.h"
 #include "records/favoriteswindow.h"
 #include "records/form13.h"
 #include "records/form3.h"
@@ -77,6 +78,7 @@ void Program::makeParts() {
     parts_.make<PageZoom>(f, f4);
     parts_.make<DailyTools>(f, f4);
     parts_.make<NavPageDefault>(f);
+    parts_.make<FavoritesList>(f, f4);
     parts_.make<AboutOverlay>(f);
     parts_.make<DefaultBrowser>(f);
     parts_.make<ProgramCommands>(f, f4);
