@@ -25,6 +25,8 @@
 #include "page/pageloadingoptions.h"
 #include "page/pagezoom.h"
 #include "records/favoriteslist.h"
+#include "records/favoritesmenu.h"
+#include "records/favoritespage.h"
 #include "records/favoriteswindow.h"
 #include "records/form13.h"
 #include "records/form3.h"
@@ -88,6 +90,8 @@ void Program::makeParts() {
 // The handler classes of the secondary windows, made with each window (again after an unload).
 void Program::linkWindows() {
     windows_.addHandlers<Form13, FavoritesWindow>();
+    windows_.addHandlers<Form13, FavoritesPage>();
+    windows_.addHandlers<Form14, FavoritesMenu>();
     windows_.addHandlers<Form5, SettingsWindow>();
     windows_.addHandlers<Form5, TitleStrip>();
     windows_.addHandlers<Form5, SaveIndicator>();
