@@ -100,6 +100,20 @@ TEST_F(FavoritesWindowTest, MarkupInARecordShowsAsTextAndLoadsNothing) {
     EXPECT_TRUE(server.requestsFor("/pixel.png").isEmpty());
 }
 
+TEST_F(FavoritesWindowTest, KeptPageTitledWithMarkupShowsItsTitleAsText) {
+    const QString title = "<img src=" + server.urlText("/pixel") + ">";
+    openTabs({page("/titled", title)});
+    services.queuePopupChoice("caidan100", 1);
+    f1().onMouseDown(ui::vbRightButton, 0, 0, 0);
+    ASSERT_EQ(FavoriteRecord::fromLine(favorites().value(0)).text, title);
+
+    Form13& w = showFavorites();
+    EXPECT_EQ(linkTexts(w), QStringList{title});
+    EXPECT_EQ(doc(w).getElementsByTagName("img").size(), 0);
+    settle();
+    EXPECT_TRUE(server.requestsFor("/pixel").isEmpty());
+}
+
 TEST_F(FavoritesWindowTest, HoveredLinkTakesTheTargetColourUntilThePointerLeavesForAnotherElement) {
     writeFavorites(records(3));
     Form13& w = showFavorites();
