@@ -24,6 +24,9 @@
 #include "page/pageevents.h"
 #include "page/pageloadingoptions.h"
 #include "page/pagezoom.h"
+#include "records/favoriteslist.h"
+#include "records/favoritesmenu.h"
+#include "records/favoritespage.h"
 #include "records/favoriteswindow.h"
 #include "records/form13.h"
 #include "records/form3.h"
@@ -77,6 +80,7 @@ void Program::makeParts() {
     parts_.make<PageZoom>(f, f4);
     parts_.make<DailyTools>(f, f4);
     parts_.make<NavPageDefault>(f);
+    parts_.make<FavoritesList>(f, f4);
     parts_.make<AboutOverlay>(f);
     parts_.make<DefaultBrowser>(f);
     parts_.make<ProgramCommands>(f, f4);
@@ -86,6 +90,8 @@ void Program::makeParts() {
 // The handler classes of the secondary windows, made with each window (again after an unload).
 void Program::linkWindows() {
     windows_.addHandlers<Form13, FavoritesWindow>();
+    windows_.addHandlers<Form13, FavoritesPage>();
+    windows_.addHandlers<Form14, FavoritesMenu>();
     windows_.addHandlers<Form5, SettingsWindow>();
     windows_.addHandlers<Form5, TitleStrip>();
     windows_.addHandlers<Form5, SaveIndicator>();

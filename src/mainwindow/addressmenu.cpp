@@ -69,8 +69,10 @@ void AddressMenu::fillTop() {
                 return;
             }
             item.setTag(record.address);
-            item.setCaption(rt::left(record.address, kTopCaptionLength));
-            item.setVisible(rt::len(item.caption()) > 3);
+            // "&" would mark an access key in a caption: it shows doubled.
+            const QString shown = rt::left(record.address, kTopCaptionLength);
+            item.setCaption(rt::replace(shown, QStringLiteral("&"), QStringLiteral("&&")));
+            item.setVisible(rt::len(shown) > 3);
         });
     }
 }

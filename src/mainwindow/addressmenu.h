@@ -25,8 +25,8 @@ public:
 
 private:
     // Sets every TOP item from its line of the favorites file: address in the tag, its first 50
-    // characters as caption, shown unless the caption is three characters or shorter; an item whose
-    // line is missing or holds no record is emptied and hidden.
+    // characters as caption ("&" doubled, so it shows as itself), shown unless those are three
+    // characters or fewer; an item whose line is missing or holds no record is emptied and hidden.
     void fillTop();
     Form1& f;
     Form4& f4;

@@ -2,6 +2,7 @@
 
 #include "platform/rt/format.h"
 #include "platform/rt/gbk.h"
+#include "platform/rt/html.h"
 #include "platform/rt/random.h"
 
 namespace {
@@ -22,7 +23,7 @@ struct Reference {
     QChar ch;
     const char* entity;
 };
-// Every reference the writer produces; "&amp;" first when escaping, last when decoding.
+// Every reference the writer produces (those of rt::htmlAttributeEscape), decoded by unescape().
 const Reference kReferences[] = {
     {QLatin1Char('&'), "&amp;"},  {QLatin1Char('<'), "&lt;"},   {QLatin1Char('>'), "&gt;"},
     {QLatin1Char('"'), "&quot;"}, {QLatin1Char('\''), "&#39;"}, {QLatin1Char(' '), "&#32;"},
@@ -30,37 +31,43 @@ const Reference kReferences[] = {
     {QLatin1Char('\n'), "&#10;"}, {QLatin1Char('\r'), "&#13;"},
 };
 
+// Escapes one run of characters the file's code page can hold. The link text keeps its line ends as
+// references too: a record is one line of the file.
+QString escapeRun(const QString& run, bool attribute) {
+    if (attribute) return rt::htmlAttributeEscape(run);
+    QString text = rt::htmlEscape(run);
+    text.replace(QLatin1Char('\r'), QLatin1String("&#13;"));
+    text.replace(QLatin1Char('\n'), QLatin1String("&#10;"));
+    return text;
+}
+
 QString escapeWith(const QString& value, bool attribute) {
     QString out;
     out.reserve(value.size());
+    QString run;
+    const auto flush = [&] {
+        if (run.isEmpty()) return;
+        out += escapeRun(run, attribute);
+        run.clear();
+    };
     for (int i = 0; i < value.size(); ++i) {
         const QChar ch = value[i];
         // A character the file's code page cannot hold goes in as a character reference, so the
         // record keeps it.
         if (ch.isHighSurrogate() && i + 1 < value.size() && value[i + 1].isLowSurrogate()) {
+            flush();
             out += QStringLiteral("&#%1;").arg(QChar::surrogateToUcs4(ch, value[i + 1]));
             ++i;
             continue;
         }
         if (!rt::gbkHolds(value, i)) {
+            flush();
             out += QStringLiteral("&#%1;").arg(ch.unicode());
             continue;
         }
-        const char* entity = nullptr;
-        for (const Reference& r : kReferences) {
-            if (r.ch == ch) {
-                entity = r.entity;
-                break;
-            }
-        }
-        const bool textChar = ch == QLatin1Char('&') || ch == QLatin1Char('<') || ch == QLatin1Char('>') ||
-                              ch == QLatin1Char('"') || ch == QLatin1Char('\'') || ch == QLatin1Char('\r') ||
-                              ch == QLatin1Char('\n');
-        if (entity && (attribute || textChar))
-            out += QLatin1String(entity);
-        else
-            out += ch;
+        run += ch;
     }
+    flush();
     return out;
 }
 

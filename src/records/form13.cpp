@@ -3,9 +3,12 @@
 #include "platform/rt/error.h"
 #include "platform/sys/programfolder.h"
 #include "platform/sys/textfile.h"
+#include "platform/sys/windows.h"
 #include "records/favoriterecord.h"
 
 #include <QDir>
+
+#include <exception>
 
 using rt::step;
 
@@ -41,7 +44,15 @@ void Form13::favoritesReload() { WebBrowser1.Navigate(favoritesFile()); }
 bool Form13::addRecord(const FavoriteRecord& record) {
     if (!FavoriteRecord::canAdd(List1.listCount())) return false;
     List1.addItem(record.toLine(), 0);
-    step([&] { favoritesRewrite(); });
+    std::exception_ptr notWritten;
+    try {
+        favoritesRewrite();
+    } catch (const std::exception&) {
+        notWritten = std::current_exception();
+    }
     step([&] { favoritesReload(); });
+    if (notWritten) std::rethrow_exception(notWritten);
     return true;
 }
+
+int Form13::hWnd() { return sys::handleOf(widget()); }

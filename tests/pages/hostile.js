@@ -41,7 +41,7 @@ function forge() {
         try { Object.defineProperty(e, 'isTrusted', {value: true}); } catch (x) {}
         out.push(name + ':' + (on || t).dispatchEvent(e));
     }
-    ['click', 'dblclick', 'contextmenu', 'mousemove', 'mouseover', 'dragstart'].forEach(function (type) {
+    ['mousedown', 'click', 'dblclick', 'contextmenu', 'mousemove', 'mouseover', 'dragstart'].forEach(function (type) {
         var e = document.createEvent('MouseEvents');
         e.initMouseEvent(type, true, true, window, 1, 60, 60, 10, 10, false, false, false, false,
                          type === 'contextmenu' ? 2 : 0, null);
@@ -76,8 +76,8 @@ var early = probe();
 
 window.addEventListener('load', function () {
     window.atLoad = probe();
-    ['click', 'dblclick', 'keydown', 'contextmenu', 'mousemove', 'mouseover', 'dragstart', 'selectstart',
-     'mousewheel'].forEach(function (type) {
+    ['mousedown', 'click', 'dblclick', 'keydown', 'contextmenu', 'mousemove', 'mouseover', 'dragstart',
+     'selectstart', 'mousewheel'].forEach(function (type) {
         document.getElementById('target').addEventListener(type, function () { got.push(type); });
     });
     document.addEventListener('selectionchange', function () { got.push('selectionchange'); });

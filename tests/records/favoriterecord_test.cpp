@@ -229,3 +229,24 @@ TEST(FavoriteRecord, UnescapeDecodesOnlyWhatTheWriterEscapes) {
 }
 
 }  // namespace
+
+TEST(FavoriteRecord, EscapingIsThePageEscapingWithLineEndsAndCodePageKept) {
+    struct Case {
+        const char* value;
+        const char* attribute;  // as written in the title
+        const char* text;       // as written in the link text
+    };
+    const std::vector<Case> cases = {
+        {"a b=c`d", "a&#32;b&#61;c&#96;d", "a b=c`d"},
+        {"<i>&\"'", "&lt;i&gt;&amp;&quot;&#39;", "&lt;i&gt;&amp;&quot;&#39;"},
+        {"one\r\ntwo\tthree", "one&#13;&#10;two&#9;three", "one&#13;&#10;two\tthree"},
+        {"中文 😀", "中文&#32;&#128512;", "中文 &#128512;"},
+    };
+    for (const Case& c : cases) {
+        const QString value = QString::fromUtf8(c.value);
+        EXPECT_EQ(FavoriteRecord::escapeAttribute(value), QString::fromUtf8(c.attribute)) << c.value;
+        EXPECT_EQ(FavoriteRecord::escapeText(value), QString::fromUtf8(c.text)) << c.value;
+        EXPECT_EQ(FavoriteRecord::unescape(FavoriteRecord::escapeAttribute(value)), value) << c.value;
+        EXPECT_EQ(FavoriteRecord::unescape(FavoriteRecord::escapeText(value)), value) << c.value;
+    }
+}

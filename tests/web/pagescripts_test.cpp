@@ -23,7 +23,7 @@ struct RecordingSink {
 
     explicit RecordingSink(const Document& doc) {
         for (DocumentSink::Handler* handler :
-             {&sink.onclick, &sink.ondblclick, &sink.onkeydown, &sink.onmouseover, &sink.onmousemove,
+             {&sink.onclick, &sink.ondblclick, &sink.onkeydown, &sink.onmousedown, &sink.onmouseover, &sink.onmousemove,
               &sink.oncontextmenu, &sink.ondragstart, &sink.onselectstart, &sink.onselectionchange,
               &sink.onmousewheel}) {
             *handler = [this](const DocumentEvent& e) {
@@ -98,8 +98,8 @@ TEST_F(PageScriptTest, ForgedEventsReachTheirPageButNoSink) {
         EXPECT_TRUE(recorder.seen.isEmpty()) << recorder.seen.join(", ").toStdString();
         EXPECT_TRUE(services.popups().empty());
         const QString got = p.doc.evaluate("got.join(' ')");
-        for (const char* type : {"click", "keydown", "contextmenu", "mousemove", "mouseover", "dblclick",
-                                 "dragstart", "selectstart", "mousewheel", "selectionchange"})
+        for (const char* type : {"mousedown", "click", "keydown", "contextmenu", "mousemove", "mouseover",
+                                 "dblclick", "dragstart", "selectstart", "mousewheel", "selectionchange"})
             EXPECT_TRUE(got.split(' ').contains(QString::fromLatin1(type))) << type << ": " << got.toStdString();
     }
     settle(100);
@@ -113,6 +113,7 @@ TEST_F(PageScriptTest, RealInputReachesTheSinkWithItsElement) {
     };
     const std::vector<Input> inputs = {
         {"click", [](QWidget* view, QPoint at) { clickAt(view, at); }},
+        {"mousedown", [](QWidget* view, QPoint at) { clickAt(view, at); }},
         {"contextmenu",
          [](QWidget* view, QPoint at) {
              QContextMenuEvent event(QContextMenuEvent::Mouse, at, view->mapToGlobal(at));

@@ -186,6 +186,42 @@ TEST_F(SinkTest, MouseMoveReportsTheHeldButton) {
     EXPECT_EQ(buttons.back(), 1);
 }
 
+TEST_F(SinkTest, MouseDownReportsItsButtonAndElement) {
+    struct Case {
+        const char* name;
+        Qt::MouseButton button;
+        int reported;
+    };
+    const std::vector<Case> cases = {{"left", Qt::LeftButton, 1}, {"right", Qt::RightButton, 2}, {"middle", Qt::MiddleButton, 4}};
+    WebBrowser* b = loaded();
+    DocumentSink sink;
+    sink.attach(b->document());
+    std::vector<DocumentEvent> downs;
+    // A press is only reported: the handler's answer cancels nothing.
+    sink.onmousedown = [&](const DocumentEvent& e) {
+        downs.push_back(e);
+        return false;
+    };
+    b->document().evaluate("document.addEventListener('mousedown', function (e) { window.pressPrevented = e.defaultPrevented; })");
+    QWidget* view = b->pageWidget();
+    const QPoint at = b->document().getElementById("text").boundingClientRect().center();
+    for (const Case& c : cases) {
+        downs.clear();
+        mouse(view, QEvent::MouseButtonPress, at, c.button, c.button);
+        mouse(view, QEvent::MouseButtonRelease, at, c.button, Qt::NoButton);
+        ASSERT_EQ(downs.size(), 1u) << c.name;
+        EXPECT_EQ(downs[0].type, QStringLiteral("mousedown")) << c.name;
+        EXPECT_EQ(downs[0].button, c.reported) << c.name;
+        EXPECT_EQ(downs[0].srcElement.id(), QStringLiteral("text")) << c.name;
+        EXPECT_EQ(QPoint(downs[0].clientX, downs[0].clientY), at) << c.name;
+        EXPECT_EQ(b->document().evaluate("String(window.pressPrevented)"), QStringLiteral("false")) << c.name;
+    }
+    // A press the page's script makes reaches no sink.
+    downs.clear();
+    b->document().evaluate("document.getElementById('text').dispatchEvent(new MouseEvent('mousedown', {bubbles: true}))");
+    EXPECT_TRUE(downs.empty());
+}
+
 TEST_F(SinkTest, EventsOfTheAttachedDocumentOnly) {
     WebBrowser* a = loaded("a");
     WebBrowser* c = loaded("c");

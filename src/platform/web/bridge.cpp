@@ -62,12 +62,12 @@ function send(t,e,n){
  f.clientX=num(first(clientX,e));f.clientY=num(first(clientY,e));
  f.screenX=num(first(screenX,e));f.screenY=num(first(screenY,e));
  f.button=(t==='mousemove'||t==='mouseover')?held:
-  ((t==='click'||t==='dblclick'||t==='contextmenu'||t==='dragstart')?bit(first(button,e)):0);
+  ((t==='mousedown'||t==='click'||t==='dblclick'||t==='contextmenu'||t==='dragstart')?bit(first(button,e)):0);
  f.keyCode=num(first(keyCode,e));f.altKey=first(altKey,e)===true;f.ctrlKey=first(ctrlKey,e)===true;
  f.shiftKey=first(shiftKey,e)===true;f.wheelDelta=num(first(wheelDelta,e));
- if(B.dispatch(W,t,n,f)===false)prevent(e);
+ if(B.dispatch(W,t,n,f)===false&&t!=='mousedown')prevent(e);
 }
-window.addEventListener('mousedown',function(e){if(user(e))down|=bit(first(button,e));},true);
+window.addEventListener('mousedown',function(e){if(user(e)){down|=bit(first(button,e));send('mousedown',e);}},true);
 window.addEventListener('mouseup',function(e){if(user(e))down&=~bit(first(button,e));},true);
 ['click','dblclick','keydown','mouseover','mousemove','contextmenu','dragstart','selectstart','mousewheel']
  .forEach(function(t){window.addEventListener(t,function(e){if(user(e))send(t,e);},true);});

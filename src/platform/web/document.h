@@ -198,8 +198,9 @@ private:
 
 // The fields of a document event.
 struct DocumentEvent {
-    QString type;         // "click", "dblclick", "keydown", "mouseover", "mousemove", "contextmenu",
-                          // "dragstart", "selectstart", "selectionchange", "mousewheel"; "" = none
+    QString type;         // "click", "dblclick", "keydown", "mousedown", "mouseover", "mousemove",
+                          // "contextmenu", "dragstart", "selectstart", "selectionchange", "mousewheel";
+                          // "" = none
     Element srcElement;   // the element the event was raised on
     int clientX = 0, clientY = 0;
     int screenX = 0, screenY = 0;

@@ -81,6 +81,7 @@ bool DocumentSink::dispatch(const DocumentEvent& event) {
     if (t == QLatin1String("click")) handler = onclick;
     else if (t == QLatin1String("dblclick")) handler = ondblclick;
     else if (t == QLatin1String("keydown")) handler = onkeydown;
+    else if (t == QLatin1String("mousedown")) handler = onmousedown;
     else if (t == QLatin1String("mouseover")) handler = onmouseover;
     else if (t == QLatin1String("mousemove")) handler = onmousemove;
     else if (t == QLatin1String("contextmenu")) handler = oncontextmenu;

@@ -1,6 +1,8 @@
 #pragma once
 // A document sink: the program's connection to the events of one document. Handlers return true to
 // let the page's default action proceed and false to cancel it; an event without a handler proceeds.
+// A mouse press is only reported: whatever its handler returns, the press goes on (focus, selection
+// and the page's own handlers).
 // A sink receives the events of the document it is attached to only; attaching it to another document
 // ends the old connection.
 #include "platform/ui/handler.h"
@@ -29,6 +31,7 @@ public:
     Handler onclick{"DocumentSink.onclick"};
     Handler ondblclick{"DocumentSink.ondblclick"};
     Handler onkeydown{"DocumentSink.onkeydown"};
+    Handler onmousedown{"DocumentSink.onmousedown"};
     Handler onmouseover{"DocumentSink.onmouseover"};
     Handler onmousemove{"DocumentSink.onmousemove"};
     Handler oncontextmenu{"DocumentSink.oncontextmenu"};
