@@ -458,6 +458,28 @@ TEST_F(Commands, SkinPictureOnTheWindowAndTheHomePage) {
     EXPECT_EQ(body.getAttribute("background"), "");
 }
 
+// A skin too large to show counts as one that does not load: the start goes on, the window shows no
+// picture and the home page is not handed the picture; a dropped one fares the same.
+TEST_F(Commands, SkinTooLargeToShowReachesNeitherTheWindowNorTheHomePage) {
+    QImage wide(16385, 1, QImage::Format_RGB32);
+    wide.fill(Qt::red);
+    const QString p = QDir::toNativeSeparators(pictures.path() + "/wide.jpg");
+    ASSERT_TRUE(wide.save(p, "PNG"));
+    setFgSetting("界面图片", p);
+    startAt(true);
+    ASSERT_TRUE(homePageLoaded());
+    f1().Command2(20).press();
+    EXPECT_TRUE(f1().picture().isNull());
+    EXPECT_EQ(f1().WebBrowser1(1).document().body().getAttribute("background"), "");
+
+    setFgSetting("界面图片", "空");
+    dropFiles({p});
+    EXPECT_EQ(fgSetting("界面图片"), p);
+    EXPECT_TRUE(f1().picture().isNull());
+    EXPECT_EQ(f1().WebBrowser1(1).document().body().getAttribute("background"), "");
+    EXPECT_TRUE(services.messages().isEmpty());
+}
+
 TEST_F(Commands, DropPictureCommandOpensTheShippedPictureInTheViewer) {
     startAt();
     f1().Command2(21).press();
