@@ -42,6 +42,7 @@
 #include "settings/saveindicator.h"
 #include "settings/settingswindow.h"
 #include "settings/tablooksettings.h"
+#include "settings/skinpicturechoice.h"
 #include "settings/titlestrip.h"
 #include "tabs/shorturlfetch.h"
 #include "tabs/tabs.h"
@@ -97,6 +98,7 @@ void Program::linkWindows() {
     windows_.addHandlers<Form5, HotKeySettings>();
     windows_.addHandlers<Form5, TabLookSettings>();
     windows_.addHandlers<Form5, BrowserIdentitySettings>();
+    windows_.addHandlers<Form5, SkinPictureChoice>();
     windows_.addHandlers<Form8, ColourPicker>();
     windows_.addHandlers<Form2, PictureViewer>();
     windows_.addHandlers<Form14, ShortUrlFetch>();
