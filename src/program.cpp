@@ -43,6 +43,7 @@
 #include "settings/settingswindow.h"
 #include "settings/tablooksettings.h"
 #include "settings/skinpicturechoice.h"
+#include "settings/stylefields.h"
 #include "settings/titlestrip.h"
 #include "tabs/shorturlfetch.h"
 #include "tabs/tabs.h"
@@ -98,6 +99,7 @@ void Program::linkWindows() {
     windows_.addHandlers<Form5, HotKeySettings>();
     windows_.addHandlers<Form5, TabLookSettings>();
     windows_.addHandlers<Form5, BrowserIdentitySettings>();
+    windows_.addHandlers<Form5, StyleFields>();
     windows_.addHandlers<Form5, SkinPictureChoice>();
     windows_.addHandlers<Form8, ColourPicker>();
     windows_.addHandlers<Form2, PictureViewer>();

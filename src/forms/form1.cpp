@@ -105,7 +105,7 @@ Form1::Form1() : ui::Form(true) {
     Label2(0).move(120, 40);
     // The glyph buttons are small squares with their one-character captions centred.
     for (int i = 1; i <= 3; ++i) {
-        Label2(i).move(0, 0, 405, 255);
+        Label2(i).move(0, 0, kGlyphWidth, 255);
         Label2(i).setAlignment(2);
     }
 

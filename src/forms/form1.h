@@ -53,6 +53,9 @@ public:
     ui::ControlArray<ui::Shape> Shape2{QStringLiteral("Shape2")};  // 0 address frame, 1..3 glyph frames
     ui::ControlArray<ui::Label> Label6{QStringLiteral("Label6")};  // 0..1 the Flash object box
 
+    // The width the window gives its title glyphs Label2(1) to Label2(3), twips.
+    static constexpr double kGlyphWidth = 405;
+
     // --- window-level variables -----------------------------------------------------------------
     QString lastHoveredLink;  // last status text holding "http"; never cleared
     int noRefresh = 0;        // not 0: the layout pass skips its repaint request
