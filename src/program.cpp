@@ -32,6 +32,7 @@
 #include "settings/browseridentitysettings.h"
 #include "settings/colourfields.h"
 #include "settings/colourpicker.h"
+#include "settings/colourschemes.h"
 #include "settings/fontlist.h"
 #include "settings/generalsettings.h"
 #include "settings/form5.h"
@@ -73,6 +74,7 @@ void Program::makeParts() {
     parts_.make<DelayedJobs>(f);
     parts_.make<WindowCommands>(f);
     parts_.make<MainMenu>(f, f4);
+    parts_.make<ColourSchemes>(f, f4);
     parts_.make<PageEvents>(f);
     parts_.make<FormFill>(f, f4);
     parts_.make<PageLoadingOptions>(f, f4);
