@@ -128,10 +128,12 @@ TEST_F(StyleTest, GlyphsTakeTheirCaptionsWidthAndTheNextLayoutPlacesThem) {
     EXPECT_EQ(f.Label2(3).width(), Form1::kGlyphWidth);
     EXPECT_EQ(f.Shape2(1).width(), f.Label2(1).width());
 
+    // Each glyph ends just over its right neighbour's left edge, whatever its width.
     f.setWidth(f.width() + 10);
-    EXPECT_EQ(f.Label2(2).left(), f.Label2(3).left() - f.Label2(3).width() + 10);
-    EXPECT_EQ(f.Label2(1).left(), f.Label2(2).left() - f.Label2(2).width() + 20);
+    EXPECT_EQ(f.Label2(2).left() + f.Label2(2).width(), f.Label2(3).left() + 10);
+    EXPECT_EQ(f.Label2(1).left() + f.Label2(1).width(), f.Label2(2).left() + 20);
     EXPECT_EQ(f.Shape2(1).left(), f.Label2(1).left());
+    EXPECT_EQ(f.Shape2(2).left(), f.Label2(2).left());
 }
 
 // --- the colour fields and the font field ---------------------------------------------------------
