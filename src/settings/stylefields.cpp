@@ -32,15 +32,6 @@ forms::Key captionKey(int Index) {
     return keys[glyphOf(Index) - 1];
 }
 
-// The glyph sizes itself to its caption, as an auto-sized label measures it, but is never narrower
-// than the window makes its glyphs; its height stays (the window makes them as high as the tabs).
-void fitGlyph(ui::Label& glyph) {
-    const double height = glyph.height();
-    glyph.setAutoSize(true);
-    glyph.setAutoSize(false);
-    glyph.move(glyph.left(), glyph.top(), std::max(glyph.width(), Form1::kGlyphWidth), height);
-}
-
 }  // namespace
 
 StyleFields::StyleFields(Form5& window) : w(window) {
@@ -83,7 +74,7 @@ void StyleFields::editGlyphCaption(int Index) {
     step([&] { w.Text7(Index).setText(answer); });
     step([&] { forms::write(captionKey(Index), answer); });
     step([&] { f.Label2(k).setCaption(answer); });
-    step([&] { fitGlyph(f.Label2(k)); });
+    step([&] { f.fitGlyph(k); });
     step([&] { f.Shape2(k).setWidth(f.Label2(k).width()); });
     step([&] { f.Shape2(k).setHeight(f.Label2(k).height()); });
     step([&] { w.Command1.press(); });
