@@ -17,6 +17,7 @@ bool isSkinPictureFile(const QString& path) {
 QString skinPictureFilter() { return QStringLiteral("*.gif *.bmp *.jpg *.jpeg"); }
 
 QString skinBackground(const QString& path) {
+    if (path == QString::fromUtf8(kNoSkin)) return QString();
     QImageReader reader(sys::nativePath(path));
     reader.setDecideFormatFromContent(true);
     if (reader.canRead() && !sys::pictureSizeAllowed(reader)) return QString();

@@ -8,6 +8,9 @@
 
 namespace forms {
 
+// The stored value for "no skin picture".
+inline constexpr const char* kNoSkin = "空";
+
 // A file the skin takes: its suffix is jpg, jpeg, gif or bmp, letter case ignored.
 bool isSkinPictureFile(const QString& path);
 
@@ -15,9 +18,9 @@ bool isSkinPictureFile(const QString& path);
 QString skinPictureFilter();
 
 // What the home page's body takes as its background for the skin at `path`: the path itself, or the
-// empty text when the file is a picture too large to show (platform/sys/picturesize.h), which the
-// page would otherwise decode whole at every start. A path that names no picture is handed on as it
-// is: the page shows nothing for it.
+// empty text for "空" (a page handed that text would ask for a file named so) and for a picture too
+// large to show (platform/sys/picturesize.h), which the page would otherwise decode whole at every
+// start. Another path that names no picture is handed on as it is: the page shows nothing for it.
 QString skinBackground(const QString& path);
 
 }  // namespace forms

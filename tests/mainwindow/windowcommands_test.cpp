@@ -447,11 +447,12 @@ TEST_F(Commands, SkinPictureOnTheWindowAndTheHomePage) {
     f1().Command2(20).press();
     EXPECT_EQ(body.styleProperty("background-position"), "-9.333333px -26.66667px");
 
-    // A stored value that names no picture keeps the window's picture; an empty one removes it.
+    // "空" (no skin) keeps the window's picture and gives the page no background to ask for; an
+    // empty value removes the window's picture too.
     setFgSetting("界面图片", "空");
     f1().Command2(20).press();
     EXPECT_FALSE(f1().picture().isNull());
-    EXPECT_EQ(body.getAttribute("background"), "空");
+    EXPECT_EQ(body.getAttribute("background"), "");
     setFgSetting("界面图片", "");
     f1().Command2(20).press();
     EXPECT_TRUE(f1().picture().isNull());
