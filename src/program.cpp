@@ -35,6 +35,7 @@
 #include "settings/browseridentitysettings.h"
 #include "settings/colourfields.h"
 #include "settings/colourpicker.h"
+#include "settings/colourschemes.h"
 #include "settings/fontlist.h"
 #include "settings/generalsettings.h"
 #include "settings/form5.h"
@@ -45,6 +46,8 @@
 #include "settings/saveindicator.h"
 #include "settings/settingswindow.h"
 #include "settings/tablooksettings.h"
+#include "settings/skinpicturechoice.h"
+#include "settings/stylefields.h"
 #include "settings/titlestrip.h"
 #include "tabs/shorturlfetch.h"
 #include "tabs/tabs.h"
@@ -74,6 +77,7 @@ void Program::makeParts() {
     parts_.make<DelayedJobs>(f);
     parts_.make<WindowCommands>(f);
     parts_.make<MainMenu>(f, f4);
+    parts_.make<ColourSchemes>(f, f4);
     parts_.make<PageEvents>(f);
     parts_.make<FormFill>(f, f4);
     parts_.make<PageLoadingOptions>(f, f4);
@@ -103,6 +107,8 @@ void Program::linkWindows() {
     windows_.addHandlers<Form5, HotKeySettings>();
     windows_.addHandlers<Form5, TabLookSettings>();
     windows_.addHandlers<Form5, BrowserIdentitySettings>();
+    windows_.addHandlers<Form5, StyleFields>();
+    windows_.addHandlers<Form5, SkinPictureChoice>();
     windows_.addHandlers<Form8, ColourPicker>();
     windows_.addHandlers<Form2, PictureViewer>();
     windows_.addHandlers<Form14, ShortUrlFetch>();

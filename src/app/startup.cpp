@@ -293,6 +293,7 @@ void Startup::applyLooks() {
             to.setFontItalic(from.fontItalic());
             to.setFontUnderline(from.fontUnderline());
         });
+        rt::step([&] { f.fitGlyph(k); });
         rt::step([&] { f.Shape2(k).setWidth(f.Label2(k).width()); });
     }
     // 20. The glyphs are as high as the tabs.

@@ -8,6 +8,8 @@
 #include "platform/sys/windows.h"
 #include "platform/ui/services.h"
 
+#include <algorithm>
+
 namespace {
 
 const char* const kHotKeyCaptions[] = {"Zelvaro设置", "打字搜索", "切换右键", "收藏历史", "网页历史", "下载历史",
@@ -105,7 +107,7 @@ Form1::Form1() : ui::Form(true) {
     Label2(0).move(120, 40);
     // The glyph buttons are small squares with their one-character captions centred.
     for (int i = 1; i <= 3; ++i) {
-        Label2(i).move(0, 0, 405, 255);
+        Label2(i).move(0, 0, kGlyphWidth, 255);
         Label2(i).setAlignment(2);
     }
 
@@ -194,5 +196,14 @@ void Form1::Label13_Click() {
 }
 
 int Form1::hWnd() { return sys::handleOf(widget()); }
+
+void Form1::fitGlyph(int k) {
+    ui::Label& glyph = Label2(k);
+    const double height = glyph.height();
+    // Measured as an auto-sized label measures its caption.
+    glyph.setAutoSize(true);
+    glyph.setAutoSize(false);
+    glyph.move(glyph.left(), glyph.top(), std::max(glyph.width(), kGlyphWidth), height);
+}
 
 bool Form1::frontIsTab() const { return Label9.caption().compare(QStringLiteral("1")) > 0; }

@@ -53,6 +53,9 @@ public:
     ui::ControlArray<ui::Shape> Shape2{QStringLiteral("Shape2")};  // 0 address frame, 1..3 glyph frames
     ui::ControlArray<ui::Label> Label6{QStringLiteral("Label6")};  // 0..1 the Flash object box
 
+    // The least width of the title glyphs Label2(1) to Label2(3), twips.
+    static constexpr double kGlyphWidth = 405;
+
     // --- window-level variables -----------------------------------------------------------------
     QString lastHoveredLink;  // last status text holding "http"; never cleared
     int noRefresh = 0;        // not 0: the layout pass skips its repaint request
@@ -95,6 +98,10 @@ public:
     web::DocumentSink ORIBERISA;
     void setM_Dom(const web::Document& doc) { M_Dom.attach(doc); }
     void setORIBERISA(const web::Document& doc) { ORIBERISA.attach(doc); }
+
+    // Title glyph k (1 to 3) takes the width its caption needs in its font, never less than
+    // kGlyphWidth; its place and height stay (the layout places the glyphs by their widths).
+    void fitGlyph(int k);
 
     // The window handle of the main window.
     int hWnd();

@@ -71,10 +71,11 @@ void Layout::Form_Resize() {
     }
     step([&] { f.Shape2(3).setLeft(f.Label2(3).left()); });
 
-    // The maximise and minimise glyphs, each overlapping its right neighbour.
-    step([&] { f.Label2(2).setLeft(f.Label2(3).left() - f.Label2(3).width() + 10); });
+    // The maximise and minimise glyphs, each ending just over its right neighbour's left edge by its
+    // own width (a glyph with a longer caption is wider than the others).
+    step([&] { f.Label2(2).setLeft(f.Label2(3).left() - f.Label2(2).width() + 10); });
     step([&] { f.Shape2(2).setLeft(f.Label2(2).left()); });
-    step([&] { f.Label2(1).setLeft(f.Label2(2).left() - f.Label2(2).width() + 20); });
+    step([&] { f.Label2(1).setLeft(f.Label2(2).left() - f.Label2(1).width() + 20); });
     step([&] { f.Shape2(1).setLeft(f.Label2(1).left()); });
 
     // The page area.

@@ -3,6 +3,7 @@
 #include "forms/frameblockinggrace.h"
 #include "forms/parts.h"
 #include "forms/settings.h"
+#include "forms/skinpicture.h"
 #include "forms/windowowner.h"
 #include "forms/form1.h"
 #include "media/form2.h"
@@ -16,7 +17,6 @@
 #include "records/form6.h"
 #include "settings/form5.h"
 
-#include <QFileInfo>
 #include <QPixmap>
 
 using rt::guard;
@@ -35,12 +35,6 @@ WindowCommands::WindowCommands(Form1& form) : f(form) {
     f.onDblClick = [this] { Form_DblClick(); };
     f.onFileDrop = [this](const QStringList& files, int, int, double, double) { Form_OLEDragDrop(files); };
     f.onUnload = [this](int& cancel) { Form_QueryUnload(cancel); };
-}
-
-bool WindowCommands::isSkinPictureFile(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg") || suffix == QLatin1String("gif") ||
-           suffix == QLatin1String("bmp");
 }
 
 QRect WindowCommands::maximisedRect(const QRect& workArea, const QRect& screen) {
@@ -204,7 +198,7 @@ void WindowCommands::applySkin() {
     step([&] { f.setPicture(p.isEmpty() ? QPixmap() : ui::loadPicture(p)); });
     auto body = [&] { return f.WebBrowser1(1).document().body(); };
     step([&] { body().setStyleProperty(QStringLiteral("border"), QStringLiteral("none")); });
-    step([&] { body().setAttribute(QStringLiteral("background"), p); });
+    step([&] { body().setAttribute(QStringLiteral("background"), forms::skinBackground(p)); });
     step([&] { body().setStyleProperty(QStringLiteral("background-repeat"), QStringLiteral("no-repeat")); });
     step([&] { body().setStyleProperty(QStringLiteral("background-attachment"), QStringLiteral("fixed")); });
     step([&] {
@@ -231,14 +225,20 @@ void WindowCommands::Form_OLEDragDrop(const QStringList& files) {
         if (files.isEmpty()) rt::raise(rt::SubscriptOutOfRange);
         return files.first();
     };
-    if (!guard([&] { return isSkinPictureFile(first()); })) {
+    if (!guard([&] { return forms::isSkinPictureFile(first()); })) {
         step([&] { ui::services().msgBox(QStringLiteral("请使用 jpg/gif/bmp 图片"), ui::vbExclamation, QString()); });
         return;
     }
     step([&] { f.setWindowState(ui::vbMinimized); });
     step([&] { forms::write(forms::fgkey::界面图片, first()); });
+    // A loaded settings window shows the stored skin (it is not loaded for that).
+    step([&] {
+        if (Form5* settings = forms::windows().existing<Form5>()) settings->Text3.setText(first());
+    });
     step([&] { f.setPicture(ui::loadPicture(first())); });
-    step([&] { f.WebBrowser1(1).document().body().setAttribute(QStringLiteral("background"), first()); });
+    step([&] {
+        f.WebBrowser1(1).document().body().setAttribute(QStringLiteral("background"), forms::skinBackground(first()));
+    });
     step([&] { f.setWindowState(ui::vbNormal); });
 }
 

@@ -29,8 +29,6 @@ public:
     // runs; the window itself never closes except by the end of the process.
     void Form_QueryUnload(int& cancel);
 
-    // A file the skin accepts: its suffix is jpg, jpeg, gif or bmp, letter case ignored.
-    static bool isSkinPictureFile(const QString& path);
     // Where the own maximise puts the window: the work area, or the whole screen when the work area
     // is empty. Twips.
     static QRect maximisedRect(const QRect& workArea, const QRect& screen);

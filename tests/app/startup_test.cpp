@@ -258,6 +258,20 @@ TEST_F(StartupTest, StartStateFromTheShippedSettings) {
     EXPECT_FALSE(f.Timer4(10).enabled());  // the shipped 默认浏览器 is 0
 }
 
+// A glyph is as wide as its caption needs and never narrower than the window's glyph width, so a
+// long caption is shown whole; the layout places the glyphs side by side by their widths.
+TEST_F(StartupTest, GlyphsAreAsWideAsTheirCaptions) {
+    setFgSetting("小化", "最小化这个窗口");
+    setFgSetting("大化", "□");
+    ASSERT_TRUE(start(QString(), false));
+    Form1& f = f1();
+    EXPECT_GT(f.Label2(1).width(), 2 * Form1::kGlyphWidth);
+    EXPECT_EQ(f.Label2(2).width(), Form1::kGlyphWidth);
+    for (int k = 1; k <= 3; ++k) EXPECT_EQ(f.Shape2(k).width(), f.Label2(k).width()) << k;
+    f.setWidth(f.width() + 10);
+    EXPECT_EQ(f.Label2(1).left() + f.Label2(1).width(), f.Label2(2).left() + 20);
+}
+
 // The window icon and the home slot's tab icon come from the picture folder; a missing picture
 // leaves both as designed and the load goes on.
 TEST_F(StartupTest, IconsFromThePictureFolder) {

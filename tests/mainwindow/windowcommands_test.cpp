@@ -447,15 +447,38 @@ TEST_F(Commands, SkinPictureOnTheWindowAndTheHomePage) {
     f1().Command2(20).press();
     EXPECT_EQ(body.styleProperty("background-position"), "-9.333333px -26.66667px");
 
-    // A stored value that names no picture keeps the window's picture; an empty one removes it.
+    // "空" (no skin) keeps the window's picture and gives the page no background to ask for; an
+    // empty value removes the window's picture too.
     setFgSetting("界面图片", "空");
     f1().Command2(20).press();
     EXPECT_FALSE(f1().picture().isNull());
-    EXPECT_EQ(body.getAttribute("background"), "空");
+    EXPECT_EQ(body.getAttribute("background"), "");
     setFgSetting("界面图片", "");
     f1().Command2(20).press();
     EXPECT_TRUE(f1().picture().isNull());
     EXPECT_EQ(body.getAttribute("background"), "");
+}
+
+// A skin too large to show counts as one that does not load: the start goes on, the window shows no
+// picture and the home page is not handed the picture; a dropped one fares the same.
+TEST_F(Commands, SkinTooLargeToShowReachesNeitherTheWindowNorTheHomePage) {
+    QImage wide(16385, 1, QImage::Format_RGB32);
+    wide.fill(Qt::red);
+    const QString p = QDir::toNativeSeparators(pictures.path() + "/wide.jpg");
+    ASSERT_TRUE(wide.save(p, "PNG"));
+    setFgSetting("界面图片", p);
+    startAt(true);
+    ASSERT_TRUE(homePageLoaded());
+    f1().Command2(20).press();
+    EXPECT_TRUE(f1().picture().isNull());
+    EXPECT_EQ(f1().WebBrowser1(1).document().body().getAttribute("background"), "");
+
+    setFgSetting("界面图片", "空");
+    dropFiles({p});
+    EXPECT_EQ(fgSetting("界面图片"), p);
+    EXPECT_TRUE(f1().picture().isNull());
+    EXPECT_EQ(f1().WebBrowser1(1).document().body().getAttribute("background"), "");
+    EXPECT_TRUE(services.messages().isEmpty());
 }
 
 TEST_F(Commands, DropPictureCommandOpensTheShippedPictureInTheViewer) {
