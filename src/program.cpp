@@ -20,6 +20,9 @@
 #include "media/form2.h"
 #include "media/pictureviewer.h"
 #include "page/dailytools.h"
+#include "page/documentmenu.h"
+#include "page/documentmenuactions.h"
+#include "page/documentsinks.h"
 #include "page/formfill.h"
 #include "page/pageevents.h"
 #include "page/pageloadingoptions.h"
@@ -79,6 +82,9 @@ void Program::makeParts() {
     parts_.make<MainMenu>(f, f4);
     parts_.make<ColourSchemes>(f, f4);
     parts_.make<PageEvents>(f);
+    parts_.make<DocumentSinks>(f, f4);
+    parts_.make<DocumentMenu>(f, f4);
+    parts_.make<DocumentMenuActions>(f, f4);
     parts_.make<FormFill>(f, f4);
     parts_.make<PageLoadingOptions>(f, f4);
     parts_.make<PageZoom>(f, f4);

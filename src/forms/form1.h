@@ -62,6 +62,7 @@ public:
     int backFlags[11] = {};   // 1 when slot k's browser can go back
     int forwardFlags[11] = {};
     int downloadPending = 0;  // 1 after a download began: the next move over the page closes the tab
+    int downloadPendingSlot = 0;  // the tab (2..10) the flag was armed for; only that tab closes
     int hintOpenMode = 0;     // 1: the link hint says "new tab"; 0: "replace"
 
     // --- public procedures ----------------------------------------------------------------------
