@@ -35,6 +35,8 @@
 #include "records/form3.h"
 #include "records/form6.h"
 #include "records/navpagedefault.h"
+#include "records/visitlog.h"
+#include "records/visitlogwindow.h"
 #include "settings/browseridentitysettings.h"
 #include "settings/colourfields.h"
 #include "settings/colourpicker.h"
@@ -90,6 +92,7 @@ void Program::makeParts() {
     parts_.make<PageZoom>(f, f4);
     parts_.make<DailyTools>(f, f4);
     parts_.make<NavPageDefault>(f);
+    parts_.make<VisitLog>(f);
     parts_.make<FavoritesList>(f, f4);
     parts_.make<AboutOverlay>(f);
     parts_.make<DefaultBrowser>(f);
@@ -100,6 +103,7 @@ void Program::makeParts() {
 // The handler classes of the secondary windows, made with each window (again after an unload).
 void Program::linkWindows() {
     windows_.addHandlers<Form13, FavoritesWindow>();
+    windows_.addHandlers<Form3, VisitLogWindow>();
     windows_.addHandlers<Form13, FavoritesPage>();
     windows_.addHandlers<Form14, FavoritesMenu>();
     windows_.addHandlers<Form5, SettingsWindow>();
