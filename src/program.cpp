@@ -34,7 +34,12 @@
 #include "records/form13.h"
 #include "records/form3.h"
 #include "records/form6.h"
+#include "records/downloadlist.h"
+#include "records/downloadmenu.h"
+#include "records/downloadwindow.h"
 #include "records/navpagedefault.h"
+#include "records/visitlog.h"
+#include "records/visitlogwindow.h"
 #include "settings/browseridentitysettings.h"
 #include "settings/colourfields.h"
 #include "settings/colourpicker.h"
@@ -90,6 +95,8 @@ void Program::makeParts() {
     parts_.make<PageZoom>(f, f4);
     parts_.make<DailyTools>(f, f4);
     parts_.make<NavPageDefault>(f);
+    parts_.make<VisitLog>(f);
+    parts_.make<DownloadList>(f);
     parts_.make<FavoritesList>(f, f4);
     parts_.make<AboutOverlay>(f);
     parts_.make<DefaultBrowser>(f);
@@ -100,8 +107,11 @@ void Program::makeParts() {
 // The handler classes of the secondary windows, made with each window (again after an unload).
 void Program::linkWindows() {
     windows_.addHandlers<Form13, FavoritesWindow>();
+    windows_.addHandlers<Form3, VisitLogWindow>();
+    windows_.addHandlers<Form6, DownloadWindow>();
     windows_.addHandlers<Form13, FavoritesPage>();
     windows_.addHandlers<Form14, FavoritesMenu>();
+    windows_.addHandlers<Form14, DownloadMenu>();
     windows_.addHandlers<Form5, SettingsWindow>();
     windows_.addHandlers<Form5, TitleStrip>();
     windows_.addHandlers<Form5, SaveIndicator>();

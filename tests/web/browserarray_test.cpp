@@ -52,7 +52,7 @@ protected:
             log << QString("%1 WindowClosing").arg(i);
             cancel = true;
         };
-        a.onFileDownload = [this](int i, bool, bool& cancel) {
+        a.onFileDownload = [this](int i, const QString&, bool, bool& cancel) {
             log << QString("%1 FileDownload").arg(i);
             cancel = true;
         };

@@ -138,7 +138,7 @@ TEST_F(WebTest, DownloadRaisesFileDownloadAndIsSaved) {
     WebBrowser* b = makeBrowser();
     ASSERT_TRUE(load(b, server.urlText("/pages/target.html")));
     std::vector<bool> raised;
-    b->onFileDownload = [&](bool activeDocument, bool&) { raised.push_back(activeDocument); };
+    b->onFileDownload = [&](const QString&, bool activeDocument, bool&) { raised.push_back(activeDocument); };
     const QString path = dir.filePath(QStringLiteral("报告.zip"));
     services.queueSaveFile(path);
     const int before = downloads["b"];
@@ -163,7 +163,7 @@ TEST_F(WebTest, DownloadCancelledOrRefusedWritesNothing) {
     server.addDownload("/get/a", "data", QStringLiteral("a.bin"));
     WebBrowser* b = makeBrowser();
     // Cancelled by the handler: no Save As at all.
-    b->onFileDownload = [&](bool, bool& cancel) { cancel = true; };
+    b->onFileDownload = [&](const QString&, bool, bool& cancel) { cancel = true; };
     b->Navigate(server.urlText("/get/a"));
     ASSERT_TRUE(waitUntil([&] { return downloads["b"] > 0; }));
     EXPECT_TRUE(services.boxes(ShownBox::SaveFile).empty());

@@ -37,7 +37,7 @@ struct BrowserEvents {
     ui::Handler<void(bool isChildWindow, bool& cancel)> onWindowClosing{"WebBrowser.onWindowClosing"};
     // A response that is no document: `activeDocument` is false; unless `cancel` is set the file is
     // saved through the Save As service.
-    ui::Handler<void(bool activeDocument, bool& cancel)> onFileDownload{"WebBrowser.onFileDownload"};
+    ui::Handler<void(const QString& url, bool activeDocument, bool& cancel)> onFileDownload{"WebBrowser.onFileDownload"};
 };
 
 // The same events at the level of a control array of browsers (WebBrowserArray), each with the
@@ -54,7 +54,8 @@ struct BrowserArrayEvents {
     ui::Handler<void(int Index, int command, bool enabled)> onCommandStateChange{"WebBrowserArray.onCommandStateChange"};
     ui::Handler<void(int Index, WebBrowser*& ppDisp, bool& cancel)> onNewWindow2{"WebBrowserArray.onNewWindow2"};
     ui::Handler<void(int Index, bool isChildWindow, bool& cancel)> onWindowClosing{"WebBrowserArray.onWindowClosing"};
-    ui::Handler<void(int Index, bool activeDocument, bool& cancel)> onFileDownload{"WebBrowserArray.onFileDownload"};
+    ui::Handler<void(int Index, const QString& url, bool activeDocument, bool& cancel)> onFileDownload{
+        "WebBrowserArray.onFileDownload"};
 };
 
 // Where a browser's events go besides its own handlers: the array it is an item of, and its index

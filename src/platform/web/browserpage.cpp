@@ -385,7 +385,7 @@ void BrowserPage::onUnsupportedContent(QNetworkReply* reply) {
     if (hasHandler(kFileDownload)) {
         QPointer<BrowserPage> self = this;
         ++callbackDepth;
-        raise(kFileDownload, false, cancel);
+        raise(kFileDownload, addressText(reply->request().url()), false, cancel);
         if (self) --callbackDepth;
     }
     if (cancel) {

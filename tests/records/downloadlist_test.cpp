@@ -1,0 +1,214 @@
+// The download list: a record for each file download (the request's own address, escaped), duplicates
+// and the cap, the download window's page (numbered, styled, a click downloading again, the guard), its
+// menu (copy, delete), and the download-pending flag a download arms.
+#include "page/page_fixture.h"
+
+#include "forms/form14.h"
+#include "forms/windowowner.h"
+#include "platform/rt/gbk.h"
+#include "records/downloadlist.h"
+#include "records/form6.h"
+
+#include <QContextMenuEvent>
+#include <QFile>
+
+namespace {
+
+class DownloadListTest : public PageTest {
+protected:
+    void SetUp() override {
+        PageTest::SetUp();
+        services.setNow(QDateTime(QDate(2026, 12, 8), QTime(9, 5, 7)));
+        ASSERT_TRUE(startProgram());
+        QFile::remove(sys::nativePath(Form6::listFile()));
+        services.clearRecords();
+        saved = folder.path() + "/saved.bin";
+    }
+    QStringList listLines() {
+        try {
+            return sys::readLines(Form6::listFile());
+        } catch (...) {
+            return {};
+        }
+    }
+    Form6& window() { return forms::window<Form6>(); }
+    // A link on a page in a tab that downloads `path`; clicking it saves the file as `saved`.
+    void download(const QString& path, const QString& fileName = QStringLiteral("file.zip")) {
+        server.addDownload(path, QByteArray("PK data"), fileName);
+        const int before = listLines().size();
+        services.queueSaveFile(saved);
+        f1().WebBrowser1(tab).Navigate(server.urlText(path));
+        waitFor([&] { return listLines().size() > before || QFile::exists(saved); }, 3000);
+        settle(100);
+    }
+    bool listShown(Form6& w) {
+        return waitFor([&] {
+            try {
+                return !w.WebBrowser1.busy() && w.XRA.attached() && w.XRA.document() == w.WebBrowser1.document();
+            } catch (...) {
+                return false;
+            }
+        });
+    }
+    int tab = 0;
+    QString saved;
+};
+
+TEST_F(DownloadListTest, ADownloadIsRecordedWithItsOwnAddress) {
+    tab = openTab();
+    ASSERT_TRUE(load(tab, servePage("/page", titled("页面", "<a href=\"/other\">另一个</a>")), "/page"));
+    f1().lastHoveredLink = "http://elsewhere.example/hovered";  // a link hovered earlier is not the download
+    server.addDownload("/files/report.zip", QByteArray("PK data"), "report.zip");
+    services.queueSaveFile(saved);
+    const QString address = server.urlText("/files/report.zip") + "?name=\"<1>\"&y=a b";
+    f1().WebBrowser1(tab).Navigate(address);
+    ASSERT_TRUE(waitFor([&] { return listLines().size() == 1; }));
+    ASSERT_EQ(listLines().size(), 1);
+    const QString line = listLines()[0];
+    EXPECT_EQ(DownloadList::addressOf(line), QUrl(address).toString());
+    EXPECT_FALSE(line.contains("<1>")) << "markup in the address stays text";
+    EXPECT_TRUE(line.contains("&#13;时间：09:05:07&#13;日期：12-08-2026"));
+    EXPECT_TRUE(line.endsWith("</a><br><br>"));
+    // The window (loaded hidden) mirrors it and shows it numbered.
+    Form6& w = window();
+    EXPECT_FALSE(w.visible());
+    ASSERT_TRUE(listShown(w));
+    const QList<web::Element> links = w.WebBrowser1.document().getElementsByTagName("a");
+    ASSERT_EQ(links.size(), 1);
+    EXPECT_TRUE(links[0].innerText().startsWith("001. ")) << links[0].innerText().toStdString();
+    EXPECT_TRUE(links[0].innerText().contains("report.zip?name=")) << links[0].innerText().toStdString();
+    EXPECT_EQ(w.WebBrowser1.document().querySelectorAll("body *:not(a):not(br):not(style)").size(), 0);
+    EXPECT_EQ(links[0].hrefResolved(), QUrl(address).toString());
+    // The file itself was saved where the user chose.
+    EXPECT_TRUE(waitFor([&] { return QFile::exists(saved); }));
+}
+
+TEST_F(DownloadListTest, DuplicatesPrefixesAndNames) {
+    tab = openTab();
+    ASSERT_TRUE(load(tab, servePage("/page", titled("页面", "x")), "/page"));
+    download("/f/long-name");
+    download("/f/long-name");  // the same address: once
+    download("/f/long");       // contained in a record but another address: recorded
+    download("/f/LONG-NAME");  // another case: another address
+    EXPECT_EQ(listLines().size(), 3);
+    struct Case {
+        const char* address;
+        const char* name;
+    };
+    const Case cases[] = {{"http://h/dir/", ""},
+                          {"http://h/a/123456789012345678901234567890123456789012345678901234567890", "234567890123456789012345678901234567890"},
+                          {"http://h/x...y", "xy"},
+                          {"http://h/x....y", "x.y"},
+                          {"no-slash", "no-slash"}};
+    for (const Case& c : cases) EXPECT_EQ(DownloadList::recordName(c.address), QString::fromUtf8(c.name)) << c.address;
+    // Markup and quotes in an address stay inside the link, and read back as they were.
+    const QString hostile = "http://h/a b/<img src=x onerror=alert(1)>\" onclick=\"y&z";
+    const QString line = DownloadList::record(hostile, "0.5", "09:05:07", "12-08-2026");
+    EXPECT_FALSE(line.contains("<img")) << line.toStdString();
+    EXPECT_FALSE(line.contains("\" onclick")) << line.toStdString();
+    EXPECT_EQ(DownloadList::addressOf(line), hostile);
+    // An older unquoted line reads as it stands.
+    EXPECT_EQ(DownloadList::addressOf("<a href=http://h/old title=\"x\" id=0.1 Target=_blank>old</a><br><br>"), "http://h/old");
+}
+
+TEST_F(DownloadListTest, TheListStopsAt501) {
+    QStringList lines;
+    for (int i = 0; i < 501; ++i) lines << DownloadList::record(QStringLiteral("http://h/%1").arg(i), QStringLiteral("0.%1").arg(i), "1", "2");
+    sys::writeLines(Form6::listFile(), lines);
+    tab = openTab();
+    ASSERT_TRUE(load(tab, servePage("/page", titled("页面", "x")), "/page"));
+    download("/f/new");
+    EXPECT_EQ(listLines().size(), 501);
+    lines.removeLast();
+    sys::writeLines(Form6::listFile(), lines);
+    window().unload();
+    download("/f/newer");
+    EXPECT_EQ(listLines().size(), 501);
+    EXPECT_EQ(DownloadList::addressOf(listLines()[0]), server.urlText("/f/newer"));
+}
+
+TEST_F(DownloadListTest, ClickingARecordDownloadsAgainAndTheListComesBack) {
+    tab = openTab();
+    ASSERT_TRUE(load(tab, servePage("/page", titled("页面", "x")), "/page"));
+    download("/f/one");
+    Form6& w = window();
+    w.show();
+    ASSERT_TRUE(listShown(w));
+    const web::Element link = w.WebBrowser1.document().getElementsByTagName("a").value(0);
+    QWidget* view = w.WebBrowser1.pageWidget();
+    const QPoint at = link.boundingClientRect().center();
+    server.clearRequests();
+    services.queueSaveFile(folder.path() + "/again.bin");
+    QMouseEvent press(QEvent::MouseButtonPress, at, view->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, view->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &release);
+    EXPECT_TRUE(waitFor([&] { return !server.requestsFor("/f/one").isEmpty(); }));
+    EXPECT_FALSE(w.listMode);
+    // Another download while a record was clicked: the list is shown again, styled and numbered.
+    download("/f/two");
+    EXPECT_TRUE(w.listMode);
+    ASSERT_TRUE(listShown(w));
+    EXPECT_TRUE(waitFor([&] { return w.WebBrowser1.document().getElementsByTagName("a").value(0).innerText().startsWith("002. "); }));
+    EXPECT_TRUE(services.messages().isEmpty());
+}
+
+TEST_F(DownloadListTest, MenuCopiesAndDeletes) {
+    tab = openTab();
+    ASSERT_TRUE(load(tab, servePage("/page", titled("页面", "x")), "/page"));
+    download("/f/one");
+    download("/f/two");
+    Form6& w = window();
+    w.show();
+    ASSERT_TRUE(listShown(w));
+    auto rightClickOn = [&](const web::Element& e, int item) {
+        services.queuePopupChoice("xiazai100", item);
+        QWidget* view = w.WebBrowser1.pageWidget();
+        const QPoint at = e.boundingClientRect().center();
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, at, view->mapToGlobal(at));
+        QCoreApplication::sendEvent(view, &menu);
+    };
+    web::Element newest = w.WebBrowser1.document().getElementsByTagName("a").value(0);
+    rightClickOn(newest, 1);
+    EXPECT_EQ(services.clipboard(), server.urlText("/f/two"));
+    // Delete after Yes.
+    services.queueMsgBoxAnswer(ui::vbNo);
+    rightClickOn(newest, 3);
+    EXPECT_EQ(listLines().size(), 2);
+    EXPECT_TRUE(services.messages().last().startsWith("删除 [002. two"));
+    services.queueMsgBoxAnswer(ui::vbYes);
+    rightClickOn(newest, 3);
+    ASSERT_EQ(listLines().size(), 1);
+    EXPECT_EQ(DownloadList::addressOf(listLines()[0]), server.urlText("/f/one"));
+    // Beside the records: the items are offered disabled.
+    ASSERT_TRUE(listShown(w));
+    services.clearRecords();
+    services.queuePopupNone();
+    QWidget* view = w.WebBrowser1.pageWidget();
+    const QPoint empty(view->width() - 10, view->height() - 10);
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, empty, view->mapToGlobal(empty));
+    QCoreApplication::sendEvent(view, &menu);
+    ASSERT_EQ(services.popups().size(), 1u);
+    EXPECT_FALSE(services.popups()[0].item("xiazai100", 1)->enabled);
+}
+
+TEST_F(DownloadListTest, ATabOpenedForTheDownloadIsArmed) {
+    tab = openTab();
+    // A fresh tab with no page of its own, in front.
+    download("/f/one");
+    EXPECT_EQ(f1().downloadPending, 1);
+    EXPECT_EQ(f1().downloadPendingSlot, tab);
+    // A tab showing a page: not armed.
+    f1().downloadPending = 0;
+    f1().downloadPendingSlot = 0;
+    ASSERT_TRUE(load(tab, servePage("/page", titled("页面", "x")), "/page"));
+    download("/f/two");
+    EXPECT_EQ(f1().downloadPending, 0);
+    // The home slot: never.
+    f1().Label9.setCaption("1");
+    tab = 1;
+    download("/f/three");
+    EXPECT_EQ(f1().downloadPending, 0);
+}
+
+}  // namespace
