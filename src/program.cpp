@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "analysis/elementlist.h"
 #include "analysis/form11.h"
 #include "analysis/pageviews.h"
 #include "analysis/sourcewindow.h"
@@ -98,6 +99,7 @@ void Program::makeParts() {
     parts_.make<PageZoom>(f, f4);
     parts_.make<DailyTools>(f, f4);
     parts_.make<PageViews>(f, f4);
+    parts_.make<ElementList>(f, f4);
     parts_.make<NavPageDefault>(f);
     parts_.make<VisitLog>(f);
     parts_.make<DownloadList>(f);

@@ -5,7 +5,9 @@
 #include "forms/settings.h"
 #include "forms/slots.h"
 #include "forms/windowowner.h"
+#include "analysis/elementlist.h"
 #include "analysis/form11.h"
+#include "forms/parts.h"
 #include "platform/rt/error.h"
 #include "platform/rt/format.h"
 #include "platform/rt/random.h"
@@ -79,13 +81,13 @@ QString digitPass(QString text) {
     return text;
 }
 
-QString attributeNamePass(QString text) {
+QString attributeNamePass(QString text, QString* lastColour) {
     const QString mark = QStringLiteral("=\"");
     if (!text.contains(mark)) return text;
     const QStringList pieces = text.split(mark);
     QStringList colours;
     step([&] { colours = listOf(forms::yuyankey::颜色名称2); });
-    QString colour;
+    QString colour = lastColour ? *lastColour : QString();
     for (int i = 0; i + 1 < pieces.size(); ++i) {
         const QString& piece = pieces[i];
         const QString name = rt::left(piece.mid(piece.lastIndexOf(QLatin1Char(' ')) + 1), 99);
@@ -99,6 +101,7 @@ QString attributeNamePass(QString text) {
                      QStringLiteral("<font color=") + colour + QLatin1Char('>') + name + QStringLiteral("=</font>"),
                      Qt::CaseInsensitive);
     }
+    if (lastColour) *lastColour = colour;
     return text;
 }
 
@@ -132,6 +135,7 @@ PageViews::PageViews(Form1& form, Form4& owner) : f(form) {
 
 void PageViews::html100_Click(int Index) {
     switch (Index) {
+    case 1: forms::part<ElementList>().start(); break;
     case 2: headView(); break;
     case 3: bodyView(); break;
     default: break;

@@ -38,7 +38,8 @@ void showView(const QString& name);
 QString plainEscape(const QString& text);
 QString lineBreakEscape(const QString& text);
 QString digitPass(QString text);
-QString attributeNamePass(QString text);
+// `lastColour`, when given, is the colour chosen last before (in) and after (out) the pass.
+QString attributeNamePass(QString text, QString* lastColour = nullptr);
 QString keywordPass(QString text);
 
 // The opening of a view's text block: a div of the view font (`字体` of fg.txt) at `size` pixels.
