@@ -31,16 +31,6 @@ QString snippet(const forms::Key& key) {
     return value;
 }
 
-// The view font for a style: without the characters that could end the rule or the style element.
-QString safeFont() {
-    QString font;
-    step([&] { font = forms::read(forms::fgkey::字体); });
-    QString safe;
-    for (const QChar c : font)
-        if (!QStringLiteral("\"'<>&;{}\\\r\n").contains(c)) safe += c;
-    return QLatin1Char('\'') + safe + QLatin1Char('\'');
-}
-
 void append(const QString& path, const QStringList& items) { sys::appendLine(path, items.join(QStringLiteral("\r\n"))); }
 
 }  // namespace
@@ -64,14 +54,17 @@ QString ElementList::label(int number, const QString& colouredText) {
 }
 
 QString ElementList::colour(const QString& text, QString* attributeColour) {
-    QString t = text;
     static const QRegularExpression digit(QStringLiteral("[0-9]"));
-    if (t.contains(digit)) t = analysis::digitPass(t);
-    if (!t.contains(QStringLiteral("&lt;script"), Qt::CaseInsensitive)) return analysis::attributeNamePass(t, attributeColour);
-    if (t.contains(QStringLiteral("src="), Qt::CaseInsensitive) || t.contains(QStringLiteral(".js"), Qt::CaseInsensitive) ||
-        t.size() < 100)
-        return t;
-    return analysis::keywordPass(t);
+    analysis::Passes passes;
+    passes.digits = text.contains(digit);
+    if (!text.contains(QStringLiteral("&lt;script"), Qt::CaseInsensitive)) {
+        passes.attributes = true;
+    } else {
+        const int length = passes.digits ? analysis::colourText(text, passes).size() : text.size();
+        passes.keywords = !(text.contains(QStringLiteral("src="), Qt::CaseInsensitive) ||
+                            text.contains(QStringLiteral(".js"), Qt::CaseInsensitive) || length < 100);
+    }
+    return analysis::colourText(text, passes, attributeColour);
 }
 
 QString ElementList::pagePath() const {
@@ -88,12 +81,13 @@ void ElementList::start() {
         answer = ui::services().msgBox(QStringLiteral("生成源码时不要进行其他操作，以免卡死"), ui::vbYesNo + ui::vbQuestion, QString());
     });
     if (answer != ui::vbYes) return;
-    const analysis::ViewName view = analysis::nameView(QStringLiteral("HTML - "));
+    const analysis::ViewName view = analysis::nameNewView(QStringLiteral("HTML - "));
     step([&] { m.html100(1).setTag(view.number); });
-    auto doc = [&] { return f.WebBrowser1(forms::frontSlot(f)).document(); };
+    step([&] { listed_ = f.WebBrowser1(forms::frontSlot(f)).document(); });
+    auto doc = [&] { return listed_; };
     QStringList items;
     items << QStringLiteral("<meta http-equiv=MSthemeCompatible content=yes>");
-    items << QStringLiteral("<style type=text/css>label{font-family:") + safeFont() + QStringLiteral(";font-size:18px}</style>");
+    items << QStringLiteral("<style type=text/css>label{font-family:") + analysis::cssFontName() + QStringLiteral(";font-size:18px}</style>");
     QString title;
     step([&] { title = doc().title(); });
     // The title is the page's text: escaped, so markup in it shows as text in the local view.
@@ -133,7 +127,7 @@ void ElementList::start() {
         const web::Element text = doc().createElement(QStringLiteral("label"));
         text.setId(QStringLiteral("ym99_label"));
         text.setInnerText(QStringLiteral("准备生成.."));
-        text.setStyleCssText(QStringLiteral("z-index:99999;color:#7FFF00;font-size:17px;font-family:") + safeFont() +
+        text.setStyleCssText(QStringLiteral("z-index:99999;color:#7FFF00;font-size:17px;font-family:") + analysis::cssFontName() +
                              QStringLiteral(";left:42%;top:77.7%;position:fixed"));
         doc().body().appendChild(text);
     });
@@ -146,8 +140,13 @@ void ElementList::start() {
 }
 
 void ElementList::Command11_Click() {
-    auto doc = [&] { return f.WebBrowser1(rt::toInt32(f.Command11.toolTipText())).document(); };
-    auto bodyElements = [&] { return doc().body().all(); };
+    // The page the run lists: when the listed tab has loaded another since, the run is abandoned as a
+    // stop leaves it.
+    if (!listed_.isValid()) {
+        step([&] { f.Timer4(7).setEnabled(false); });
+        return;
+    }
+    auto bodyElements = [&] { return listed_.body().all(); };
     int k = -1;
     step([&] { k = rt::toInt32(f.Timer4(7).tag()) - 1; });
     const QString path = pagePath();
@@ -167,10 +166,10 @@ void ElementList::Command11_Click() {
     const QString r = row(number, tag, text, 5);
     if (!r.isEmpty()) items << r;
     items << label(number, colour(text));
-    // The last step: the element count (read now) equals the step counter; a count that cannot be read
-    // counts as the end.
+    // The last step: the step counter reaches the element count (read now; a page that lost elements
+    // ends too); a count that cannot be read counts as the end.
     bool last = true;
-    step([&] { last = QString::number(bodyElements().size()) == f.Timer4(7).tag(); });
+    step([&] { last = rt::toInt32(f.Timer4(7).tag()) >= bodyElements().size(); });
     if (last) {
         items << QStringLiteral("</div></div>") << snippet(forms::yuyankey::script1) << snippet(forms::yuyankey::script2)
               << snippet(forms::yuyankey::script3);
@@ -186,9 +185,8 @@ void ElementList::Command11_Click() {
 }
 
 void ElementList::removeOverlay() {
-    auto doc = [&] { return f.WebBrowser1(rt::toInt32(f.Command11.toolTipText())).document(); };
-    step([&] { doc().getElementById(QStringLiteral("ym99_input")).remove(); });
-    step([&] { doc().getElementById(QStringLiteral("ym99_label")).remove(); });
+    step([&] { listed_.getElementById(QStringLiteral("ym99_input")).remove(); });
+    step([&] { listed_.getElementById(QStringLiteral("ym99_label")).remove(); });
 }
 
 bool ElementList::ORIBERISA_ondblclick(const web::DocumentEvent&) {

@@ -16,10 +16,7 @@
 class Form1;
 class Form4;
 
-namespace web {
-class Element;
-struct DocumentEvent;
-}  // namespace web
+#include "platform/web/document.h"
 
 class ElementList {
 public:
@@ -44,4 +41,5 @@ private:
 
     Form1& f;
     Form4& m;
+    web::Document listed_;  // the document the run lists
 };

@@ -18,6 +18,10 @@
 #include "platform/web/document.h"
 #include "platform/web/webbrowser.h"
 
+#include <QDir>
+
+#include <algorithm>
+
 using rt::guard;
 using rt::step;
 
@@ -36,6 +40,17 @@ void refuse(const QString& message) {
 }  // namespace
 
 namespace analysis {
+
+ViewName nameNewView(const QString& prefix) {
+    const QString folder = sys::appPath() + QStringLiteral("\\html");
+    if (!sys::folderExists(folder)) QDir().mkpath(sys::nativePath(folder));
+    ViewName view = nameView(prefix);
+    for (int tries = 0; tries < 1000 && sys::fileExists(viewPath(view.name)); ++tries) {
+        const QString number = rt::str(rt::rnd());
+        view = {number, prefix + number + QStringLiteral(".html")};
+    }
+    return view;
+}
 
 ViewName nameView(const QString& prefix) {
     rt::randomize();
@@ -69,61 +84,107 @@ QString lineBreakEscape(const QString& text) {
     return out;
 }
 
-QString digitPass(QString text) {
-    for (int d = 0; d <= 9; ++d) {
-        step([&] {
-            const QStringList colours = listOf(forms::yuyankey::颜色名称1);
-            if (d >= colours.size()) return;
-            const QString digit = QString::number(d);
-            text.replace(digit, QStringLiteral("<font color=") + colours[d] + QLatin1Char('>') + digit + QStringLiteral("</font>"));
-        });
-    }
-    return text;
-}
+namespace {
 
-QString attributeNamePass(QString text, QString* lastColour) {
-    const QString mark = QStringLiteral("=\"");
-    if (!text.contains(mark)) return text;
-    const QStringList pieces = text.split(mark);
-    QStringList colours;
-    step([&] { colours = listOf(forms::yuyankey::颜色名称2); });
-    QString colour = lastColour ? *lastColour : QString();
-    for (int i = 0; i + 1 < pieces.size(); ++i) {
-        const QString& piece = pieces[i];
-        const QString name = rt::left(piece.mid(piece.lastIndexOf(QLatin1Char(' ')) + 1), 99);
-        const int length = name.size();
-        if (length == 0) continue;  // a piece ending in a blank names nothing
-        if (length >= 2) {
-            const int entry = length > 9 ? 8 : length - 2;
-            if (entry < colours.size()) colour = colours[entry];
+struct Rule {
+    QString pattern;
+    QString replacement;
+    Qt::CaseSensitivity cs;
+};
+
+// The rules of the chosen passes, in the order they are tried at each place.
+QList<Rule> rulesFor(const QString& text, Passes passes, QString* lastColour) {
+    QList<Rule> rules;
+    if (passes.attributes && text.contains(QStringLiteral("=\""))) {
+        const QStringList pieces = text.split(QStringLiteral("=\""));
+        QStringList colours;
+        step([&] { colours = listOf(forms::yuyankey::颜色名称2); });
+        QString colour = lastColour ? *lastColour : QString();
+        QList<Rule> names;
+        for (int i = 0; i + 1 < pieces.size(); ++i) {
+            const QString& piece = pieces[i];
+            const QString name = rt::left(piece.mid(piece.lastIndexOf(QLatin1Char(' ')) + 1), 99);
+            if (name.isEmpty()) continue;  // a piece ending in a blank names nothing
+            if (name.size() >= 2) {
+                const int entry = name.size() > 9 ? 8 : name.size() - 2;
+                if (entry < colours.size()) colour = colours[entry];
+            }
+            bool known = false;
+            for (const Rule& r : names) known = known || r.pattern.compare(name + QLatin1Char('='), Qt::CaseInsensitive) == 0;
+            if (known) continue;  // the first spelling and colour of a name stand
+            names.append({name + QLatin1Char('='),
+                          QStringLiteral("<font color=") + colour + QLatin1Char('>') + name + QStringLiteral("=</font>"),
+                          Qt::CaseInsensitive});
         }
-        text.replace(name + QLatin1Char('='),
-                     QStringLiteral("<font color=") + colour + QLatin1Char('>') + name + QStringLiteral("=</font>"),
-                     Qt::CaseInsensitive);
+        if (lastColour) *lastColour = colour;
+        std::stable_sort(names.begin(), names.end(),
+                         [](const Rule& a, const Rule& b) { return a.pattern.size() > b.pattern.size(); });
+        rules += names;
     }
-    if (lastColour) *lastColour = colour;
-    return text;
+    if (passes.keywords) {
+        QStringList words;
+        step([&] { words = listOf(forms::yuyankey::iscript); });
+        for (int i = 0; i + 1 < words.size(); ++i) {
+            if (words[i].isEmpty()) continue;
+            rules.append({words[i], QStringLiteral("<font color=fuchsia>") + words[i] + QStringLiteral("</font>"), Qt::CaseInsensitive});
+        }
+    }
+    if (passes.digits) {
+        QStringList colours;
+        step([&] { colours = listOf(forms::yuyankey::颜色名称1); });
+        for (int d = 0; d <= 9 && d < colours.size(); ++d) {
+            const QString digit = QString::number(d);
+            rules.append({digit, QStringLiteral("<font color=") + colours[d] + QLatin1Char('>') + digit + QStringLiteral("</font>"),
+                          Qt::CaseSensitive});
+        }
+    }
+    return rules;
 }
 
-QString keywordPass(QString text) {
-    QStringList words;
-    step([&] { words = listOf(forms::yuyankey::iscript); });
-    for (int i = 0; i + 1 < words.size(); ++i) {
-        if (words[i].isEmpty()) continue;
-        text.replace(words[i], QStringLiteral("<font color=fuchsia>") + words[i] + QStringLiteral("</font>"), Qt::CaseInsensitive);
+}  // namespace
+
+QString colourText(const QString& text, Passes passes, QString* lastColour) {
+    const QList<Rule> rules = rulesFor(text, passes, lastColour);
+    if (rules.isEmpty()) return text;
+    QString out;
+    out.reserve(text.size() * 2);
+    int i = 0;
+    while (i < text.size()) {
+        const Rule* hit = nullptr;
+        for (const Rule& r : rules) {
+            if (text.midRef(i, r.pattern.size()).compare(r.pattern, r.cs) == 0) {
+                hit = &r;
+                break;
+            }
+        }
+        if (hit) {
+            out += hit->replacement;
+            i += hit->pattern.size();
+        } else {
+            out += text[i++];
+        }
     }
-    return text;
+    return out;
 }
 
-QString fontDiv(int size) {
-    // The font name goes into a quoted style as a CSS string: a family name with blanks (as Linux
-    // names are) stays whole, and no character of it can end the string, the style or the tag.
+QString digitPass(const QString& text) { return colourText(text, {true, false, false}); }
+
+QString attributeNamePass(const QString& text, QString* lastColour) { return colourText(text, {false, true, false}, lastColour); }
+
+QString keywordPass(const QString& text) { return colourText(text, {false, false, true}); }
+
+QString cssFontName() {
     QString font;
     step([&] { font = forms::read(forms::fgkey::字体); });
     QString safe;
     for (const QChar c : font)
         if (!QStringLiteral("\"'<>&;{}\\\r\n").contains(c)) safe += c;
-    return QStringLiteral("<div style=\"font-size:%1px;font-family:'%2'\">").arg(size).arg(safe);
+    return QLatin1Char('\'') + safe + QLatin1Char('\'');
+}
+
+QString fontDiv(int size) {
+    // A family name with blanks (as Linux names are) stays whole inside the quoted style.
+    return QStringLiteral("<div style=\"font-size:%1px;font-family:%2\">").arg(size).arg(cssFontName());
 }
 
 }  // namespace analysis
@@ -168,11 +229,8 @@ void PageViews::headView() {
         refuse(QStringLiteral("网页中没有<HEAD>标记"));
         return;
     }
-    QString text = analysis::lineBreakEscape(source);
-    text = analysis::digitPass(text);
-    text = analysis::attributeNamePass(text);
-    text = analysis::keywordPass(text);
-    const analysis::ViewName view = analysis::nameView(QStringLiteral("HEAD - "));
+    const QString text = analysis::colourText(analysis::lineBreakEscape(source), {true, true, true});
+    const analysis::ViewName view = analysis::nameNewView(QStringLiteral("HEAD - "));
     step([&] { analysis::writeView(view.name, {analysis::fontDiv(18), text, QStringLiteral("</div>")}); });
     analysis::showView(view.name);
 }
@@ -191,7 +249,7 @@ void PageViews::bodyView() {
         refuse(QStringLiteral("<BODY>源码字节超过60万，不能打开"));
         return;
     }
-    const analysis::ViewName view = analysis::nameView(QStringLiteral("BODY - "));
+    const analysis::ViewName view = analysis::nameNewView(QStringLiteral("BODY - "));
     QString text;
     step([&] { text = analysis::lineBreakEscape(body().outerHTML()); });
     step([&] { analysis::writeView(view.name, {analysis::fontDiv(15), text, QStringLiteral("</div>")}); });

@@ -30,6 +30,9 @@ struct ViewName {
 ViewName nameView(const QString& prefix);
 // The full path of a view: the program folder, "\html\", the name.
 QString viewPath(const QString& name);
+// A view name that no file has yet (the number is drawn again while one has), in a `\html\` folder
+// that is made when missing.
+ViewName nameNewView(const QString& prefix);
 // Appends the first line and `items`, each followed by CR LF.
 void writeView(const QString& name, const QStringList& items);
 // Navigates the source window to the view, names it and presses Command9.
@@ -37,10 +40,23 @@ void showView(const QString& name);
 
 QString plainEscape(const QString& text);
 QString lineBreakEscape(const QString& text);
-QString digitPass(QString text);
+QString digitPass(const QString& text);
 // `lastColour`, when given, is the colour chosen last before (in) and after (out) the pass.
-QString attributeNamePass(QString text, QString* lastColour = nullptr);
-QString keywordPass(QString text);
+QString attributeNamePass(const QString& text, QString* lastColour = nullptr);
+QString keywordPass(const QString& text);
+
+// The passes chosen, applied together in one walk over the text: at each place the first that
+// matches (an attribute name with its "=", longest first; a keyword, in list order; a digit) writes
+// its coloured text and the walk goes on after the matched text, so no pass ever rewrites the markup
+// another inserted (a page's own `color="red"` stays one attribute).
+struct Passes {
+    bool digits = false, attributes = false, keywords = false;
+};
+QString colourText(const QString& text, Passes passes, QString* lastColour = nullptr);
+
+// The view font as a quoted CSS string, without the characters that could end it, its rule, its
+// style or its tag.
+QString cssFontName();
 
 // The opening of a view's text block: a div of the view font (`字体` of fg.txt) at `size` pixels.
 QString fontDiv(int size);

@@ -103,3 +103,16 @@ TEST_F(ElementListTest, RowsAndColouring) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ElementListTest, NavigatingTheListedTabAbandonsTheRun) {
+    startRun();
+    ASSERT_EQ(due(7), 70);
+    ASSERT_TRUE(load(k, servePage("/other.html", "<html><body><p>别的</p></body></html>"), "/other.html"));
+    clock.advance(70);
+    EXPECT_EQ(due(7), -1);
+    EXPECT_FALSE(page().contains("</div></div>"));
+}
+
+}  // namespace

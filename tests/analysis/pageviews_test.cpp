@@ -191,3 +191,42 @@ TEST_F(PageViewsTest, SourceWindowRowToggleAndMenu) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PageViewsTest, APageWithItsOwnColourAttributeViewsCleanly) {
+    storeText(forms::Txt::Yuyan, "颜色名称2", "e0>e1>e2>e3>e4>e5>e6>e7>e8");
+    const QString text = analysis::colourText("&lt;font color=\"red\" size=\"2\"&gt;if(1)", {true, true, true});
+    EXPECT_EQ(text.count("<font"), text.count("</font>"));
+    EXPECT_FALSE(text.contains("<font color=<font")) << text.toStdString();
+    EXPECT_TRUE(text.contains("<font color=e3>color=</font>\"red\"")) << text.toStdString();
+    // A name met again keeps the first spelling and colour; an empty name wraps nothing.
+    EXPECT_EQ(analysis::attributeNamePass("a ID=\"1\" id=\"2\" =\"3\""),
+              "a <font color=e0>ID=</font>\"1\" <font color=e0>ID=</font>\"2\" =\"3\"");
+}
+
+TEST_F(PageViewsTest, ViewsGetNewNamesAndTheirFolder) {
+    QDir(folder.path() + "/html").removeRecursively();
+    rt::setRandomSequence({0.5f, 0.5f, 0.75f});
+    const int k = openOn("<title>t</title>", "<p id=\"p\">x</p>");
+    chooseView(k, 2);
+    chooseView(k, 2);
+    EXPECT_TRUE(QFile::exists(sys::nativePath(analysis::viewPath("HEAD - 0.5.html"))));
+    EXPECT_TRUE(QFile::exists(sys::nativePath(analysis::viewPath("HEAD - 0.75.html"))));
+    EXPECT_EQ(viewBytes("HEAD - 0.5.html").count("<meta http-equiv"), 1) << "never appended to";
+}
+
+TEST_F(PageViewsTest, ATitleWithMarkupShowsAsText) {
+    server.addPage("/x.png", QByteArray("png"));
+    const int k = openOn("<title>&lt;img src=/x.png&gt;</title>", "<p id=\"p\">x</p>");
+    server.clearRequests();
+    chooseView(k, 2);
+    Form11* w = source();
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(shown(*w));
+    settle(200);
+    EXPECT_TRUE(server.requestsFor("/x.png").isEmpty());
+    EXPECT_TRUE(w->WebBrowser1.document().body().innerText().contains("<img src=/x.png>"));
+}
+
+}  // namespace
