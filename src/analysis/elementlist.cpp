@@ -1,6 +1,6 @@
 #include "analysis/elementlist.h"
 
-#include "analysis/pageviews.h"
+#include "analysis/views.h"
 #include "forms/form1.h"
 #include "forms/form4.h"
 #include "forms/settings.h"

@@ -4,7 +4,7 @@
 
 #include "analysis/elementlist.h"
 #include "analysis/form11.h"
-#include "analysis/pageviews.h"
+#include "analysis/views.h"
 #include "forms/windowowner.h"
 #include "platform/rt/gbk.h"
 #include "platform/rt/random.h"

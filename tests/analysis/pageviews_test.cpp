@@ -4,7 +4,7 @@
 #include "page/sinks_fixture.h"
 
 #include "analysis/form11.h"
-#include "analysis/pageviews.h"
+#include "analysis/views.h"
 #include "forms/form14.h"
 #include "forms/windowowner.h"
 #include "platform/rt/gbk.h"
