@@ -1,5 +1,9 @@
 #include "program.h"
 
+#include "analysis/elementlist.h"
+#include "analysis/form11.h"
+#include "analysis/pageviews.h"
+#include "analysis/sourcewindow.h"
 #include "app/aboutoverlay.h"
 #include "app/defaultbrowser.h"
 #include "app/programcommands.h"
@@ -94,6 +98,8 @@ void Program::makeParts() {
     parts_.make<PageLoadingOptions>(f, f4);
     parts_.make<PageZoom>(f, f4);
     parts_.make<DailyTools>(f, f4);
+    parts_.make<PageViews>(f, f4);
+    parts_.make<ElementList>(f, f4);
     parts_.make<NavPageDefault>(f);
     parts_.make<VisitLog>(f);
     parts_.make<DownloadList>(f);
@@ -111,6 +117,8 @@ void Program::linkWindows() {
     windows_.addHandlers<Form6, DownloadWindow>();
     windows_.addHandlers<Form13, FavoritesPage>();
     windows_.addHandlers<Form14, FavoritesMenu>();
+    windows_.addHandlers<Form14, SourceMenu>();
+    windows_.addHandlers<Form11, SourceWindow>();
     windows_.addHandlers<Form14, DownloadMenu>();
     windows_.addHandlers<Form5, SettingsWindow>();
     windows_.addHandlers<Form5, TitleStrip>();

@@ -1,0 +1,196 @@
+#include "analysis/elementlist.h"
+
+#include "analysis/views.h"
+#include "forms/form1.h"
+#include "forms/form4.h"
+#include "forms/settings.h"
+#include "forms/slots.h"
+#include "platform/rt/convert.h"
+#include "platform/rt/error.h"
+#include "platform/rt/format.h"
+#include "platform/rt/html.h"
+#include "platform/rt/text.h"
+#include "platform/sys/textfile.h"
+#include "platform/ui/services.h"
+#include "platform/web/document.h"
+#include "platform/web/webbrowser.h"
+
+#include <QRegularExpression>
+
+using rt::guard;
+using rt::step;
+
+namespace {
+
+const QString kIdPrefix = QStringLiteral("ym");
+constexpr int kBodyTextLimit = 666;
+
+QString snippet(const forms::Key& key) {
+    QString value;
+    step([&] { value = forms::read(key); });
+    return value;
+}
+
+void append(const QString& path, const QStringList& items) { sys::appendLine(path, items.join(QStringLiteral("\r\n"))); }
+
+}  // namespace
+
+ElementList::ElementList(Form1& form, Form4& owner) : f(form), m(owner) {
+    f.Command11.onClick = [this] { Command11_Click(); };
+    f.ORIBERISA.ondblclick = [this](const web::DocumentEvent& e) { return ORIBERISA_ondblclick(e); };
+}
+
+QString ElementList::row(int number, const QString& tag, const QString& text, int maxDigits) {
+    if (tag.isEmpty() || tag.size() > 10 || QString::number(number).size() > maxDigits) return QString();
+    const QString numberText = number < 10000 ? QString::number(number).rightJustified(4, QLatin1Char('0')) : QString::number(number);
+    return QString(8, QChar(0x3000)) + numberText + QStringLiteral(".<a href=# title=") + QString::number(text.size() - 6) +
+           QStringLiteral("+ id=") + kIdPrefix + QString::number(number) + QLatin1Char('>') + tag + QStringLiteral("</a>") +
+           QString(10 - tag.size(), QLatin1Char('-')) + QLatin1Char('>');
+}
+
+QString ElementList::label(int number, const QString& colouredText) {
+    return QStringLiteral("<label id=") + kIdPrefix + QString::number(number) + QStringLiteral("X style=display:none>") +
+           colouredText + QStringLiteral("</label><br>");
+}
+
+QString ElementList::colour(const QString& text, QString* attributeColour) {
+    static const QRegularExpression digit(QStringLiteral("[0-9]"));
+    analysis::Passes passes;
+    passes.digits = text.contains(digit);
+    if (!text.contains(QStringLiteral("&lt;script"), Qt::CaseInsensitive)) {
+        passes.attributes = true;
+    } else {
+        const int length = passes.digits ? analysis::colourText(text, passes).size() : text.size();
+        passes.keywords = !(text.contains(QStringLiteral("src="), Qt::CaseInsensitive) ||
+                            text.contains(QStringLiteral(".js"), Qt::CaseInsensitive) || length < 100);
+    }
+    return analysis::colourText(text, passes, attributeColour);
+}
+
+QString ElementList::pagePath() const {
+    return analysis::viewPath(QStringLiteral("HTML - ") + m.html100(1).tag() + QStringLiteral(".html"));
+}
+
+void ElementList::start() {
+    if (f.Timer4(7).enabled()) {
+        step([&] { ui::services().msgBox(QStringLiteral("正在生成，请稍后.."), ui::vbOKOnly + ui::vbExclamation, QString()); });
+        return;
+    }
+    int answer = ui::vbNo;
+    step([&] {
+        answer = ui::services().msgBox(QStringLiteral("生成源码时不要进行其他操作，以免卡死"), ui::vbYesNo + ui::vbQuestion, QString());
+    });
+    if (answer != ui::vbYes) return;
+    const analysis::ViewName view = analysis::nameNewView(QStringLiteral("HTML - "));
+    step([&] { m.html100(1).setTag(view.number); });
+    step([&] { listed_ = f.WebBrowser1(forms::frontSlot(f)).document(); });
+    auto doc = [&] { return listed_; };
+    QStringList items;
+    items << QStringLiteral("<meta http-equiv=MSthemeCompatible content=yes>");
+    items << QStringLiteral("<style type=text/css>label{font-family:") + analysis::cssFontName() + QStringLiteral(";font-size:18px}</style>");
+    QString title;
+    step([&] { title = doc().title(); });
+    // The title is the page's text: escaped, so markup in it shows as text in the local view.
+    items << QStringLiteral("<label>") + rt::htmlEscape(title) + QStringLiteral("</label><br><br>");
+    items << snippet(forms::yuyankey::button1) << QStringLiteral("<div id=99997 style=display:none>");
+    items << snippet(forms::yuyankey::button2) << QStringLiteral("<div id=99998 style=display:none>");
+    // The head part: the elements before the body.
+    int numbered = 0;
+    QString carried;
+    QList<web::Element> all;
+    step([&] { all = doc().all(); });
+    for (const web::Element& e : all) {
+        QString tag;
+        step([&] { tag = e.tagName(); });
+        const QString lower = tag.toLower();
+        if (lower == QLatin1String("body")) break;
+        if (lower == QLatin1String("html") || lower == QLatin1String("head")) continue;
+        ++numbered;
+        QString text;
+        step([&] { text = analysis::plainEscape(e.outerHTML()); });
+        const QString r = row(numbered, tag, text, 4);
+        if (!r.isEmpty()) items << r;
+        items << label(numbered, colour(text, &carried));
+    }
+    step([&] { analysis::writeView(view.name, items); });
+    // The progress overlay at the end of the listed body.
+    step([&] {
+        const web::Element input = doc().createElement(QStringLiteral("input"));
+        input.setId(QStringLiteral("ym99_input"));
+        input.setAttribute(QStringLiteral("title"), QStringLiteral("双击停止生成"));
+        input.setAttribute(QStringLiteral("type"), QStringLiteral("button"));
+        input.setStyleCssText(QStringLiteral("z-index:99999;background:#000000;border:2px #7FFF00 solid;left:40%;top:75%;"
+                                             "width:23%;height:10%;filter:alpha(opacity=60);opacity:0.6;position:fixed"));
+        doc().body().appendChild(input);
+    });
+    step([&] {
+        const web::Element text = doc().createElement(QStringLiteral("label"));
+        text.setId(QStringLiteral("ym99_label"));
+        text.setInnerText(QStringLiteral("准备生成.."));
+        text.setStyleCssText(QStringLiteral("z-index:99999;color:#7FFF00;font-size:17px;font-family:") + analysis::cssFontName() +
+                             QStringLiteral(";left:42%;top:77.7%;position:fixed"));
+        doc().body().appendChild(text);
+    });
+    step([&] { f.Timer4(7).setTag(QStringLiteral("0")); });
+    step([&] { f.Timer4(7).setEnabled(false); });
+    step([&] { f.Timer4(7).setEnabled(true); });
+    step([&] { f.Command11.setCaption(QString::number(numbered)); });
+    step([&] { f.Command11.setTag(QStringLiteral("0")); });
+    step([&] { f.Command11.setToolTipText(f.Label9.caption()); });
+}
+
+void ElementList::Command11_Click() {
+    // The page the run lists: when the listed tab has loaded another since, the run is abandoned as a
+    // stop leaves it.
+    if (!listed_.isValid()) {
+        step([&] { f.Timer4(7).setEnabled(false); });
+        return;
+    }
+    auto bodyElements = [&] { return listed_.body().all(); };
+    int k = -1;
+    step([&] { k = rt::toInt32(f.Timer4(7).tag()) - 1; });
+    const QString path = pagePath();
+    QStringList items;
+    if (k == 0) {
+        items << QStringLiteral("</div>") << snippet(forms::yuyankey::button3) << QStringLiteral("<div id=99999 style=display:none>");
+    }
+    int number = 0;
+    step([&] { number = rt::toInt32(f.Command11.caption()) + k + 1; });
+    QString tag, text = QStringLiteral("字符长度过大，不给予显示");
+    step([&] {
+        const web::Element e = bodyElements().value(k);
+        tag = e.tagName();
+        const QString source = e.outerHTML();
+        if (source.size() <= kBodyTextLimit) text = analysis::plainEscape(source);
+    });
+    const QString r = row(number, tag, text, 5);
+    if (!r.isEmpty()) items << r;
+    items << label(number, colour(text));
+    // The last step: the step counter reaches the element count (read now; a page that lost elements
+    // ends too); a count that cannot be read counts as the end.
+    bool last = true;
+    step([&] { last = rt::toInt32(f.Timer4(7).tag()) >= bodyElements().size(); });
+    if (last) {
+        items << QStringLiteral("</div></div>") << snippet(forms::yuyankey::script1) << snippet(forms::yuyankey::script2)
+              << snippet(forms::yuyankey::script3);
+        step([&] { append(path, items); });
+        step([&] { f.Timer4(7).setEnabled(false); });
+        removeOverlay();
+        analysis::showView(QStringLiteral("HTML - ") + m.html100(1).tag() + QStringLiteral(".html"));
+        return;
+    }
+    step([&] { append(path, items); });
+    step([&] { f.Timer4(7).setEnabled(false); });
+    step([&] { f.Timer4(7).setEnabled(true); });
+}
+
+void ElementList::removeOverlay() {
+    step([&] { listed_.getElementById(QStringLiteral("ym99_input")).remove(); });
+    step([&] { listed_.getElementById(QStringLiteral("ym99_label")).remove(); });
+}
+
+bool ElementList::ORIBERISA_ondblclick(const web::DocumentEvent&) {
+    step([&] { f.Timer4(7).setEnabled(false); });
+    removeOverlay();
+    return false;
+}

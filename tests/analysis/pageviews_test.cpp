@@ -1,0 +1,232 @@
+// Page views: the escapings and colouring passes, the head and body views written under \html\ and
+// shown in the source window, and the source window's own behaviour (placing, the row toggle, the
+// source menu).
+#include "page/sinks_fixture.h"
+
+#include "analysis/form11.h"
+#include "analysis/views.h"
+#include "forms/form14.h"
+#include "forms/windowowner.h"
+#include "platform/rt/gbk.h"
+#include "platform/rt/random.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+class PageViewsTest : public SinksTest {
+protected:
+    void SetUp() override {
+        SinksTest::SetUp();
+        setSetting("网页右键", "False");
+        setFgSetting("字体", "Noto Sans CJK SC");
+        services.setScreen(QRect(0, 0, 19200, 12000));
+        ASSERT_TRUE(startProgram());
+        QDir(folder.path()).mkpath("html");
+        services.clearRecords();
+    }
+    void TearDown() override {
+        rt::setRandomSequence({});
+        SinksTest::TearDown();
+    }
+    // A tab in front on a page with this head and body.
+    int openOn(const QByteArray& head, const QByteArray& body) {
+        const QString address = servePage("/view.html", "<html><head><meta charset=\"utf-8\">" + head + "</head><body>" + body + "</body></html>");
+        const int k = openTab();
+        EXPECT_TRUE(load(k, address, "/view.html"));
+        return k;
+    }
+    // 标记源码 > 02>HEAD or 03>BODY, chosen from the document menu as a person does.
+    void chooseView(int k, int item) {
+        services.queuePopupChoice("html100", item);
+        rightClick(k, "p");
+    }
+    QByteArray viewBytes(const QString& name) {
+        QFile file(sys::nativePath(analysis::viewPath(name)));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+    }
+    Form11* source() { return forms::windows().existing<Form11>(); }
+    bool shown(Form11& w) {
+        return waitFor([&] {
+            try {
+                return !w.WebBrowser1.busy() && w.LIUYI.attached() && w.LIUYI.document() == w.WebBrowser1.document();
+            } catch (...) {
+                return false;
+            }
+        });
+    }
+};
+
+TEST_F(PageViewsTest, Escapings) {
+    const QString source = "<p class=\"a\">x &amp; y &lt;z&gt;</p>";
+    EXPECT_EQ(analysis::plainEscape(source), "&lt;p class=\"a\"&gt;x &amp; y &lt;z&gt;&lt;/p&gt;");
+    EXPECT_EQ(analysis::lineBreakEscape(source), "<br>&lt;p class=\"a\"&gt;x &amp; y &lt;z&gt;<br>&lt;/p&gt;");
+}
+
+TEST_F(PageViewsTest, ColouringPasses) {
+    storeText(forms::Txt::Yuyan, "颜色名称1", "c0>c1>c2>c3>c4");
+    EXPECT_EQ(analysis::digitPass("1 and 7"), "<font color=c1>1</font> and 7");
+    storeText(forms::Txt::Yuyan, "颜色名称2", "e0>e1>e2>e3>e4>e5>e6>e7>e8");
+    // A name of 2 characters takes entry 0, one of 12 entry 8; another letter case elsewhere takes the
+    // piece's spelling.
+    EXPECT_EQ(analysis::attributeNamePass("<a id=\"x\" ID=y>"), "<a <font color=e0>id=</font>\"x\" <font color=e0>id=</font>y>");
+    EXPECT_EQ(analysis::attributeNamePass("<i placeholder1=\"x\">"), "<i <font color=e8>placeholder1=</font>\"x\">");
+    EXPECT_EQ(analysis::attributeNamePass("no quote=here"), "no quote=here");
+    storeText(forms::Txt::Yuyan, "iscript", "var>return>last");
+    EXPECT_EQ(analysis::keywordPass("VAR x; last"), "<font color=fuchsia>var</font> x; last");
+}
+
+TEST_F(PageViewsTest, HeadViewIsWrittenColouredAndShown) {
+    rt::setRandomSequence({0.5f});
+    const int k = openOn("<title>标题</title><script>var n = 1;</script>", "<p id=\"p\">段落</p>");
+    chooseView(k, 2);
+    const QString name = "HEAD - 0.5.html";
+    const QByteArray bytes = viewBytes(name);
+    EXPECT_TRUE(bytes.startsWith("<meta http-equiv=X-UA-Compatible content=IE=Edge>\r\n")) << bytes.left(80).toStdString();
+    EXPECT_TRUE(bytes.contains("<div style=\"font-size:18px;font-family:'Noto Sans CJK SC'\">\r\n"));
+    EXPECT_TRUE(bytes.contains("<font color=fuchsia>var</font>"));
+    EXPECT_TRUE(bytes.contains(rt::toGbk("&gt;标题"))) << QString(rt::fromGbk(bytes)).toStdString();
+    EXPECT_TRUE(bytes.endsWith("</div>\r\n"));
+    Form11* w = source();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->visible());
+    EXPECT_EQ(w->caption(), name);
+    EXPECT_NEAR(w->left(), 6400, 15);
+    EXPECT_NEAR(w->top(), 4000, 15);
+    ASSERT_TRUE(shown(*w));
+    EXPECT_TRUE(w->WebBrowser1.document().url().endsWith("/html/HEAD%20-%200.5.html") ||
+                w->WebBrowser1.document().url().endsWith("/html/HEAD - 0.5.html"))
+        << w->WebBrowser1.document().url().toStdString();
+    EXPECT_EQ(w->WebBrowser1.document().body().styleProperty("border"), "none");
+}
+
+TEST_F(PageViewsTest, BodyViewAndItsLimits) {
+    struct Case {
+        const char* name;
+        int length;  // of the body's outer HTML
+        const char* message;
+    };
+    
+    const Case cases[] = {{"at the limit", 600000, ""}, {"one more", 600001, "<BODY>源码字节超过60万，不能打开"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        services.clearRecords();
+        rt::setRandomSequence({0.25f});
+        const int k = openOn("", "<p id=\"p\">1</p><span id=\"fill\"></span>");
+        // Fill the body to the exact length (the program adds elements of its own to a page).
+        const int missing = c.length - doc(k).body().outerHTML().size();
+        doc(k).evaluate(QStringLiteral("document.getElementById('fill').textContent='x'.repeat(%1)").arg(missing));
+        ASSERT_EQ(doc(k).body().outerHTML().size(), c.length);
+        chooseView(k, 3);
+        if (QByteArray(c.message).isEmpty()) {
+            const QByteArray bytes = viewBytes("BODY - 0.25.html");
+            EXPECT_TRUE(bytes.contains("<div style=\"font-size:15px;"));
+            EXPECT_TRUE(bytes.contains("<br>&lt;p id=\"p\"&gt;1<br>&lt;/p&gt;")) << "no colouring in the body view";
+            EXPECT_TRUE(services.messages().isEmpty());
+        } else {
+            EXPECT_EQ(services.messages(), QStringList({c.message}));
+        }
+        f4().BQYJ100(1).setTag(QString::number(k));
+    }
+}
+
+TEST_F(PageViewsTest, AMissingHeadIsRefused) {
+    const QString address = servePage("/nohead.html", "<p id=\"p\">x</p>");
+    const int k = openTab();
+    ASSERT_TRUE(load(k, address, "/nohead.html"));
+    // The engine makes an empty head: "<head></head>" is 13 characters.
+    chooseView(k, 2);
+    EXPECT_EQ(services.messages(), QStringList({"网页中没有<HEAD>标记"}));
+    EXPECT_EQ(source(), nullptr);
+}
+
+TEST_F(PageViewsTest, SourceWindowRowToggleAndMenu) {
+    rt::setRandomSequence({0.75f});
+    const int k = openOn("<title>t</title>", "<p id=\"p\">x</p>");
+    chooseView(k, 2);
+    Form11* w = source();
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(shown(*w));
+    // A view with a row: its link shows and hides the row's text, and never navigates.
+    const QString row = "ROW - 1.html";
+    analysis::writeView(row, {"<a id=r1 href=#>第一行</a>", "<div id=r1X style=\"display:none\">源码</div>",
+                              "<a id=r2 href=http://example.com/>外面</a>"});
+    analysis::showView(row);
+    ASSERT_TRUE(waitFor([&] { return w->caption() == row && shown(*w) && w->WebBrowser1.document().url().contains("ROW"); }));
+    const web::Document view = w->WebBrowser1.document();
+    auto clickOn = [&](const QString& id) {
+        QWidget* v = w->WebBrowser1.pageWidget();
+        const QPoint at = view.getElementById(id).boundingClientRect().center();
+        QMouseEvent press(QEvent::MouseButtonPress, at, v->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(v, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, v->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(v, &release);
+    };
+    clickOn("r1");
+    EXPECT_EQ(view.getElementById("r1X").styleProperty("display"), "");
+    clickOn("r1");
+    EXPECT_EQ(view.getElementById("r1X").styleProperty("display"), "none");
+    clickOn("r2");
+    settle(200);
+    EXPECT_TRUE(w->WebBrowser1.document().url().contains("ROW")) << "links in views never navigate";
+    // The source menu: the size line disabled, never the engine's menu.
+    services.clearRecords();
+    services.queuePopupNone();
+    QWidget* v = w->WebBrowser1.pageWidget();
+    const QPoint at(20, 20);
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, at, v->mapToGlobal(at));
+    QCoreApplication::sendEvent(v, &menu);
+    ASSERT_EQ(services.popups().size(), 1u);
+    EXPECT_EQ(services.popups()[0].menu.name, "yuanmayj");
+    EXPECT_EQ(forms::form14().yuanmayj100(3).caption(),
+              QStringLiteral("大小: %1 字节").arg(QFile(sys::nativePath(analysis::viewPath(row))).size()));
+    EXPECT_FALSE(services.popups()[0].item("yuanmayj100", 3)->enabled);
+    // 源文件: the view file in the text editor.
+    launcher.starts.clear();
+    services.queuePopupChoice("yuanmayj100", 2);
+    QCoreApplication::sendEvent(v, &menu);
+    ASSERT_FALSE(launcher.starts.isEmpty());
+    EXPECT_TRUE(launcher.starts.back().arguments.join(' ').contains("ROW - 1.html"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PageViewsTest, APageWithItsOwnColourAttributeViewsCleanly) {
+    storeText(forms::Txt::Yuyan, "颜色名称2", "e0>e1>e2>e3>e4>e5>e6>e7>e8");
+    const QString text = analysis::colourText("&lt;font color=\"red\" size=\"2\"&gt;if(1)", {true, true, true});
+    EXPECT_EQ(text.count("<font"), text.count("</font>"));
+    EXPECT_FALSE(text.contains("<font color=<font")) << text.toStdString();
+    EXPECT_TRUE(text.contains("<font color=e3>color=</font>\"red\"")) << text.toStdString();
+    // A name met again keeps the first spelling and colour; an empty name wraps nothing.
+    EXPECT_EQ(analysis::attributeNamePass("a ID=\"1\" id=\"2\" =\"3\""),
+              "a <font color=e0>ID=</font>\"1\" <font color=e0>ID=</font>\"2\" =\"3\"");
+}
+
+TEST_F(PageViewsTest, ViewsGetNewNamesAndTheirFolder) {
+    QDir(folder.path() + "/html").removeRecursively();
+    rt::setRandomSequence({0.5f, 0.5f, 0.75f});
+    const int k = openOn("<title>t</title>", "<p id=\"p\">x</p>");
+    chooseView(k, 2);
+    chooseView(k, 2);
+    EXPECT_TRUE(QFile::exists(sys::nativePath(analysis::viewPath("HEAD - 0.5.html"))));
+    EXPECT_TRUE(QFile::exists(sys::nativePath(analysis::viewPath("HEAD - 0.75.html"))));
+    EXPECT_EQ(viewBytes("HEAD - 0.5.html").count("<meta http-equiv"), 1) << "never appended to";
+}
+
+TEST_F(PageViewsTest, ATitleWithMarkupShowsAsText) {
+    server.addPage("/x.png", QByteArray("png"));
+    const int k = openOn("<title>&lt;img src=/x.png&gt;</title>", "<p id=\"p\">x</p>");
+    server.clearRequests();
+    chooseView(k, 2);
+    Form11* w = source();
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(shown(*w));
+    settle(200);
+    EXPECT_TRUE(server.requestsFor("/x.png").isEmpty());
+    EXPECT_TRUE(w->WebBrowser1.document().body().innerText().contains("<img src=/x.png>"));
+}
+
+}  // namespace
