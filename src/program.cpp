@@ -42,6 +42,7 @@
 #include "records/downloadmenu.h"
 #include "records/downloadwindow.h"
 #include "records/navpage.h"
+#include "records/tileeditor.h"
 #include "records/visitlog.h"
 #include "records/visitlogwindow.h"
 #include "settings/browseridentitysettings.h"
@@ -104,6 +105,7 @@ void Program::makeParts() {
     parts_.make<VisitLog>(f);
     parts_.make<DownloadList>(f);
     parts_.make<FavoritesList>(f, f4);
+    parts_.make<TileEditor>(f, f4);
     parts_.make<AboutOverlay>(f);
     parts_.make<DefaultBrowser>(f);
     parts_.make<ProgramCommands>(f, f4);
