@@ -290,6 +290,19 @@ TEST_F(TileEditorTest, EditedPictureLoads) {
         return home().evaluate(QStringLiteral("document.getElementById('TavrolinOK01').naturalWidth")).toInt() > 0;
     }));
     EXPECT_TRUE(element(tileId(1)).srcResolved().endsWith("/pifu/qq.png"));
+
+    // A picture file that is no picture leaves an empty frame; the page and the editor go on.
+    {
+        QFile broken(sys::nativePath(sys::appPath() + "\\pifu\\broken.png"));
+        ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+        broken.write(QByteArray(4096, '\x7f'));
+    }
+    services.queueInput("pifu\\broken.png");
+    runItemAndReload(2, tileId(2));
+    EXPECT_EQ(home().evaluate(QStringLiteral("document.getElementById('TavrolinOK02').naturalWidth")), "0");
+    services.queueInput("title=新");
+    runItemAndReload(5, tileId(2));
+    EXPECT_EQ(element(tileId(2)).getAttribute("title"), "新");
 }
 
 // ---------------------------------------------------------------------------------------------
