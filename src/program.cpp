@@ -41,7 +41,8 @@
 #include "records/downloadlist.h"
 #include "records/downloadmenu.h"
 #include "records/downloadwindow.h"
-#include "records/navpagedefault.h"
+#include "records/navpage.h"
+#include "records/tileeditor.h"
 #include "records/visitlog.h"
 #include "records/visitlogwindow.h"
 #include "settings/browseridentitysettings.h"
@@ -100,10 +101,11 @@ void Program::makeParts() {
     parts_.make<DailyTools>(f, f4);
     parts_.make<PageViews>(f, f4);
     parts_.make<ElementList>(f, f4);
-    parts_.make<NavPageDefault>(f);
+    parts_.make<NavPage>(f);
     parts_.make<VisitLog>(f);
     parts_.make<DownloadList>(f);
     parts_.make<FavoritesList>(f, f4);
+    parts_.make<TileEditor>(f, f4);
     parts_.make<AboutOverlay>(f);
     parts_.make<DefaultBrowser>(f);
     parts_.make<ProgramCommands>(f, f4);

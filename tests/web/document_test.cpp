@@ -182,6 +182,10 @@ TEST_F(WebTest, AttributesStylesAndAddresses) {
     Element blank = doc.getElementById("blank");
     EXPECT_EQ(blank.href(), QStringLiteral("target.html"));
     EXPECT_EQ(blank.hrefResolved(), server.urlText("/pages/target.html"));
+    // A backslash reads as "/", as the engine reads it.
+    doc.getElementById("self").setHref("sub\\t.html");
+    EXPECT_EQ(doc.getElementById("self").hrefResolved(), server.urlText("/pages/sub/t.html"));
+    EXPECT_EQ(doc.evaluate("document.getElementById('self').href"), server.urlText("/pages/sub/t.html"));
     EXPECT_EQ(blank.target(), QStringLiteral("_blank"));
     EXPECT_EQ(doc.getElementById("self").target(), QString());
     doc.getElementById("self").setTarget("_blank");

@@ -455,9 +455,15 @@ namespace {
 QString resolved(const QWebElement& e, const QString& attribute) {
     const QString raw = e.attribute(attribute);
     if (raw.isEmpty()) return QString();
+    QString text = raw.trimmed();
+    // The engine reads a backslash in an address as "/" (not in script and data addresses), so a
+    // picture written "pifu\a.png" loads from the folder pifu: resolve it as the engine does.
+    if (text.contains(QLatin1Char('\\')) && !text.startsWith(QLatin1String("javascript:"), Qt::CaseInsensitive) &&
+        !text.startsWith(QLatin1String("data:"), Qt::CaseInsensitive))
+        text.replace(QLatin1Char('\\'), QLatin1Char('/'));
     QWebFrame* frame = e.webFrame();
     const QUrl base = frame ? frame->baseUrl() : QUrl();
-    return addressText(base.resolved(QUrl(raw.trimmed())));
+    return addressText(base.resolved(QUrl(text)));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "records/navpagedefault.h"
+#include "records/navpage.h"
 
 #include "forms/form1.h"
 #include "platform/rt/error.h"
@@ -35,9 +35,12 @@ const Tile kTiles[] = {
 // begins in the next column.
 constexpr int kLinkWidth = 53;
 
-QString navPagePath() { return sys::appPath() + QStringLiteral("\\导航.html"); }
+// The number of header lines before the first tile line.
+constexpr int kHeaderLines = 5;
 
 }  // namespace
+
+QString navPagePath() { return sys::appPath() + QStringLiteral("\\导航.html"); }
 
 QStringList defaultNavPageLines() {
     QStringList lines{
@@ -61,13 +64,24 @@ QStringList defaultNavPageLines() {
     return lines;
 }
 
+QString defaultTileLine(const QString& id) {
+    static_assert(sizeof(kTiles) / sizeof(kTiles[0]) == 12, "twelve built-in tiles");
+    const QString prefix = QStringLiteral("TavrolinOK");
+    if (id.size() != prefix.size() + 2 || !id.startsWith(prefix)) return QString();
+    const QChar a = id[prefix.size()], b = id[prefix.size() + 1];
+    if (a < QLatin1Char('0') || a > QLatin1Char('9') || b < QLatin1Char('0') || b > QLatin1Char('9')) return QString();
+    const int k = (a.unicode() - '0') * 10 + (b.unicode() - '0');
+    if (k < 1 || k > 12) return QString();
+    return defaultNavPageLines().at(kHeaderLines + k - 1);
+}
+
 }  // namespace records
 
-NavPageDefault::NavPageDefault(Form1& f) : f_(f) {
+NavPage::NavPage(Form1& f) : f_(f) {
     f_.Command3.onClick = [this] { Command3_Click(); };
 }
 
-void NavPageDefault::Command3_Click() {
+void NavPage::Command3_Click() {
     rt::step([&] { sys::writeLines(records::navPagePath(), records::defaultNavPageLines()); });
     rt::step([&] { f_.List1.clear(); });
     // The list is filled from the file as it now is; a file that cannot be read adds nothing.
@@ -76,3 +90,17 @@ void NavPageDefault::Command3_Click() {
         for (const QString& line : lines) f_.List1.addItem(line);
     });
 }
+
+bool NavPage::rewrite() {
+    bool written = false;
+    rt::step([&] {
+        QStringList lines;
+        for (int i = 0; i < f_.List1.listCount(); ++i) lines << f_.List1.list(i);
+        sys::writeLines(records::navPagePath(), lines);
+        written = true;
+    });
+    rt::step([&] { show(); });
+    return written;
+}
+
+void NavPage::show() { f_.WebBrowser1(1).Navigate(records::navPagePath()); }
