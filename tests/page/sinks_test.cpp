@@ -102,6 +102,23 @@ TEST_F(PageSinksTest, ATileGetsTheTileEditorMenu) {
     }
 }
 
+// The shipped navigation page: a right click on a tile runs the chosen item on that tile.
+TEST_F(PageSinksTest, ATileItemEditsTheRightClickedTile) {
+    f1().Command3.press();  // the default page
+    ASSERT_TRUE(load(1, QUrl::fromLocalFile(sys::nativePath(sys::appPath() + "\\导航.html")).toString(), "html"));
+    ASSERT_TRUE(has(1, "TavrolinOK02"));
+    services.clearRecords();
+    services.queuePopupChoice("BJDH100", 5);
+    services.queueInput("title=新的标题");  // the box offers "title=" and the current title
+    rightClick(1, "TavrolinOK02");
+    ASSERT_EQ(services.boxes(ShownBox::Input).size(), 1u);
+    EXPECT_EQ(services.boxes(ShownBox::Input)[0].prompt, "标题");
+    const QString page = sys::readText(sys::appPath() + "\\导航.html");
+    const int at = page.indexOf("TavrolinOK02");
+    ASSERT_GE(at, 0);
+    EXPECT_TRUE(page.mid(at - 300, 600).contains("新的标题")) << page.mid(at - 300, 600).toStdString();
+}
+
 TEST_F(PageSinksTest, F5InATab) {
     const int k = openPage();
     for (const char* hint : {"1", "0", "abc"}) {
