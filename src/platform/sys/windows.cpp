@@ -90,6 +90,30 @@ int findChildWindow(int parent, const QString& className) {
     return p ? findIn(p, className) : 0;
 }
 
+std::vector<int> childWindows(int parent, const QString& className) {
+    std::vector<int> found;
+    QWidget* p = windowOf(parent);
+    if (!p) return found;
+    const QObjectList& children = p->children();
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+        auto* w = qobject_cast<QWidget*>(*it);
+        if (!w || w->isWindow()) continue;
+        const int h = find(w);
+        if (h && table()[h].className == className) found.push_back(h);
+    }
+    return found;
+}
+
+int parentWindow(int child) {
+    QWidget* c = windowOf(child);
+    return c && c->parentWidget() ? find(c->parentWidget()) : 0;
+}
+
+QRect windowRect(int window) {
+    QWidget* w = windowOf(window);
+    return w ? w->geometry() : QRect();
+}
+
 void setParentWindow(int child, int parent) {
     QWidget* c = windowOf(child);
     QWidget* p = parent ? windowOf(parent) : nullptr;

@@ -4,6 +4,7 @@
 // window functions work on that table: reparent a window, let a caption-less window be minimised,
 // hand a move or resize of a window to the window system, keep a window above all others, and find
 // a window of a given class among the windows inside another.
+#include <QRect>
 #include <QString>
 
 #include <vector>
@@ -27,6 +28,15 @@ QString classNameOf(int handle);
 // The first window of `className` inside the window `parent` (searched in depth, children that lie on
 // top first); 0 when there is none or `parent` is not a window.
 int findChildWindow(int parent, const QString& className);
+
+// The windows of `className` lying directly inside the window `parent` (not inside its children), the
+// one lying on top first; empty when there is none or `parent` is not a window.
+std::vector<int> childWindows(int parent, const QString& className);
+// The window that holds `child` directly, when that window is in the table; 0 otherwise.
+int parentWindow(int child);
+// The place and size of a window inside its parent window, in pixels; an empty rectangle for an
+// unknown handle.
+QRect windowRect(int window);
 
 // Gives `child` the new parent `parent` (0: the desktop); the child keeps its offset and its
 // visibility. Unknown handles do nothing.
