@@ -21,6 +21,9 @@
 #include "mainwindow/mainmenu.h"
 #include "mainwindow/search.h"
 #include "mainwindow/windowcommands.h"
+#include "media/flashpopout.h"
+#include "media/flashwindow.h"
+#include "media/form12.h"
 #include "media/form2.h"
 #include "media/pictureviewer.h"
 #include "page/dailytools.h"
@@ -64,6 +67,7 @@
 #include "settings/titlestrip.h"
 #include "tabs/shorturlfetch.h"
 #include "tabs/tabs.h"
+#include "platform/web/flashstandin.h"
 
 Program::Program(const QString& commandLine) : commandLine_(commandLine) {}
 
@@ -72,8 +76,8 @@ Program::~Program() {
     windows_.reset();
 }
 
-// Engine-wide hooks go in before the first browser is made. None is needed yet.
-void Program::installEngineHooks() {}
+// Engine-wide hooks go in before the first browser is made: a page reads its plug-ins once.
+void Program::installEngineHooks() { web::setPluginHook(web::flashStandIns()); }
 
 // Every part, made once the main window and the menu owner exist. Each sets the handlers it owns.
 void Program::makeParts() {
@@ -87,12 +91,16 @@ void Program::makeParts() {
     parts_.make<AddressMenu>(f, f4);
     parts_.make<GoCommand>(f);
     parts_.make<Search>(f, f4);
-    parts_.make<DelayedJobs>(f);
+    DelayedJobs& jobs = parts_.make<DelayedJobs>(f);
+    // Job 3 moves the popped-out Flash player into the pop-out window while that window is open.
+    jobs.flashContainer = [] { return forms::part<FlashPopOut>().container(); };
+    jobs.flashPlayer = [](int pageWindow) { return forms::part<FlashPopOut>().playerToMove(pageWindow); };
     parts_.make<WindowCommands>(f);
     parts_.make<MainMenu>(f, f4);
     parts_.make<ColourSchemes>(f, f4);
     parts_.make<PageEvents>(f);
     parts_.make<DocumentSinks>(f, f4);
+    parts_.make<FlashPopOut>(f);
     parts_.make<DocumentMenu>(f, f4);
     parts_.make<DocumentMenuActions>(f, f4);
     parts_.make<FormFill>(f, f4);
@@ -137,6 +145,7 @@ void Program::linkWindows() {
     windows_.addHandlers<Form5, SkinPictureChoice>();
     windows_.addHandlers<Form8, ColourPicker>();
     windows_.addHandlers<Form2, PictureViewer>();
+    windows_.addHandlers<Form12, FlashWindow>();
     windows_.addHandlers<Form14, ShortUrlFetch>();
 }
 

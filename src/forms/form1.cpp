@@ -43,6 +43,7 @@ Form1::Form1() : ui::Form(true) {
     List1.setVisible(false);
     named(Command7, "Command7");
     Command7.setCaption(QStringLiteral("Flash"));
+    Command7.move(0, 0, 1095, 375);
     Command7.setTag(QStringLiteral("0"));
     Command7.setVisible(false);
     named(Picture34, "Picture34");

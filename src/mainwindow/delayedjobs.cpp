@@ -15,6 +15,7 @@
 #include "platform/sys/windows.h"
 #include "platform/ui/services.h"
 #include "platform/web/document.h"
+#include "platform/web/flashstandin.h"
 #include "platform/web/webbrowser.h"
 
 #include <cmath>
@@ -27,7 +28,7 @@ const QString DelayedJobs::kShortUrlNoReply = QStringLiteral("短网址服务还
 
 namespace {
 
-const QString kFlashPlayerClass = QStringLiteral("MacromediaFlashPlayerActiveX");
+const QString kFlashPlayerClass = QString::fromLatin1(web::kFlashPlayerClass);
 
 // The document of the front slot's browser.
 web::Document frontDocument(Form1& f) {
@@ -103,13 +104,16 @@ void DelayedJobs::backgroundTitle() {
 
 void DelayedJobs::flashReparent() {
     int h = 0;
-    step([&] { h = sys::findChildWindow(f.zvllq9(), kFlashPlayerClass); });
+    step([&] {
+        const int page = f.zvllq9();
+        h = flashPlayer ? flashPlayer(page) : sys::findChildWindow(page, kFlashPlayerClass);
+    });
     if (guard([&] { return h != 0; })) {
         step([&] {
             const int container = flashContainer ? flashContainer() : 0;
-            // Without the pop-out window there is nowhere to move the player to.
+            // Without an open pop-out window there is nowhere to move the player to.
             if (container == 0) return;
-            f.SETYIDONG(sys::findChildWindow(f.zvllq9(), kFlashPlayerClass), container);
+            f.SETYIDONG(h, container);
         });
     }
     step([&] { stop(f, 3); });

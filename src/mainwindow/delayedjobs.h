@@ -53,9 +53,12 @@ public:
     // job 4. Job 4 then offers the short address of this request's reply only.
     void setShortUrlRequest(const ShortUrlRequest& request);
 
-    // Job 3's player container in the Flash pop-out window, which the media windows build; unset,
-    // the job's work is passed over and the job still switches itself off.
+    // Job 3's player container in the Flash pop-out window, which the media windows build: 0 while
+    // no pop-out window is open, and then the job moves nothing; unset, the same.
     std::function<int()> flashContainer;
+    // Job 3's player window, asked with the front page window: the popped-out player when it lies
+    // there again, else 0. Unset, the first player window in the front page window.
+    std::function<int(int pageWindow)> flashPlayer;
 
     // Texts of job 4.
     static const QString kShortUrlTitle;    // "短网址"

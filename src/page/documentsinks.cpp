@@ -10,8 +10,9 @@
 #include "platform/rt/text.h"
 #include "platform/ui/menu.h"
 #include "platform/web/webbrowser.h"
-#include "tabs/tabclosing.h"
+#include "tabs/tabs.h"
 #include "forms/parts.h"
+#include "media/flashpopout.h"
 
 #include <cmath>
 
@@ -47,7 +48,7 @@ DocumentSinks::DocumentSinks(Form1& form, Form4& owner) : f(form), m(owner) {
     f.ORIBERISA.onmouseover = [this](const web::DocumentEvent& e) { return ORIBERISA_onmouseover(e); };
 }
 
-void DocumentSinks::returnPoppedOut(int slot) { forms::part<TabClosing>().returnPoppedOut(slot); }
+void DocumentSinks::returnPoppedOut(int slot) { forms::part<Tabs>().closing.returnPoppedOut(slot); }
 
 // --- the home page ----------------------------------------------------------------------------------
 
@@ -160,4 +161,4 @@ bool DocumentSinks::ORIBERISA_onmouseover(const web::DocumentEvent& event) {
     return true;
 }
 
-void DocumentSinks::detectFlash(const web::DocumentEvent&) {}
+void DocumentSinks::detectFlash(const web::DocumentEvent& event) { forms::part<FlashPopOut>().detect(event.srcElement); }

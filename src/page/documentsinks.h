@@ -57,8 +57,8 @@ public:
     static void returnPoppedOut(int slot);
 
 private:
-    // The Flash button's detection over the element under the pointer: it follows the hint open
-    // mode in the front tab's mouse over. None yet: no plug-in shows a Flash button.
+    // The Flash button's detection over the element under the pointer (media/flashpopout.h): it
+    // follows the hint open mode in the front tab's mouse over.
     void detectFlash(const web::DocumentEvent& event);
 
     Form1& f;

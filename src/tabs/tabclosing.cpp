@@ -5,6 +5,7 @@
 #include "forms/form1.h"
 #include "forms/form4.h"
 #include "forms/windowowner.h"
+#include "media/form12.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/rt/format.h"
@@ -30,9 +31,8 @@ TabClosing::TabClosing(Form1& form, Form4& menus, TabPageItems& tabPageItems)
     f.lv.onDblClick = [this](int Index) { lv_DblClick(Index); };
 }
 
-void TabClosing::returnPoppedOut(int slot) {
-    step([&] { f.lv_Click(slot); });
-    step([&] { f.Command7.setTag(QStringLiteral("0")); });
+void TabClosing::returnPoppedOut(int) {
+    step([&] { forms::window<Form12>().Label1_Click(3); });
 }
 
 void TabClosing::BQYJ100_Click(int Index) {

@@ -11,6 +11,7 @@
 #include "platform/ui/services.h"
 #include "tabs/tabclosing.h"
 
+#include <cmath>
 #include <utility>
 
 using rt::guard;
@@ -98,7 +99,13 @@ void TabSlots::openSlot(int i) {
 }
 
 void TabSlots::cyclingReset() {
+    // A tab whose Flash player is popped out keeps its tab and its browser, as with 全部关闭; slot 2,
+    // which the reset hands to the next page, gets its player back first.
+    int popped = 0;
+    step([&] { popped = rt::toInt32(std::floor(rt::toDouble(f.Command7.tag()))); });
+    if (popped == 2) step([&] { closing.returnPoppedOut(2); });
     for (int k = 3; k <= 10; ++k) {
+        if (k == popped) continue;
         step([&] { f.lv(k).setVisible(false); });
         step([&] { f.lv(k).setCaption(QStringLiteral("?")); });
         step([&] { f.Image1.unload(k); });

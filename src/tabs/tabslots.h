@@ -17,7 +17,8 @@ public:
     TabSlots(Form1& f, TabClosing& closing);
 
     // Opens the first free slot in front (browser, front look, icon, strip). With every tab taken it
-    // asks the tab cycling question first; on Yes it clears tabs 3 to 10 and brings slot 2 to the
+    // asks the tab cycling question first; on Yes it clears tabs 3 to 10 (all but a tab whose Flash
+    // player is popped out; a player popped out of slot 2 comes back first) and brings slot 2 to the
     // front with the caption "?", on No it opens nothing.
     void Command24_Click();
 

@@ -32,6 +32,7 @@ const QList<QPair<QString, QString>> kSideways = {
     {"mainwindow", "media"},     // command 21 opens the picture viewer
     {"tabs", "mainwindow"},      // the short-URL request hands job 4 its request
     {"tabs", "settings"},        // a tab double-click first consumes the colour picker's flag
+    {"tabs", "media"},           // closing a popped-out tab brings its Flash player back first
     {"page", "app"},             // a click on the about box's close caption in a tab removes it
     {"page", "tabs"},            // F5, the wheel and 网页底部 bring a popped-out player back
     {"page", "media"},           // 查看图片 shows the picture in the picture viewer
