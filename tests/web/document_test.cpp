@@ -255,6 +255,9 @@ TEST_F(WebTest, FileSizesOfDocumentsAndPictures) {
         ASSERT_TRUE(load(b, address));
         Document doc = b->document();
         EXPECT_EQ(doc.fileSize(), QFileInfo(pagePath("picture.html")).size()) << address.toStdString();
+        // The host of a web document; a local file has none.
+        EXPECT_EQ(doc.domain(), address.startsWith("http") ? QStringLiteral("127.0.0.1") : QString())
+            << address.toStdString();
         Element img = doc.getElementsByTagName("img").at(0);
         ASSERT_TRUE(waitUntil([&] { return img.fileSize() >= 0; }, 2000));
         EXPECT_EQ(img.fileSize(), picture);

@@ -111,6 +111,12 @@ QString Document::url() const {
     return addressText(frameAddress(d_->frame));
 }
 
+QString Document::domain() const {
+    check();
+    const QUrl url = frameAddress(d_->frame);
+    return url.isLocalFile() ? QString() : url.host();
+}
+
 QString Document::title() const {
     check();
     return d_->frame->title();

@@ -44,6 +44,8 @@ public:
 
     // The address in its canonical text form: what LocationURL and the events report.
     QString url() const;
+    // The host the document came from ("" for a local file or a document with no host).
+    QString domain() const;
     QString title() const;
     void setTitle(const QString& title) const;
 
