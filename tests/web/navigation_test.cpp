@@ -11,6 +11,12 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 using web::WebBrowser;
 
 namespace {
@@ -286,4 +292,25 @@ TEST_F(WebTest, PageWidgetIsInTheWindowTable) {
     WebBrowser* b = makeBrowser();
     const int handle = sys::handleOf(b->pageWidget());
     EXPECT_EQ(sys::classNameOf(handle), QString::fromLatin1(sys::kPageWindowClass));
+}
+
+// A navigation's request leaves before the caller returns to the event loop: a caller that goes on
+// working after Navigate (as the start-up does) does not hold the request back. The connection is
+// awaited on a plain socket, with no event loop turning.
+TEST_F(WebTest, NavigationRequestLeavesBeforeTheLoopTurns) {
+    WebBrowser* b = makeBrowser();
+    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+    ASSERT_GE(listener, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), length), 0);
+    ASSERT_EQ(::listen(listener, 4), 0);
+    ASSERT_EQ(::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    b->Navigate(QStringLiteral("http://127.0.0.1:%1/page.html").arg(ntohs(address.sin_port)));
+    pollfd waiting{listener, POLLIN, 0};
+    EXPECT_EQ(::poll(&waiting, 1, 3000), 1) << "no connection while the loop stood still";
+    ::close(listener);
+    b->Stop();
 }

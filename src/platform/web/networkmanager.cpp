@@ -4,6 +4,8 @@
 #include "platform/web/passreply.h"
 #include "platform/web/switches.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QPointer>
 #include <QWebFrame>
 
@@ -22,6 +24,8 @@ QNetworkReply* NetworkManager::createRequest(Operation op, const QNetworkRequest
     QPointer<BrowserPage> page = frame ? qobject_cast<BrowserPage*>(frame->page()) : nullptr;
     const bool document = page && page->prepareRequest(frame, request);
     QNetworkReply* inner = QNetworkAccessManager::createRequest(op, request, outgoing);
+    const QString scheme = request.url().scheme();
+    if (startAtOnce_ && (scheme == QLatin1String("http") || scheme == QLatin1String("https"))) toStart_ << inner;
     // A synchronous request must come back finished; it is passed on as it is.
     if (request.attribute(QNetworkRequest::SynchronousRequestAttribute).toBool()) return inner;
     auto* reply = new PassReply(inner, document ? frame : nullptr, engineSwitches().scriptsOff, this);
@@ -34,6 +38,21 @@ QNetworkReply* NetworkManager::createRequest(Operation op, const QNetworkRequest
         };
     }
     return reply;
+}
+
+NetworkManager::StartAtOnce::StartAtOnce() : outer_(!shared()->startAtOnce_) { shared()->startAtOnce_ = true; }
+
+NetworkManager::StartAtOnce::~StartAtOnce() {
+    if (!outer_) return;
+    NetworkManager* manager = shared();
+    manager->startAtOnce_ = false;
+    // A web reply queues its own start to itself when it is made; only the calls queued by now run
+    // (what they queue in turn waits for the loop), so no data reaches the engine from here.
+    const QVector<QPointer<QNetworkReply>> replies = std::move(manager->toStart_);
+    manager->toStart_.clear();
+    for (const QPointer<QNetworkReply>& reply : replies) {
+        if (reply) QCoreApplication::sendPostedEvents(reply, QEvent::MetaCall);
+    }
 }
 
 }  // namespace web

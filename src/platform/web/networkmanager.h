@@ -3,6 +3,8 @@
 // so that a navigation's own headers and User-Agent reach that request and its redirect hops only.
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QPointer>
+#include <QVector>
 
 namespace web {
 
@@ -13,11 +15,29 @@ class NetworkManager : public QNetworkAccessManager {
 public:
     static NetworkManager* shared();
 
+    // While one lives, the web requests the manager makes are started before it goes, rather than
+    // when the event loop next turns: a navigation's request leaves at once, whatever its caller does
+    // before it returns to the loop. Only the start runs early; what the reply delivers still comes
+    // through the loop.
+    class StartAtOnce {
+    public:
+        StartAtOnce();
+        ~StartAtOnce();
+        StartAtOnce(const StartAtOnce&) = delete;
+        StartAtOnce& operator=(const StartAtOnce&) = delete;
+
+    private:
+        bool outer_;
+    };
+
 protected:
     QNetworkReply* createRequest(Operation op, const QNetworkRequest& request, QIODevice* outgoing) override;
 
 private:
     using QNetworkAccessManager::QNetworkAccessManager;
+
+    bool startAtOnce_ = false;
+    QVector<QPointer<QNetworkReply>> toStart_;
 };
 
 }  // namespace web

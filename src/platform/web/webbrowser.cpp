@@ -186,6 +186,7 @@ void WebBrowser::Navigate(const QString& url, int flags, const QString& target, 
         });
         return;
     }
+    NetworkManager::StartAtOnce startAtOnce;
     d_->page->startNavigation(nav, frame);
 }
 
