@@ -23,13 +23,6 @@ protected:
                       "<center id=\"c\">中</center>");
     }
     void tagView(int k, int item, const QString& on = "p") { choose(k, "BJYM100", item, on); }
-    // A right click at a point of the page (the body or the html element around it).
-    void rightClickAt(int k, QPoint at) {
-        mouse(k, QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
-        mouse(k, QEvent::MouseButtonRelease, at, Qt::RightButton, Qt::NoButton);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, view(k)->mapToGlobal(at));
-        QCoreApplication::sendEvent(view(k), &event);
-    }
 };
 
 TEST_F(TagViewsTest, ATagTableListsEveryElementOnAlternatingColours) {

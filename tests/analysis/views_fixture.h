@@ -39,6 +39,13 @@ protected:
         services.queuePopupChoice(array, item);
         rightClick(k, on);
     }
+    // A right click at a point of the page (the body or the html element around it).
+    void rightClickAt(int k, QPoint at) {
+        mouse(k, QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
+        mouse(k, QEvent::MouseButtonRelease, at, Qt::RightButton, Qt::NoButton);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, view(k)->mapToGlobal(at));
+        QCoreApplication::sendEvent(view(k), &event);
+    }
     QByteArray viewBytes(const QString& name) {
         QFile file(sys::nativePath(analysis::viewPath(name)));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
