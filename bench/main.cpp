@@ -445,7 +445,7 @@ int main(int argc, char** argv) {
     }
 
     // The table.
-    const int w0 = 26, w = 10;
+    const int w0 = 34, w = 10;
     out() << "\n"
           << padRight(QStringLiteral("measure"), w0) << padLeft(QStringLiteral("bare"), w) << padLeft(QStringLiteral("program"), w)
           << padLeft(QStringLiteral("program/bare"), w + 4) << padLeft(QStringLiteral("ratio range"), w + 4) << "\n";
