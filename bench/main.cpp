@@ -239,20 +239,22 @@ Value largeLoad(Run& run) {
     return end->atMs - page->atMs;
 }
 
-// One mouse move over the large page, from its delivery to the page's widget until it returned: the
-// median the side's probe measured, for moves within text (`kind` "mousemove") or between a link and
-// text ("linkhover").
-Value probedMove(Run& run, const QString& kind) {
+// A value the side's probe measured on the large page and reported as `kind`: the median mouse move,
+// from its delivery to the page's widget until it returned, within text ("mousemove") or between a
+// link and text ("linkhover"); the time of a table of the page ("tagtable", "attributetable").
+Value probed(Run& run, const QString& kind) {
     run.openProbe(QStringLiteral("/large.html"));
     const auto report = run.waitFor(QStringLiteral("/report-") + kind);
     if (!report) return std::nullopt;
     bool ok = false;
-    const double us = report->query.toDouble(&ok);
+    const double value = report->query.toDouble(&ok);
     if (!ok) return std::nullopt;
-    return us;
+    return value;
 }
-Value mouseMove(Run& run) { return probedMove(run, QStringLiteral("mousemove")); }
-Value linkHover(Run& run) { return probedMove(run, QStringLiteral("linkhover")); }
+Value mouseMove(Run& run) { return probed(run, QStringLiteral("mousemove")); }
+Value linkHover(Run& run) { return probed(run, QStringLiteral("linkhover")); }
+Value tagTable(Run& run) { return probed(run, QStringLiteral("tagtable")); }
+Value attributeTable(Run& run) { return probed(run, QStringLiteral("attributetable")); }
 
 // Resident memory once the large page has loaded and the process holds still.
 Value memoryLarge(Run& run) {
@@ -274,6 +276,8 @@ const Measure kMeasures[] = {
     {"memory, large page", "MiB", memoryLarge},
     {"mouse move, large page", "us", mouseMove},
     {"link hover, large page", "us", linkHover},
+    {"tag table, large page", "ms", tagTable},
+    {"attribute table, large page", "ms", attributeTable},
 };
 constexpr int kMeasureCount = int(sizeof(kMeasures) / sizeof(kMeasures[0]));
 
@@ -441,7 +445,7 @@ int main(int argc, char** argv) {
     }
 
     // The table.
-    const int w0 = 26, w = 10;
+    const int w0 = 34, w = 10;
     out() << "\n"
           << padRight(QStringLiteral("measure"), w0) << padLeft(QStringLiteral("bare"), w) << padLeft(QStringLiteral("program"), w)
           << padLeft(QStringLiteral("program/bare"), w + 4) << padLeft(QStringLiteral("ratio range"), w + 4) << "\n";

@@ -12,8 +12,16 @@
 //  - moves within one element of text: "<report address>-mousemove?<us>";
 //  - moves between a link and text, which also change the status text (the program's hint bar
 //    follows it): "<report address>-linkhover?<us>".
+// Then the tables of the large page, each reported in milliseconds: the tag table of its "div"
+// elements ("<report address>-tagtable?<ms>") and the attribute table of "class" over every element
+// ("<report address>-attributetable?<ms>"); the bare view times the engine's own walk of the same
+// elements (the source of every div; the class of every element).
 // The process then waits to be killed.
+#include "analysis/attributetables.h"
+#include "analysis/tagviews.h"
+#include "analysis/views.h"
 #include "forms/form1.h"
+#include "forms/parts.h"
 #include "forms/windowowner.h"
 #include "platform/sys/programfolder.h"
 #include "platform/web/document.h"
@@ -31,6 +39,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWebElement>
+#include <QWebElementCollection>
 #include <QWebFrame>
 #include <QWebView>
 
@@ -78,11 +87,19 @@ double medianMove(QWidget* view, QPoint a, QPoint b) {
     return (us[us.size() / 2 - 1] + us[us.size() / 2]) / 2;
 }
 
-void report(const QString& address, double us) {
+void report(const QString& address, double value) {
     auto* network = new QNetworkAccessManager(qApp);
     QUrl url(address);
-    url.setQuery(QString::number(us, 'f', 2));
+    url.setQuery(QString::number(value, 'f', 2));
     network->get(QNetworkRequest(url));
+}
+
+// The milliseconds a piece of work takes.
+double timedMs(const std::function<void()>& work) {
+    QElapsedTimer t;
+    t.start();
+    work();
+    return t.nsecsElapsed() / 1e6;
 }
 
 }  // namespace
@@ -99,6 +116,8 @@ int main(int argc, char** argv) {
     std::unique_ptr<Program> program;
     QWidget* view = nullptr;
     std::function<QRect(const QString&)> firstOf;
+    std::function<void()> tagTable, attributeTable;
+    qint64 walked = 0;  // what the bare walks read, so they are not left out
     if (args[1] == QLatin1String("bare")) {
         bare = std::make_unique<QWebView>();
         bare->setGeometry(46, 40, 707, 520);
@@ -109,6 +128,13 @@ int main(int argc, char** argv) {
         if (!waitUntil([&] { return loaded; }, 60000)) return 1;
         view = bare.get();
         firstOf = [&](const QString& tag) { return bare->page()->mainFrame()->findFirstElement(tag).geometry(); };
+        tagTable = [&] {
+            for (const QWebElement& e : bare->page()->mainFrame()->findAllElements(QStringLiteral("div"))) walked += e.toOuterXml().size();
+        };
+        attributeTable = [&] {
+            for (const QWebElement& e : bare->page()->mainFrame()->findAllElements(QStringLiteral("*")))
+                walked += e.attribute(QStringLiteral("class")).size();
+        };
     } else {
         sys::setAppPath(QDir::currentPath());
         program = std::make_unique<Program>(address);
@@ -126,6 +152,10 @@ int main(int argc, char** argv) {
         if (!loaded) return 1;
         view = home.pageWidget();
         firstOf = [&home](const QString& tag) { return home.document().getElementsByTagName(tag).value(0).boundingClientRect(); };
+        tagTable = [] {
+            forms::part<TagViews>().tagTable(analysis::drawViewNumber(), QStringLiteral("div"), QStringLiteral("div"));
+        };
+        attributeTable = [] { forms::part<AttributeTables>().attributeTable(analysis::drawViewNumber(), QStringLiteral("class")); };
     }
     wait(1000);
     const QRect link = firstOf(QStringLiteral("a"));
@@ -134,5 +164,8 @@ int main(int argc, char** argv) {
     const QPoint inText = text.center() - QPoint(text.width() / 4, 0);
     report(args[3] + QStringLiteral("-mousemove"), medianMove(view, inText, text.center()));
     report(args[3] + QStringLiteral("-linkhover"), medianMove(view, link.center(), text.center()));
+    report(args[3] + QStringLiteral("-tagtable"), timedMs(tagTable));
+    report(args[3] + QStringLiteral("-attributetable"), timedMs(attributeTable));
+    if (walked < 0) return 1;
     return application.exec();
 }

@@ -1,9 +1,13 @@
 #include "program.h"
 
+#include "analysis/attributetables.h"
 #include "analysis/elementlist.h"
 #include "analysis/form11.h"
+#include "analysis/form9.h"
+#include "analysis/pagescore.h"
 #include "analysis/pageviews.h"
 #include "analysis/sourcewindow.h"
+#include "analysis/tagviews.h"
 #include "app/aboutoverlay.h"
 #include "app/defaultbrowser.h"
 #include "app/programcommands.h"
@@ -109,6 +113,9 @@ void Program::makeParts() {
     parts_.make<DailyTools>(f, f4);
     parts_.make<PageViews>(f, f4);
     parts_.make<ElementList>(f, f4);
+    parts_.make<TagViews>(f, f4);
+    parts_.make<AttributeTables>(f, f4);
+    parts_.make<PageScore>(f, f4);
     parts_.make<NavPage>(f);
     parts_.make<VisitLog>(f);
     parts_.make<DownloadList>(f);
@@ -129,6 +136,7 @@ void Program::linkWindows() {
     windows_.addHandlers<Form14, FavoritesMenu>();
     windows_.addHandlers<Form14, SourceMenu>();
     windows_.addHandlers<Form11, SourceWindow>();
+    windows_.addHandlers<Form9, PageScoreWindow>();
     windows_.addHandlers<Form14, DownloadMenu>();
     windows_.addHandlers<Form5, SettingsWindow>();
     windows_.addHandlers<Form5, TitleStrip>();

@@ -32,10 +32,6 @@ namespace {
 constexpr int kBodyLimit = 600000;
 constexpr int kShortest = 16;
 
-void refuse(const QString& message) {
-    step([&] { ui::services().msgBox(message, ui::vbOKOnly + ui::vbCritical, QString()); });
-}
-
 }  // namespace
 
 
@@ -76,7 +72,7 @@ void PageViews::headView() {
     QString source;
     step([&] { source = head().outerHTML(); });
     if (rt::len(source) < kShortest) {
-        refuse(QStringLiteral("网页中没有<HEAD>标记"));
+        analysis::refuse(QStringLiteral("网页中没有<HEAD>标记"));
         return;
     }
     const QString text = analysis::colourText(analysis::lineBreakEscape(source), {true, true, true});
@@ -92,11 +88,11 @@ void PageViews::bodyView() {
     int length = 0;
     step([&] { length = rt::len(body().outerHTML()); });
     if (length < kShortest) {
-        refuse(QStringLiteral("网页中没有<BODY>标记"));
+        analysis::refuse(QStringLiteral("网页中没有<BODY>标记"));
         return;
     }
     if (length > kBodyLimit) {
-        refuse(QStringLiteral("<BODY>源码字节超过60万，不能打开"));
+        analysis::refuse(QStringLiteral("<BODY>源码字节超过60万，不能打开"));
         return;
     }
     const analysis::ViewName view = analysis::nameNewView(QStringLiteral("BODY - "));

@@ -28,20 +28,26 @@ QStringList listOf(const forms::Key& key) { return forms::read(key).split(QLatin
 
 namespace analysis {
 
-ViewName nameNewView(const QString& prefix) {
+ViewName nameNewView(const QString& prefix) { return nameNewView(prefix, drawViewNumber()); }
+
+ViewName nameNewView(const QString& prefix, const QString& number) {
     const QString folder = sys::appPath() + QStringLiteral("\\html");
     if (!sys::folderExists(folder)) QDir().mkpath(sys::nativePath(folder));
-    ViewName view = nameView(prefix);
+    ViewName view{number, prefix + number + QStringLiteral(".html")};
     for (int tries = 0; tries < 1000 && sys::fileExists(viewPath(view.name)); ++tries) {
-        const QString number = rt::str(rt::rnd());
-        view = {number, prefix + number + QStringLiteral(".html")};
+        const QString again = rt::str(rt::rnd());
+        view = {again, prefix + again + QStringLiteral(".html")};
     }
     return view;
 }
 
-ViewName nameView(const QString& prefix) {
+QString drawViewNumber() {
     rt::randomize();
-    const QString number = rt::str(rt::rnd());
+    return rt::str(rt::rnd());
+}
+
+ViewName nameView(const QString& prefix) {
+    const QString number = drawViewNumber();
     return {number, prefix + number + QStringLiteral(".html")};
 }
 
@@ -55,6 +61,10 @@ void showView(const QString& name) {
     step([&] { forms::window<Form11>().WebBrowser1.Navigate(viewPath(name)); });
     step([&] { forms::window<Form11>().setCaption(name); });
     step([&] { forms::form1().Command9.press(); });
+}
+
+void refuse(const QString& message) {
+    step([&] { ui::services().msgBox(message, ui::vbOKOnly + ui::vbCritical, QString()); });
 }
 
 QString plainEscape(const QString& text) {

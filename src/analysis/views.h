@@ -22,15 +22,22 @@ struct ViewName {
 };
 
 ViewName nameView(const QString& prefix);
+// The view number alone, drawn right after a reseed: for views whose prefix is known only once the
+// page was looked at (the tables name their count), drawn at the start of the click.
+QString drawViewNumber();
 // The full path of a view: the program folder, "\html\", the name.
 QString viewPath(const QString& name);
 // A view name that no file has yet (the number is drawn again while one has), in a `\html\` folder
 // that is made when missing.
 ViewName nameNewView(const QString& prefix);
+// The same with a number drawn before: that number, unless a file has it already.
+ViewName nameNewView(const QString& prefix, const QString& number);
 // Appends the first line and `items`, each followed by CR LF.
 void writeView(const QString& name, const QStringList& items);
 // Navigates the source window to the view, names it and presses Command9.
 void showView(const QString& name);
+// A refusal of a view: the message with the critical icon and no title of its own.
+void refuse(const QString& message);
 
 QString plainEscape(const QString& text);
 QString lineBreakEscape(const QString& text);

@@ -1,61 +1,16 @@
 // Page views: the escapings and colouring passes, the head and body views written under \html\ and
 // shown in the source window, and the source window's own behaviour (placing, the row toggle, the
 // source menu).
-#include "page/sinks_fixture.h"
+#include "analysis/views_fixture.h"
 
-#include "analysis/form11.h"
-#include "analysis/views.h"
 #include "forms/form14.h"
-#include "forms/windowowner.h"
-#include "platform/rt/gbk.h"
-#include "platform/rt/random.h"
-
-#include <QDir>
-#include <QFile>
 
 namespace {
 
-class PageViewsTest : public SinksTest {
+class PageViewsTest : public ViewsTest {
 protected:
-    void SetUp() override {
-        SinksTest::SetUp();
-        setSetting("网页右键", "False");
-        setFgSetting("字体", "Noto Sans CJK SC");
-        services.setScreen(QRect(0, 0, 19200, 12000));
-        ASSERT_TRUE(startProgram());
-        QDir(folder.path()).mkpath("html");
-        services.clearRecords();
-    }
-    void TearDown() override {
-        rt::setRandomSequence({});
-        SinksTest::TearDown();
-    }
-    // A tab in front on a page with this head and body.
-    int openOn(const QByteArray& head, const QByteArray& body) {
-        const QString address = servePage("/view.html", "<html><head><meta charset=\"utf-8\">" + head + "</head><body>" + body + "</body></html>");
-        const int k = openTab();
-        EXPECT_TRUE(load(k, address, "/view.html"));
-        return k;
-    }
     // 标记源码 > 02>HEAD or 03>BODY, chosen from the document menu as a person does.
-    void chooseView(int k, int item) {
-        services.queuePopupChoice("html100", item);
-        rightClick(k, "p");
-    }
-    QByteArray viewBytes(const QString& name) {
-        QFile file(sys::nativePath(analysis::viewPath(name)));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-    }
-    Form11* source() { return forms::windows().existing<Form11>(); }
-    bool shown(Form11& w) {
-        return waitFor([&] {
-            try {
-                return !w.WebBrowser1.busy() && w.LIUYI.attached() && w.LIUYI.document() == w.WebBrowser1.document();
-            } catch (...) {
-                return false;
-            }
-        });
-    }
+    void chooseView(int k, int item) { choose(k, "html100", item, "p"); }
 };
 
 TEST_F(PageViewsTest, Escapings) {
