@@ -18,15 +18,9 @@
 using rt::guard;
 using rt::step;
 
-namespace {
-
-// The window system's non-client left-button press and its caption hit-test code.
-constexpr int kNcLeftButtonDown = 161;
-constexpr int kCaptionHit = 2;
-
-}  // namespace
-
-PictureViewer::PictureViewer(Form2& window) : w(window) {
+PictureViewer::PictureViewer(Form2& window)
+    : w(window),
+      glyphs_(w.Label1, [] { return Form2::kText; }, [] { return Form2::kText; }, [] { return Form2::kHoverBack; }) {
     w.onLoad = [this] { Form_Load(); };
     w.onDblClick = [this] { Form_DblClick(); };
     w.onMouseMove = [this](int Button, int Shift, double X, double Y) { Form_MouseMove(Button, Shift, X, Y); };
@@ -146,25 +140,24 @@ void PictureViewer::Form_DblClick() {
 
 void PictureViewer::Form_MouseMove(int Button, int, double, double) {
     if (Button == ui::vbLeftButton) {
-        step([&] { forms::form1().SENDV(w.hWnd(), kNcLeftButtonDown, kCaptionHit, 0); });
+        step([&] { forms::dragWindow(w.hWnd()); });
         return;
     }
-    rest(kMinimise);
-    rest(kClose);
+    glyphs_.restBoth();
 }
 
 void PictureViewer::Label1_Click(int Index) {
     switch (Index) {
     case kMinimise:
         Form_DblClick();
-        rest(kMinimise);
+        glyphs_.rest(kMinimise);
         break;
     case kClose:
         if (guard([&] { return w.listShown(); })) {
             step([&] { w.unload(); });
         } else {
             step([&] { w.hide(); });
-            rest(kClose);
+            glyphs_.rest(kClose);
         }
         break;
     default:
@@ -181,34 +174,8 @@ void PictureViewer::Label1_MouseDown(int Index, int Button, int, double, double)
 }
 
 void PictureViewer::Label1_MouseMove(int Index, int, int, double, double Y) {
-    switch (Index) {
-    case 0:
-        rest(kMinimise);
-        rest(kClose);
-        break;
-    case kMinimise:
-    case kClose:
-        if (Y >= kHoverTop) {
-            hover(Index);
-            rest(Index == kMinimise ? kClose : kMinimise);
-        } else {
-            rest(Index);
-        }
-        break;
-    default:
-        break;
-    }
-}
-
-void PictureViewer::rest(int glyph) {
-    step([&] { w.Label1(glyph).setForeColor(Form2::kText); });
-    step([&] { w.Label1(glyph).setBackStyle(0); });
-}
-
-void PictureViewer::hover(int glyph) {
-    step([&] { w.Label1(glyph).setForeColor(Form2::kText); });
-    step([&] { w.Label1(glyph).setBackStyle(1); });
-    step([&] { w.Label1(glyph).setBackColor(Form2::kHoverBack); });
+    if (Index == 0) glyphs_.restBoth();
+    if (Index == kMinimise || Index == kClose) glyphs_.pointAt(Index, Y >= kHoverTop);
 }
 
 bool PictureViewer::CL_oncontextmenu(const web::DocumentEvent&) {

@@ -19,6 +19,7 @@
 //    other one; nearer its top it rests that glyph; the size text and the window rest both.
 //  - the page: a right click pops up the picture menu (never the engine's), a double click minimises,
 //    nothing can be dragged out of it.
+#include "forms/titleglyphs.h"
 #include "platform/web/document.h"
 
 #include <QSize>
@@ -62,8 +63,6 @@ public:
     static constexpr double kNarrow = 5000;
 
 private:
-    void rest(int glyph);
-    void hover(int glyph);
-
     Form2& w;
+    forms::TitleGlyphs glyphs_;
 };

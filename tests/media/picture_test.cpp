@@ -544,10 +544,11 @@ TEST_F(PictureTest, TheFolderListFitsTheViewerToTheScreen) {
         menu(5);
         const QRectF after(v().left(), v().top(), v().width(), v().height());
         const std::string e = c.expected;
-        if (e == "height") EXPECT_EQ(after, QRectF(before.left(), 0, before.width(), c.sh - 600));
-        if (e == "width") EXPECT_EQ(after, QRectF(0, before.top(), c.sw, before.height()));
-        if (e == "both") EXPECT_EQ(after, QRectF(0, 0, c.sw, c.sh - 600));
-        if (e == "none") EXPECT_EQ(after, before);
+        const QRectF expected = e == "height" ? QRectF(before.left(), 0, before.width(), c.sh - 600)
+                                : e == "width" ? QRectF(0, before.top(), c.sw, before.height())
+                                : e == "both"  ? QRectF(0, 0, c.sw, c.sh - 600)
+                                               : before;
+        EXPECT_EQ(after, expected);
         expectLaidOut(620);
         menu(6);
     }
