@@ -2,10 +2,11 @@
 
 #include "forms/form1.h"
 #include "forms/form14.h"
+#include "forms/titleglyphs.h"
 #include "forms/slots.h"
 #include "forms/windowowner.h"
 #include "media/form2.h"
-#include "media/pictureviewer.h"
+#include "media/viewedpicture.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/rt/format.h"
@@ -94,7 +95,7 @@ void PictureMenu::popUp(Form2& v) {
         });
     }
     step([&] {
-        const QSize size = PictureViewer::pictureSize(v.WebBrowser1.document());
+        const QSize size = media::pictureSize(v.WebBrowser1.document());
         m.lianjie100(kDimensions).setCaption(QStringLiteral("宽高: ") + rt::str(size.width()) + QStringLiteral("X") +
                                              rt::str(size.height()));
     });
@@ -132,7 +133,7 @@ void PictureMenu::lianjie100_Click(int Index) {
         }
         break;
     case kClose:
-        v->Label1_Click(PictureViewer::kClose);
+        v->Label1_Click(forms::TitleGlyphs::kClose);
         break;
     default:
         break;
@@ -205,8 +206,8 @@ void PictureMenu::folderList(Form2& v) {
 }
 
 void PictureMenu::layOutList(Form2& v) {
-    step([&] { v.Label1(PictureViewer::kMinimise).setLeft(v.width() - 1880); });
-    step([&] { v.Label1(PictureViewer::kClose).setLeft(v.width() - 1010); });
+    step([&] { v.Label1(forms::TitleGlyphs::kMinimise).setLeft(v.width() - 1880); });
+    step([&] { v.Label1(forms::TitleGlyphs::kClose).setLeft(v.width() - 1010); });
     step([&] { v.WebBrowser1.move(v.WebBrowser1.left(), v.WebBrowser1.top(), v.width() - 240, v.height() - 620); });
     step([&] { body(v).setStyleProperty(QStringLiteral("border"), QStringLiteral("none")); });
 }

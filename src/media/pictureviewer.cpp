@@ -6,6 +6,7 @@
 #include "forms/windowowner.h"
 #include "media/form2.h"
 #include "media/picturemenu.h"
+#include "media/viewedpicture.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/rt/format.h"
@@ -63,20 +64,6 @@ QString PictureViewer::sizeText(double kilobytes) {
     return text + QStringLiteral("KB");
 }
 
-web::Element PictureViewer::picture(const web::Document& doc) {
-    const QList<web::Element> pictures = doc.getElementsByTagName(QStringLiteral("img"));
-    if (pictures.isEmpty()) rt::raise(rt::ObjectVariableNotSet, QStringLiteral("img"));
-    return pictures.first();
-}
-
-QSize PictureViewer::pictureSize(const web::Document& doc) {
-    const web::Element p = picture(doc);
-    const QSize size(p.naturalWidth(), p.naturalHeight());
-    // A picture that could not be read has no size of its own.
-    if (size.width() <= 0 || size.height() <= 0) rt::raise(rt::InvalidPicture);
-    return size;
-}
-
 void PictureViewer::WebBrowser1_DocumentComplete() {
     step([&] { w.WebBrowser1.setSilent(true); });
     bool busy = false;
@@ -87,16 +74,16 @@ void PictureViewer::WebBrowser1_DocumentComplete() {
     // The size text; a page without a picture (or a size that is not known) shows 0KB.
     double kilobytes = 0;
     step([&] {
-        const qint64 bytes = picture(w.WebBrowser1.document()).fileSize();
+        const qint64 bytes = media::picture(w.WebBrowser1.document()).fileSize();
         if (bytes < 0) rt::raise(rt::FileNotFound);
         kilobytes = static_cast<double>(bytes) / 1024;
     });
     step([&] { w.Label1(0).setCaption(sizeText(kilobytes)); });
 
     // The window's size from the picture's; without a picture the window keeps its size.
-    const bool narrow = guard([&] { return 15.0 * pictureSize(w.WebBrowser1.document()).width() < kNarrow; });
+    const bool narrow = guard([&] { return 15.0 * media::pictureSize(w.WebBrowser1.document()).width() < kNarrow; });
     auto fitted = [&]() -> QSizeF {
-        const QSize p = pictureSize(w.WebBrowser1.document());
+        const QSize p = media::pictureSize(w.WebBrowser1.document());
         return narrow ? QSizeF(15.0 * p.width() + 2000, 15.0 * p.height() + 1600)
                       : QSizeF(15.0 * p.width() + 1100, 15.0 * p.height() + 1300);
     };

@@ -22,7 +22,6 @@
 #include "forms/titleglyphs.h"
 #include "platform/web/document.h"
 
-#include <QSize>
 #include <QString>
 
 class Form2;
@@ -50,13 +49,9 @@ public:
     // two decimals (not rounded) while its whole part has at most four digits, "0" put before a text
     // that begins with the point, then "KB". 2 -> "2KB", 12.0556640625 -> "12.05KB".
     static QString sizeText(double kilobytes);
-    // The picture a page shows: its first img element; raises 91 when it has none.
-    static web::Element picture(const web::Document& doc);
-    // The picture's own width and height in pixels; raises when it has none or it could not be read.
-    static QSize pictureSize(const web::Document& doc);
 
-    static constexpr int kMinimise = 1;
-    static constexpr int kClose = 3;
+    static constexpr int kMinimise = forms::TitleGlyphs::kMinimise;
+    static constexpr int kClose = forms::TitleGlyphs::kClose;
     // A glyph shows its hover look only with the pointer at least this far below its top, in twips.
     static constexpr double kHoverTop = 50;
     // Pictures narrower than this (in twips) get the wide margins.

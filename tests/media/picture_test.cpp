@@ -5,6 +5,7 @@
 #include "forms/form14.h"
 #include "media/form2.h"
 #include "media/pictureviewer.h"
+#include "media/viewedpicture.h"
 #include "platform/sys/windows.h"
 #include "platform/ui/events.h"
 
@@ -319,7 +320,7 @@ TEST_F(PictureTest, ThePageTheSizeTextAndTheWindowDragTheViewerAndNothingIsDragg
     // The page's own drag is refused.
     viewerDoc().evaluate("window.dragRefused='none';document.addEventListener('dragstart',function(e){"
                          "window.dragRefused=String(e.defaultPrevented);e.preventDefault();});");
-    const QPoint from = PictureViewer::picture(viewerDoc()).boundingClientRect().center();
+    const QPoint from = media::picture(viewerDoc()).boundingClientRect().center();
     pageMouse(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
     for (int s = 1; s <= 5; ++s) pageMouse(QEvent::MouseMove, from + QPoint(8 * s, 8 * s), Qt::NoButton, Qt::LeftButton);
     pageMouse(QEvent::MouseButtonRelease, from + QPoint(40, 40), Qt::LeftButton, Qt::NoButton);
