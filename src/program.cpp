@@ -29,6 +29,7 @@
 #include "media/flashwindow.h"
 #include "media/form12.h"
 #include "media/form2.h"
+#include "media/picturemenu.h"
 #include "media/pictureviewer.h"
 #include "page/dailytools.h"
 #include "page/documentmenu.h"
@@ -153,6 +154,7 @@ void Program::linkWindows() {
     windows_.addHandlers<Form5, SkinPictureChoice>();
     windows_.addHandlers<Form8, ColourPicker>();
     windows_.addHandlers<Form2, PictureViewer>();
+    windows_.addHandlers<Form14, PictureMenu>();
     windows_.addHandlers<Form12, FlashWindow>();
     windows_.addHandlers<Form14, ShortUrlFetch>();
 }

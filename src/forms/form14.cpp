@@ -8,6 +8,7 @@ Form14::Form14() : ui::Form(true) {
     setCaption(QStringLiteral("Form14"));
     WebBrowser1.setName(QStringLiteral("WebBrowser1"));
     WebBrowser1.move(0, 0, 255, 255);
+    File1.setName(QStringLiteral("File1"));
 
     addItems(bianji100, bianji, 0,
              {"连接复制(&C)", "直接打开(&D)", "标题(&E)", "连接(&A)", "删除(&X)", "-", "时间颜色(&1)", "网址颜色(&2)",

@@ -1,8 +1,9 @@
 #pragma once
 // The second menu owner: a window that is never shown. It holds the popup menus of the favorites
 // window (`bianji`), the download list (`xiazai`), the source window (`yuanmayj`) and the picture
-// viewer (`tanchu`), and the short-URL fetch browser. It is made and loaded on first use and lives
+// viewer (`tanchu`), the short-URL fetch browser and the picture viewer's file list. It is made and loaded on first use and lives
 // until the program ends. Handlers are set by the subsystems that own those windows.
+#include "platform/ui/filelistbox.h"
 #include "platform/ui/form.h"
 #include "platform/ui/menu.h"
 #include "platform/web/webbrowser.h"
@@ -30,4 +31,7 @@ public:
     // The picture menu of the picture viewer.
     ui::Menu tanchu{QStringLiteral("tanchu"), QStringLiteral("弹出")};
     ui::MenuArray lianjie100{QStringLiteral("lianjie100")};
+
+    // The picture viewer's list of the picture files of a folder: never shown.
+    ui::FileListBox File1;
 };

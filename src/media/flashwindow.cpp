@@ -19,9 +19,6 @@ using rt::step;
 
 namespace {
 
-// The window system's non-client left-button press and its caption hit-test code.
-constexpr int kNcLeftButtonDown = 161;
-constexpr int kCaption = 2;
 // Into the topmost band, keeping place and size.
 constexpr int kTopmost = -1;
 constexpr int kKeepPlaceAndSize = 3;
@@ -33,9 +30,16 @@ void setFont(ui::Control& c, const QString& name) {
     c.setFontName(name);
 }
 
+// A glyph colour read from its setting at each change.
+forms::TitleGlyphs::Colour fromSetting(const forms::Key& key) {
+    return [key] { return rt::toColor(forms::read(key)); };
+}
+
 }  // namespace
 
-FlashWindow::FlashWindow(Form12& window) : w(window) {
+FlashWindow::FlashWindow(Form12& window)
+    : w(window), glyphs_(w.Label1, fromSetting(forms::fgkey::颜色1), fromSetting(forms::fgkey::颜色2),
+                         fromSetting(forms::fgkey::颜色3)) {
     w.onLoad = [this] { Form_Load(); };
     w.onActivate = [this] { Form_Activate(); };
     w.onMouseMove = [this](int Button, int Shift, double X, double Y) { Form_MouseMove(Button, Shift, X, Y); };
@@ -73,7 +77,7 @@ void FlashWindow::Form_Activate() {
 }
 
 void FlashWindow::Form_MouseMove(int Button, int, double, double) {
-    if (Button == ui::vbLeftButton) step([&] { forms::form1().SENDV(w.hWnd(), kNcLeftButtonDown, kCaption, 0); });
+    if (Button == ui::vbLeftButton) step([&] { forms::dragWindow(w.hWnd()); });
 }
 
 void FlashWindow::Form_Unload(int&) {
@@ -86,7 +90,7 @@ void FlashWindow::Label1_Click(int Index) {
     switch (Index) {
     case kMinimise:
         step([&] { w.setWindowState(ui::vbMinimized); });
-        rest(kMinimise);
+        glyphs_.rest(kMinimise);
         break;
     case kClose:
         returnPlayer(true);
@@ -116,32 +120,15 @@ void FlashWindow::returnPlayer(bool unload) {
     }
 }
 
-void FlashWindow::rest(int glyph) {
-    step([&] { w.Label1(glyph).setForeColor(rt::toColor(forms::read(forms::fgkey::颜色1))); });
-    step([&] { w.Label1(glyph).setBackStyle(0); });
-}
-
-void FlashWindow::hover(int glyph) {
-    step([&] { w.Label1(glyph).setForeColor(rt::toColor(forms::read(forms::fgkey::颜色2))); });
-    step([&] { w.Label1(glyph).setBackStyle(1); });
-    step([&] { w.Label1(glyph).setBackColor(rt::toColor(forms::read(forms::fgkey::颜色3))); });
-}
-
 void FlashWindow::Label1_MouseMove(int Index, int Button, int Shift, double X, double Y) {
     switch (Index) {
     case 0:
         if (Button == ui::vbLeftButton) Form_MouseMove(ui::vbLeftButton, 0, 0, 0);
-        rest(kMinimise);
-        rest(kClose);
+        glyphs_.restBoth();
         break;
     case kMinimise:
     case kClose:
-        if (Y > kHoverTop) {
-            hover(Index);
-            rest(Index == kMinimise ? kClose : kMinimise);
-        } else {
-            rest(Index);
-        }
+        glyphs_.pointAt(Index, Y > kHoverTop);
         break;
     default:
         break;
@@ -152,8 +139,7 @@ void FlashWindow::Label1_MouseMove(int Index, int Button, int Shift, double X, d
 
 void FlashWindow::Picture1_MouseMove(int Button, int, double, double) {
     if (Button == ui::vbLeftButton) Form_MouseMove(ui::vbLeftButton, 0, 0, 0);
-    rest(kMinimise);
-    rest(kClose);
+    glyphs_.restBoth();
 }
 
 void FlashWindow::Label1_DblClick(int) { Picture1_DblClick(); }

@@ -19,6 +19,8 @@
 //    player is never lost with the window and the slot never stays marked.
 //  - mouse lock: a double click on the strip or on any of its labels disables the container ("鼠标左右
 //    键[ 禁止 ]", exclamation) or enables it again ("鼠标左右键[ 释放 ]", information).
+#include "forms/titleglyphs.h"
+
 class Form12;
 
 class FlashWindow {
@@ -45,9 +47,8 @@ public:
 private:
     // The return path; `unload` false when the window is unloading already.
     void returnPlayer(bool unload);
-    void rest(int glyph);
-    void hover(int glyph);
 
     Form12& w;
+    forms::TitleGlyphs glyphs_;
     bool returning_ = false;
 };

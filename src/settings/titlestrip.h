@@ -11,6 +11,8 @@
 // - The minimise glyph minimises the window and rests; the close glyph minimises the window, then
 //   unloads it (the next opening loads it afresh with the values then stored).
 // - Moves and clicks on the save indicator do nothing.
+#include "forms/titleglyphs.h"
+
 class Form5;
 
 class TitleStrip {
@@ -29,8 +31,6 @@ public:
     static constexpr long long kHoverBack = 16748574;
 
 private:
-    void rest(int glyph);
-    void hover(int glyph);
-
     Form5& w;
+    forms::TitleGlyphs glyphs_;
 };

@@ -555,6 +555,16 @@ int Element::offsetTop() const {
     return runInt(d_->e, QStringLiteral("this.offsetTop"));
 }
 
+int Element::naturalWidth() const {
+    check();
+    return runInt(d_->e, QStringLiteral("this.naturalWidth||0"));
+}
+
+int Element::naturalHeight() const {
+    check();
+    return runInt(d_->e, QStringLiteral("this.naturalHeight||0"));
+}
+
 QRect Element::boundingClientRect() const {
     check();
     const QVariantMap r =

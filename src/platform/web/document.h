@@ -172,6 +172,10 @@ public:
     int offsetHeight() const;
     int offsetLeft() const;
     int offsetTop() const;
+    // A picture's own width and height in pixels, whatever size the page shows it at (an img
+    // element); 0 while the picture has not been read.
+    int naturalWidth() const;
+    int naturalHeight() const;
     // The element's rectangle in the viewport, in pixels.
     QRect boundingClientRect() const;
 

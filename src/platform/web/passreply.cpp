@@ -95,6 +95,9 @@ void PassReply::onInnerFinished() {
     if (documentFrame_ && redirect.isValid() && onDocumentRedirect)
         onDocumentRedirect(documentFrame_, url().resolved(redirect.toUrl()));
     setFinished(true);
+    // The size and the bytes are noted before the engine hears of the end: it may finish the page
+    // (and the program read the size) inside its finished handler.
+    deliverIfDone();
     if (inner_->error() != QNetworkReply::NoError) {
         emit errorOccurred(inner_->error());
 #if QT_DEPRECATED_SINCE(5, 15)
