@@ -287,3 +287,29 @@ TEST_F(WebTest, LocalPicturesAsDataAddressesShowInHttpPages) {
         << "the engine refuses local files in http pages";
     EXPECT_EQ(doc.getElementById("a").fileSize(), QFileInfo(pagePath("picture.png")).size());
 }
+
+// A page the engine shows from its cache (the server answers its revalidation with 304 Not Modified
+// and no body) keeps the size it had when it arrived: an empty revalidation reply is no document of
+// 0 bytes.
+TEST_F(WebTest, RevalidatedPageKeepsItsSize) {
+    WebBrowser* b = makeBrowser();
+    const QByteArray html = "<html><head><title>kept</title></head><body><p>a page kept by the cache</p></body></html>";
+    TestHttpServer::Response fresh;
+    fresh.headers = {{"Content-Type", "text/html"}, {"Last-Modified", "Mon, 07 Dec 2026 10:00:00 GMT"},
+                     {"Cache-Control", "max-age=0"}};
+    fresh.body = html;
+    server.addRoute("/kept", fresh);
+    ASSERT_TRUE(load(b, server.urlText("/kept")));
+    EXPECT_EQ(b->document().fileSize(), html.size());
+
+    TestHttpServer::Response notModified;
+    notModified.status = 304;
+    notModified.headers = {{"Last-Modified", "Mon, 07 Dec 2026 10:00:00 GMT"}};
+    server.addRoute("/kept", notModified);
+    server.clearRequests();
+    ASSERT_TRUE(load(b, server.urlText("/kept")));
+    ASSERT_FALSE(server.requestsFor("/kept").isEmpty());
+    ASSERT_TRUE(server.requestsFor("/kept")[0].hasHeader("if-modified-since")) << "the engine revalidated";
+    EXPECT_EQ(b->document().title(), QStringLiteral("kept"));
+    EXPECT_EQ(b->document().fileSize(), html.size());
+}

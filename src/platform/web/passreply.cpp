@@ -82,6 +82,9 @@ void PassReply::deliverIfDone() {
     delivered_ = true;
     if (inner_->error() != QNetworkReply::NoError) return;
     if (inner_->attribute(QNetworkRequest::RedirectionTargetAttribute).isValid()) return;
+    // A revalidation answered "not modified" carries no body: the engine shows its cached copy, whose
+    // size and bytes were noted when it arrived.
+    if (inner_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 304) return;
     qint64 size = counted_;
     if (url().isLocalFile()) size = QFileInfo(url().toLocalFile()).size();
     recordSize(url(), size);
