@@ -4,6 +4,7 @@
 #include "page/page_fixture.h"
 
 #include "forms/form14.h"
+#include "forms/slots.h"
 #include "forms/windowowner.h"
 #include "platform/rt/gbk.h"
 #include "records/downloadlist.h"
@@ -209,6 +210,23 @@ TEST_F(DownloadListTest, ATabOpenedForTheDownloadIsArmed) {
     tab = 1;
     download("/f/three");
     EXPECT_EQ(f1().downloadPending, 0);
+}
+
+// A tab opened only for a download shows a blank page: the user's next move over it closes the tab.
+TEST_F(DownloadListTest, ATabOpenedForTheDownloadClosesAtTheNextMove) {
+    tab = openTab();
+    download("/f/one");
+    ASSERT_EQ(f1().downloadPending, 1);
+    const web::Document blank = f1().WebBrowser1(tab).document();
+    ASSERT_FALSE(blank.isNull()) << "the blank page of the tab";
+    EXPECT_TRUE(blank.url().isEmpty());
+    QWidget* view = f1().WebBrowser1(tab).pageWidget();
+    const QPoint at(view->width() / 2, view->height() / 2);
+    QMouseEvent move(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &move);
+    EXPECT_TRUE(waitFor([&] { return f1().lv(tab).caption().size() <= 1; })) << "the tab closed";
+    EXPECT_EQ(f1().downloadPending, 0);
+    EXPECT_EQ(forms::frontSlot(f1()), 1);
 }
 
 }  // namespace

@@ -382,11 +382,19 @@ void BrowserPage::raiseCommandStates(bool always) {
 void BrowserPage::onUnsupportedContent(QNetworkReply* reply) {
     if (!reply) return;
     bool cancel = false;
+    QPointer<BrowserPage> self = this;
     if (hasHandler(kFileDownload)) {
-        QPointer<BrowserPage> self = this;
         ++callbackDepth;
         raise(kFileDownload, addressText(reply->request().url()), false, cancel);
         if (self) --callbackDepth;
+    }
+    if (!self) return;
+    // A browser whose first navigation turned into a download keeps the engine's empty start document
+    // as its page: a blank page that the document connections can attach to and that the user's moves
+    // reach, as a window opened for a download shows one.
+    if (!hasDocument_ && reply->request().originatingObject() == mainFrame()) {
+        hasDocument_ = true;
+        ensureWindow(mainFrame());
     }
     if (cancel) {
         reply->abort();
