@@ -8,6 +8,7 @@
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/rt/text.h"
+#include "platform/sys/programfolder.h"
 #include "platform/ui/services.h"
 #include "platform/web/document.h"
 #include "records/favoriterecord.h"
@@ -30,11 +31,22 @@ const QString FavoritesMenu::kTitleNotFound = QStringLiteral("修改失败，标
 const QString FavoritesMenu::kAddressTooShort = QStringLiteral("最少4个字");
 const QString FavoritesMenu::kAddressNotFound = QStringLiteral("修改失败，连接可能包含无法识别的字符");
 const QString FavoritesMenu::kColourTooShort = QStringLiteral("最少3个字");
+const QString FavoritesMenu::kNotWritten = QStringLiteral("修改失败，文件不能写入：");
 
 namespace {
 
 void refuse(const QString& message) {
     step([&] { ui::services().msgBox(message, ui::vbCritical, QString()); });
+}
+
+// Writes the records; a file that cannot be written is named in a message, so a change that did not
+// reach the file is never passed over in silence (the page then shows the file as it stands).
+void rewrite(Form13& w) {
+    try {
+        w.favoritesRewrite();
+    } catch (const std::exception&) {
+        refuse(FavoritesMenu::kNotWritten + sys::nativePath(Form13::favoritesFile()));
+    }
 }
 
 QString ask(const QString& prompt, const QString& defaultText) {
@@ -55,7 +67,7 @@ bool changeRecord(Form13& w, const QString& id, const std::function<void(Favorit
     FavoriteRecord record = FavoriteRecord::fromLine(w.List1.list(i));
     change(record);
     w.List1.setList(i, record.toLine());
-    step([&] { w.favoritesRewrite(); });
+    rewrite(w);
     step([&] { w.favoritesReload(); });
     return true;
 }
@@ -150,7 +162,7 @@ void FavoritesMenu::bianji100_Click(int Index) {
         const int i = FavoriteRecord::indexOfId(w->records(), id);
         if (i >= 0) {
             step([&] { w->List1.removeItem(i); });
-            step([&] { w->favoritesRewrite(); });
+            rewrite(*w);
         }
         step([&] { w->favoritesReload(); });
         break;

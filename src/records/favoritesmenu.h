@@ -38,6 +38,7 @@ public:
     static const QString kAddressTooShort; // "最少4个字"
     static const QString kAddressNotFound; // "修改失败，连接可能包含无法识别的字符"
     static const QString kColourTooShort;  // "最少3个字"
+    static const QString kNotWritten;      // "修改失败，文件不能写入：" and the file
 
 private:
     Form14& m;

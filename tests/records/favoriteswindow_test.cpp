@@ -434,6 +434,30 @@ TEST_F(FavoritesWindowTest, EditOfARecordThatIsGoneFromTheListSaysSo) {
     }
 }
 
+// An edit or a delete that cannot be written says so and names the file; the file keeps its records
+// and the page shows them as they stand.
+TEST_F(FavoritesWindowTest, ChangeThatCannotBeWrittenSaysSo) {
+    for (const int item : {2, 4}) {
+        const QStringList before = {line(address(1), "0.1"), line(address(2), "0.2")};
+        writeFavorites(before);
+        Form13& w = showFavorites();
+        QFile file(sys::nativePath(favoritesPath()));
+        ASSERT_TRUE(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+        services.clearRecords();
+        if (item == 2) services.queueInput("改过的标题");
+        else services.queueMsgBoxAnswer(ui::vbYes);
+        rightClickOn(w, link(w, 1), item);
+        file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
+        const QStringList messages = services.messages();
+        ASSERT_FALSE(messages.isEmpty()) << item;
+        EXPECT_TRUE(messages.last().startsWith(FavoritesMenu::kNotWritten)) << messages.last().toStdString();
+        EXPECT_TRUE(messages.last().endsWith(sys::nativePath(favoritesPath())));
+        EXPECT_EQ(services.boxes().back().style, ui::vbCritical);
+        EXPECT_EQ(favorites(), before) << item;
+        w.unload();
+    }
+}
+
 struct DeleteCase {
     const char* name;
     int answer;
