@@ -85,6 +85,39 @@ TEST_F(DownloadListTest, ADownloadIsRecordedWithItsOwnAddress) {
     EXPECT_TRUE(waitFor([&] { return QFile::exists(saved); }));
 }
 
+TEST_F(DownloadListTest, AScriptStartedDownloadIsRecordedWithItsOwnAddressNotTheHoveredLink) {
+    tab = openTab();
+    ASSERT_TRUE(load(tab, servePage("/page", titled("页面", "<p><a id=\"hovered\" href=\"/elsewhere\">另一个</a></p>"
+                                                      "<p><button id=\"byLocation\" onclick=\"location.href='/s/one.zip'\">一</button></p>"
+                                                      "<p><a id=\"hidden\" href=\"/s/two.zip\" style=\"display:none\">二</a>"
+                                                      "<button id=\"byLink\" onclick=\"document.getElementById('hidden').click()\">二</button></p>")),
+                     "/page"));
+    const QString chosen = folder.path() + "/chosen";
+    ASSERT_TRUE(QDir().mkpath(chosen));
+    const QString hovered = server.urlText("/elsewhere");
+    struct Case {
+        const char* button;  // runs the page's script that starts the download
+        const char* path;
+    };
+    const Case cases[] = {{"byLocation", "/s/one.zip"}, {"byLink", "/s/two.zip"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button);
+        server.addDownload(c.path, QByteArray("PK data"), QUrl(c.path).fileName());
+        // The user points at another link first, then presses the button.
+        moveOver(tab, "hovered");
+        ASSERT_TRUE(waitFor([&] { return f1().lastHoveredLink == hovered; }));
+        const int before = listLines().size();
+        services.queueSaveInFolder(chosen);
+        click(tab, c.button);
+        ASSERT_TRUE(waitFor([&] { return listLines().size() == before + 1; }));
+        EXPECT_EQ(DownloadList::addressOf(listLines()[0]), server.urlText(c.path));
+        EXPECT_FALSE(listLines().join('\n').contains("elsewhere"));
+        EXPECT_EQ(f1().lastHoveredLink, hovered) << "the hovered link was there to be taken";
+        EXPECT_TRUE(waitFor([&] { return QFile::exists(chosen + "/" + QUrl(c.path).fileName()); }));
+    }
+    EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('|').toStdString();
+}
+
 TEST_F(DownloadListTest, AReplyNamingAPathIsSavedUnderItsBareNameInTheChosenFolder) {
     tab = openTab();
     ASSERT_TRUE(load(tab, servePage("/page", titled("页面", "x")), "/page"));
