@@ -1,7 +1,8 @@
 // The download list: a record for each file download (the request's own address, escaped), duplicates
 // and the cap, the download window's page (numbered, styled, a click downloading again, the guard), its
-// menu (copy, delete), and the download-pending flag a download arms.
-#include "page/page_fixture.h"
+// menu (copy, delete), the download-pending flag a download arms, and the file saved where the user
+// chose under the reply's bare file name.
+#include "page/sinks_fixture.h"
 
 #include "forms/form14.h"
 #include "forms/slots.h"
@@ -11,14 +12,15 @@
 #include "records/form6.h"
 
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFile>
 
 namespace {
 
-class DownloadListTest : public PageTest {
+class DownloadListTest : public SinksTest {
 protected:
     void SetUp() override {
-        PageTest::SetUp();
+        SinksTest::SetUp();
         services.setNow(QDateTime(QDate(2026, 12, 8), QTime(9, 5, 7)));
         ASSERT_TRUE(startProgram());
         QFile::remove(sys::nativePath(Form6::listFile()));
@@ -82,6 +84,84 @@ TEST_F(DownloadListTest, ADownloadIsRecordedWithItsOwnAddress) {
     EXPECT_EQ(links[0].hrefResolved(), QUrl(address).toString());
     // The file itself was saved where the user chose.
     EXPECT_TRUE(waitFor([&] { return QFile::exists(saved); }));
+}
+
+TEST_F(DownloadListTest, AScriptStartedDownloadIsRecordedWithItsOwnAddressNotTheHoveredLink) {
+    tab = openTab();
+    ASSERT_TRUE(load(tab, servePage("/page", titled("页面", "<p><a id=\"hovered\" href=\"/elsewhere\">另一个</a></p>"
+                                                      "<p><button id=\"byLocation\" onclick=\"location.href='/s/one.zip'\">一</button></p>"
+                                                      "<p><a id=\"hidden\" href=\"/s/two.zip\" style=\"display:none\">二</a>"
+                                                      "<button id=\"byLink\" onclick=\"document.getElementById('hidden').click()\">二</button></p>")),
+                     "/page"));
+    const QString chosen = folder.path() + "/chosen";
+    ASSERT_TRUE(QDir().mkpath(chosen));
+    const QString hovered = server.urlText("/elsewhere");
+    struct Case {
+        const char* button;  // runs the page's script that starts the download
+        const char* path;
+    };
+    const Case cases[] = {{"byLocation", "/s/one.zip"}, {"byLink", "/s/two.zip"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button);
+        server.addDownload(c.path, QByteArray("PK data"), QUrl(c.path).fileName());
+        // The user points at another link first, then presses the button.
+        moveOver(tab, "hovered");
+        ASSERT_TRUE(waitFor([&] { return f1().lastHoveredLink == hovered; }));
+        const int before = listLines().size();
+        services.queueSaveInFolder(chosen);
+        click(tab, c.button);
+        ASSERT_TRUE(waitFor([&] { return listLines().size() == before + 1; }));
+        EXPECT_EQ(DownloadList::addressOf(listLines()[0]), server.urlText(c.path));
+        EXPECT_FALSE(listLines().join('\n').contains("elsewhere"));
+        EXPECT_EQ(f1().lastHoveredLink, hovered) << "the hovered link was there to be taken";
+        EXPECT_TRUE(waitFor([&] { return QFile::exists(chosen + "/" + QUrl(c.path).fileName()); }));
+    }
+    EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('|').toStdString();
+}
+
+TEST_F(DownloadListTest, AReplyNamingAPathIsSavedUnderItsBareNameInTheChosenFolder) {
+    tab = openTab();
+    ASSERT_TRUE(load(tab, servePage("/page", titled("页面", "x")), "/page"));
+    const QString chosen = folder.path() + "/chosen";
+    ASSERT_TRUE(QDir().mkpath(chosen));
+    struct Case {
+        const char* path;
+        const char* disposition;
+        const char* name;  // the name suggested and saved
+    };
+    const Case cases[] = {
+        {"/n/1", "attachment; filename=\"../x\"", "x"},
+        {"/n/2", "attachment; filename=../x", "x"},
+        {"/n/3", "attachment; filename*=UTF-8''..%2Fx", "x"},
+        {"/n/4", "attachment; filename=\"..\\x\"", "x"},
+        {"/n/5", "attachment; filename=\"/tmp/../../x\"", "x"},
+        {"/n/6", "attachment; filename=\"..\"", "6"},
+        {"/n/7", "attachment; filename=\"../\"", "7"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.disposition);
+        TestHttpServer::Response reply;
+        reply.headers.append(qMakePair(QByteArray("Content-Type"), QByteArray("application/octet-stream")));
+        reply.headers.append(qMakePair(QByteArray("Content-Disposition"), QByteArray(c.disposition)));
+        reply.body = QByteArray("PK data ") + c.path;
+        server.addRoute(c.path, reply);
+        services.clearRecords();
+        services.queueSaveInFolder(chosen);
+        f1().WebBrowser1(tab).Navigate(server.urlText(c.path));
+        const QString file = chosen + "/" + c.name;
+        ASSERT_TRUE(waitFor([&] { return QFile::exists(file); }, 3000)) << QDir(chosen).entryList().join('|').toStdString();
+        const std::vector<ShownBox> asked = services.boxes(ShownBox::SaveFile);
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_EQ(asked[0].prompt, QString::fromUtf8(c.name));
+        ASSERT_TRUE(waitFor([&] {
+            QFile in(file);
+            return in.open(QIODevice::ReadOnly) && in.readAll() == reply.body;
+        }));
+        EXPECT_EQ(QDir(chosen).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{c.name});
+        EXPECT_FALSE(QFile::exists(folder.path() + "/x"));
+        QFile::remove(file);
+        EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('|').toStdString();
+    }
 }
 
 TEST_F(DownloadListTest, DuplicatesPrefixesAndNames) {

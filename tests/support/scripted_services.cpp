@@ -152,7 +152,8 @@ QString ScriptedServices::saveFileName(const QString& title, const QString& sugg
     b.title = title;
     b.shownTitle = title;
     if (!saveFiles_.empty()) {
-        b.text = saveFiles_.front();
+        const SaveAnswer& answer = saveFiles_.front();
+        b.text = answer.inFolder ? answer.path + QLatin1Char('/') + suggestedName : answer.path;
         saveFiles_.pop_front();
     }
     boxes_.push_back(b);

@@ -51,7 +51,9 @@ public:
     void queueMsgBoxAnswer(int answer) { msgAnswers_.push_back(answer); }
     void queueInput(const QString& text) { inputs_.push_back(text); }
     void queueOpenFile(const QString& path) { openFiles_.push_back(path); }
-    void queueSaveFile(const QString& path) { saveFiles_.push_back(path); }
+    void queueSaveFile(const QString& path) { saveFiles_.push_back({path, false}); }
+    // A Save As answered by choosing a folder and keeping the suggested name.
+    void queueSaveInFolder(const QString& folder) { saveFiles_.push_back({folder, true}); }
     // Popup choices, one per popup: an item by its design name and index (-1 for a single item),
     // an item by its caption ("&" ignored), or no choice at all.
     void queuePopupChoice(const QString& name, int index = -1);
@@ -105,7 +107,12 @@ private:
 
     ui::Services* previous_;
     std::deque<int> msgAnswers_;
-    std::deque<QString> inputs_, openFiles_, saveFiles_;
+    struct SaveAnswer {
+        QString path;   // the file, or the folder when `inFolder`
+        bool inFolder;  // the suggested name is kept in that folder
+    };
+    std::deque<QString> inputs_, openFiles_;
+    std::deque<SaveAnswer> saveFiles_;
     std::deque<PopupChoice> popupChoices_;
     std::vector<ShownBox> boxes_;
     std::vector<ShownPopup> popups_;

@@ -7,15 +7,29 @@
 #include <QTextCodec>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace web {
+
+namespace {
+
+// The last part of a name a server sent, taken after its last "/" or "\\" (a name is never a path),
+// empty for "." and "..".
+QString bareName(const QString& name) {
+    const int cut = std::max(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')));
+    const QString bare = name.mid(cut + 1);
+    return bare == QLatin1String(".") || bare == QLatin1String("..") ? QString() : bare;
+}
+
+}  // namespace
 
 QString suggestedDownloadName(QNetworkReply* reply) {
     const QByteArray disposition = reply->rawHeader("Content-Disposition");
     QRegularExpression star(QStringLiteral("filename\\*\\s*=\\s*(?:UTF-8|utf-8)''([^;]+)"));
     auto m = star.match(QString::fromLatin1(disposition));
     if (m.hasMatch()) {
-        const QString name = QUrl::fromPercentEncoding(m.captured(1).trimmed().toLatin1());
-        if (!name.isEmpty()) return QFileInfo(name).fileName();
+        const QString name = bareName(QUrl::fromPercentEncoding(m.captured(1).trimmed().toLatin1()));
+        if (!name.isEmpty()) return name;
     }
     const int at = disposition.indexOf("filename=");
     if (at >= 0) {
@@ -27,10 +41,10 @@ QString suggestedDownloadName(QNetworkReply* reply) {
         QTextCodec::ConverterState state;
         QString name = QTextCodec::codecForName("UTF-8")->toUnicode(raw.constData(), raw.size(), &state);
         if (state.invalidChars > 0) name = QTextCodec::codecForName("GBK")->toUnicode(raw);
-        name = QFileInfo(name).fileName();
+        name = bareName(name);
         if (!name.isEmpty()) return name;
     }
-    const QString fromUrl = QFileInfo(reply->url().path()).fileName();
+    const QString fromUrl = bareName(reply->url().path());
     return fromUrl.isEmpty() ? QStringLiteral("download") : fromUrl;
 }
 

@@ -9,7 +9,8 @@
 namespace web {
 
 // The file name a download suggests: its Content-Disposition name (UTF-8, else GBK), else the last
-// part of its address, else "download".
+// part of its address, else "download". Only the last part of a name is taken (after "/" or "\\"),
+// and never "." or "..", so the file lands in the folder the user chose.
 QString suggestedDownloadName(QNetworkReply* reply);
 
 // Saves one download to a file: written whole to a temporary file that replaces the target only
