@@ -1,6 +1,7 @@
 // Zelvaro: program entry. The one argument is an address or a local file opened at start.
 #include "program.h"
 #include "platform/sys/programfolder.h"
+#include "platform/ui/fontsubstitutes.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     QTranslator toolkitTexts;
     if (toolkitTexts.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&toolkitTexts);
+    ui::installFontSubstitutes();
     // The program ends itself through its exit sequence, never because its last window went away.
     QApplication::setQuitOnLastWindowClosed(false);
     sys::setAppPath(QString());  // the executable's folder
