@@ -146,7 +146,10 @@ void ElementList::Command11_Click() {
         step([&] { f.Timer4(7).setEnabled(false); });
         return;
     }
-    auto bodyElements = [&] { return listed_.body().all(); };
+    // The listed body's elements, read once for this step: the element listed and the end test both
+    // use this reading (one walk of the body per step). None when they cannot be read.
+    QList<web::Element> bodyElements;
+    const bool readable = step([&] { bodyElements = listed_.body().all(); });
     int k = -1;
     step([&] { k = rt::toInt32(f.Timer4(7).tag()) - 1; });
     const QString path = pagePath();
@@ -158,7 +161,7 @@ void ElementList::Command11_Click() {
     step([&] { number = rt::toInt32(f.Command11.caption()) + k + 1; });
     QString tag, text = QStringLiteral("字符长度过大，不给予显示");
     step([&] {
-        const web::Element e = bodyElements().value(k);
+        const web::Element e = bodyElements.value(k);
         tag = e.tagName();
         const QString source = e.outerHTML();
         if (source.size() <= kBodyTextLimit) text = analysis::plainEscape(source);
@@ -166,10 +169,10 @@ void ElementList::Command11_Click() {
     const QString r = row(number, tag, text, 5);
     if (!r.isEmpty()) items << r;
     items << label(number, colour(text));
-    // The last step: the step counter reaches the element count (read now; a page that lost elements
+    // The last step: the step counter reaches this step's element count (a page that lost elements
     // ends too); a count that cannot be read counts as the end.
     bool last = true;
-    step([&] { last = rt::toInt32(f.Timer4(7).tag()) >= bodyElements().size(); });
+    if (readable) step([&] { last = rt::toInt32(f.Timer4(7).tag()) >= bodyElements.size(); });
     if (last) {
         items << QStringLiteral("</div></div>") << snippet(forms::yuyankey::script1) << snippet(forms::yuyankey::script2)
               << snippet(forms::yuyankey::script3);

@@ -179,7 +179,7 @@ void DelayedJobs::elementListStep() {
     step([&] { stop(f, 7); });
     const auto listedDocument = [&] { return f.WebBrowser1(rt::toInt32(f.Command11.toolTipText())).document(); };
     step([&] {
-        const int n = listedDocument().body().all().size();
+        const int n = listedDocument().body().allCount();
         if (n == 0) rt::raise(11);  // division by zero
         f.Command11.setTag(rt::str(rt::toDouble(f.Command11.tag()) + 100.0 / n));
     });

@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <map>
+
 namespace {
 
 class ElementListTest : public SinksTest {
@@ -40,6 +42,28 @@ protected:
     QString page() {
         QFile file(sys::nativePath(analysis::viewPath("HTML - 0.125.html")));
         return file.open(QIODevice::ReadOnly) ? rt::fromGbk(file.readAll()) : QString("<none>");
+    }
+    // Loads the listed tab with a page of this body (its first element has the id "p").
+    void loadBody(const QByteArray& body, const QString& path = "/body.html") {
+        ASSERT_TRUE(load(k, servePage(path, "<html><head><meta charset=\"utf-8\"><title>t</title></head><body>" + body + "</body></html>"),
+                         path));
+    }
+    // The double-click as the windowing system delivers it: press, release, double-click, release.
+    void doubleClick(int slot, const QString& id) {
+        const QPoint at = centre(slot, id);
+        mouse(slot, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        mouse(slot, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+        mouse(slot, QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
+        mouse(slot, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    }
+    // Runs job 7 until the run ends (at most `ticks` steps); the steps it took.
+    int runToTheEnd(int ticks) {
+        int taken = 0;
+        while (due(7) == 70 && taken < ticks) {
+            clock.advance(70);
+            ++taken;
+        }
+        return taken;
     }
     int k = 0;
 };
@@ -80,12 +104,7 @@ TEST_F(ElementListTest, BusyRefusalNoAndDoubleClickStop) {
     startRun();
     EXPECT_EQ(services.messages(), QStringList({"正在生成，请稍后.."}));
     // A double-click in the page stops the run and removes the overlay.
-    // (as the windowing system delivers it: press, release, double-click, release)
-    const QPoint at = centre(k, "p");
-    mouse(k, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-    mouse(k, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
-    mouse(k, QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
-    mouse(k, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    doubleClick(k, "p");
     EXPECT_EQ(due(7), -1);
     EXPECT_FALSE(has(k, "ym99_input"));
 }
@@ -113,6 +132,127 @@ TEST_F(ElementListTest, NavigatingTheListedTabAbandonsTheRun) {
     clock.advance(70);
     EXPECT_EQ(due(7), -1);
     EXPECT_FALSE(page().contains("</div></div>"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ElementListTest, ATwoHundredElementPageIsListedTickByTick) {
+    QByteArray body = "<p id=\"p\">0</p>";
+    for (int i = 1; i < 200; ++i) body += "<p>" + QByteArray::number(i) + "</p>";
+    loadBody(body);
+    startRun();
+    // The head's meta and title, then the 200 paragraphs and the overlay's input and label.
+    const int listed = 202;
+    ASSERT_EQ(doc(k).body().all().size(), listed);
+    auto progress = [&] { return doc(k).getElementById("ym99_label").innerText(); };
+    EXPECT_EQ(progress(), "准备生成..");
+    // The percentage grows by 100 / 202 a step; its whole part shows.
+    const std::map<int, QString> shown = {{1, "源码正在生成 0%"}, {100, "源码正在生成 49%"}, {201, "源码正在生成 99%"}};
+    for (int tick = 1; tick < listed; ++tick) {
+        clock.advance(70);
+        ASSERT_EQ(due(7), 70) << "the run goes on after step " << tick;
+        if (shown.count(tick)) {
+            EXPECT_EQ(progress(), shown.at(tick)) << "after step " << tick;
+        }
+    }
+    EXPECT_FALSE(page().contains("</div></div>"));
+    clock.advance(70);
+    EXPECT_EQ(due(7), -1) << "the step that reaches the count is the last";
+    const QString text = page();
+    EXPECT_EQ(text.count(".<a href=# title="), 2 + listed);
+    EXPECT_EQ(text.count("<label id=ym"), 2 + listed);
+    EXPECT_TRUE(text.contains("id=ym3>P</a>")) << "the first body element follows the head's two";
+    EXPECT_TRUE(text.contains("id=ym202>P</a>"));
+    EXPECT_TRUE(text.contains("id=ym204>LABEL</a>")) << "the overlay's label is the last body element";
+    EXPECT_FALSE(text.contains("id=ym205"));
+    EXPECT_EQ(text.count("</div></div>"), 1);
+    EXPECT_FALSE(has(k, "ym99_input"));
+    EXPECT_FALSE(has(k, "ym99_label"));
+    Form11* w = forms::windows().existing<Form11>();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->caption(), "HTML - 0.125.html");
+    // Nothing more comes after the end.
+    clock.advance(700);
+    EXPECT_EQ(page(), text);
+}
+
+TEST_F(ElementListTest, ClosingTheListedTabStopsTheRun) {
+    struct Case {
+        const char* name;
+        bool another;  // another tab is opened in front before the close
+    };
+    const Case cases[] = {{"the listed tab in front", false}, {"another tab in front", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        startRun();
+        clock.advance(70);
+        ASSERT_EQ(due(7), 70);
+        ASSERT_TRUE(page().contains("id=ym3>P</a>"));
+        if (c.another) {
+            const int other = openTab();
+            ASSERT_NE(other, k);
+            clock.advance(70);
+            ASSERT_EQ(due(7), 70) << "the run follows the listed tab, not the front one";
+        }
+        const QString before = page();
+        services.queuePopupChoice("BQYJ100", 1);
+        f1().lv(k).onMouseDown(ui::vbRightButton, 0, 0, 0);
+        EXPECT_EQ(due(7), -1);
+        clock.advance(700);
+        EXPECT_EQ(due(7), -1);
+        EXPECT_EQ(page(), before) << "nothing is appended after the close";
+        EXPECT_FALSE(page().contains("</div></div>"));
+        // The next case lists a tab of its own.
+        rt::setRandomSequence({0.125f});
+        QFile::remove(sys::nativePath(analysis::viewPath("HTML - 0.125.html")));
+        k = openTab();
+        ASSERT_TRUE(load(k, server.urlText("/list.html"), "/list.html"));
+        services.clearRecords();
+    }
+}
+
+TEST_F(ElementListTest, BodyElementsOverTheLimitShowTheMessage) {
+    struct Case {
+        int length;     // of the paragraph's outer HTML
+        int title;      // the row's length figure
+        bool shown;
+    };
+    const QString message = "字符长度过大，不给予显示";
+    // The escaping adds 12 characters to the paragraph ("<" and ">" twice each); the message is 12.
+    const Case cases[] = {{666, 672, true}, {667, 6, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.length);
+        rt::setRandomSequence({0.125f});
+        QFile::remove(sys::nativePath(analysis::viewPath("HTML - 0.125.html")));
+        const QByteArray fill(c.length - int(strlen("<p id=\"p\"></p>")), 'x');
+        loadBody("<p id=\"p\">" + fill + "</p>", QStringLiteral("/long%1.html").arg(c.length));
+        ASSERT_EQ(doc(k).getElementById("p").outerHTML().size(), c.length);
+        startRun();
+        EXPECT_EQ(runToTheEnd(10), 3);
+        const QString text = page();
+        EXPECT_TRUE(text.contains(QStringLiteral("title=%1+ id=ym3>P</a>").arg(c.title))) << text.toStdString();
+        EXPECT_EQ(text.contains(QString(fill)), c.shown);
+        EXPECT_EQ(text.contains("<label id=ym3X style=display:none>" + message + "</label><br>"), !c.shown);
+    }
+}
+
+TEST_F(ElementListTest, ADoubleClickInTheFrontPageIsAlwaysCancelled) {
+    doc(k).evaluate("document.addEventListener('dblclick',function(e){window.refused=String(e.defaultPrevented);});");
+    auto cancelled = [&] {
+        doc(k).evaluate("window.refused='none'");
+        doubleClick(k, "p");
+        return doc(k).evaluate("window.refused");
+    };
+    EXPECT_EQ(cancelled(), "true") << "before any run";
+    EXPECT_EQ(due(7), -1);
+    startRun();
+    ASSERT_EQ(due(7), 70);
+    EXPECT_EQ(cancelled(), "true") << "during a run, which it stops";
+    EXPECT_EQ(due(7), -1);
+    EXPECT_EQ(cancelled(), "true") << "after the run stopped";
+    EXPECT_EQ(services.messages(), QStringList({"生成源码时不要进行其他操作，以免卡死"})) << "a double-click shows nothing";
 }
 
 }  // namespace

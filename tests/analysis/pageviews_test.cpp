@@ -86,6 +86,43 @@ TEST_F(PageViewsTest, BodyViewAndItsLimits) {
     }
 }
 
+TEST_F(PageViewsTest, HeadAndBodyOfFewerThanSixteenCharactersAreRefused) {
+    struct Case {
+        int item;            // 02>HEAD or 03>BODY
+        const char* part;    // the element, filled to `length` with text
+        int length;          // of its outer HTML
+        const char* message; // "" when the view is shown
+        const char* view;
+    };
+    // "<head></head>" and "<body></body>" are 13 characters.
+    const Case cases[] = {{2, "head", 15, "网页中没有<HEAD>标记", ""},
+                          {2, "head", 16, "", "HEAD - 0.5.html"},
+                          {3, "body", 15, "网页中没有<BODY>标记", ""},
+                          {3, "body", 16, "", "BODY - 0.5.html"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QStringLiteral("%1 of %2").arg(c.part).arg(c.length).toStdString());
+        QDir(folder.path() + "/html").removeRecursively();
+        services.clearRecords();
+        rt::setRandomSequence({0.5f});
+        const int k = openOn("<title>t</title>", "<p id=\"p\">x</p>");
+        // A new element in its place, holding only text (the program's own style on the body goes too).
+        doc(k).evaluate(QStringLiteral("var o=document.%1,n=document.createElement('%1');n.textContent='x'.repeat(%2);"
+                                       "o.parentNode.replaceChild(n,o)")
+                            .arg(c.part)
+                            .arg(c.length - 13));
+        ASSERT_EQ(doc(k).getElementsByTagName(c.part).value(0).outerHTML().size(), c.length);
+        services.queuePopupChoice("html100", c.item);
+        rightClickAt(k, QPoint(5, 5));
+        if (QByteArray(c.message).isEmpty()) {
+            EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join(", ").toStdString();
+            EXPECT_EQ(views(), QStringList({c.view}));
+        } else {
+            EXPECT_EQ(services.messages(), QStringList({c.message}));
+            EXPECT_TRUE(views().isEmpty()) << views().join(", ").toStdString();
+        }
+    }
+}
+
 TEST_F(PageViewsTest, AMissingHeadIsRefused) {
     const QString address = servePage("/nohead.html", "<p id=\"p\">x</p>");
     const int k = openTab();

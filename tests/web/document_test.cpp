@@ -60,6 +60,8 @@ TEST_F(WebTest, ElementCollectionsInDocumentOrder) {
     EXPECT_EQ(doc.frameCount(), 0);
     EXPECT_EQ(tags(doc.body().children()), QStringList({"P", "DIV", "SCRIPT", "SCRIPT"}));
     EXPECT_EQ(tags(doc.documentElement().all()), tags(doc.all().mid(1)));
+    EXPECT_EQ(doc.body().allCount(), 4);
+    EXPECT_EQ(doc.documentElement().allCount(), doc.all().size() - 1);
     EXPECT_EQ(doc.head().tagName(), QStringLiteral("HEAD"));
     EXPECT_EQ(doc.getElementById("123").parentElement(), doc.body());
     // Names that are no tag name and ids that are no selector find nothing and raise nothing.

@@ -592,6 +592,11 @@ QList<Element> Element::all() const {
     return toElements(d_->e.findAll(QStringLiteral("*")), d_->doc);
 }
 
+int Element::allCount() const {
+    check();
+    return d_->e.findAll(QStringLiteral("*")).count();
+}
+
 QList<Element> Element::getElementsByTagName(const QString& tag) const {
     check();
     if (tag == QLatin1String("*")) return all();

@@ -7,7 +7,7 @@
 // Members the program needs that the engine does not have are given equivalents:
 //  - all():            every element of the document in document order (a snapshot list);
 //    allItem(key):     the look-up of all by a key: the first element whose id or name is the key;
-//  - Element::all():   every descendant element in document order;
+//  - Element::all():   every descendant element in document order (allCount(): how many);
 //  - DocumentEvent::srcElement: the element the event was raised on (the event's target);
 //  - styleSheetsText(): the text of all style rules of the document's style sheets, one rule a line;
 //    Element::styleSheetText(): the text of the style sheet a style element holds (its content);
@@ -183,6 +183,8 @@ public:
     QList<Element> children() const;
     // Every descendant element in document order.
     QList<Element> all() const;
+    // How many there are (all().size(), without making a handle for each).
+    int allCount() const;
     QList<Element> getElementsByTagName(const QString& tag) const;
 
     // The size in bytes of the resource the element's src names (a picture, for instance), or -1
