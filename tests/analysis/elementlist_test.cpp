@@ -82,7 +82,9 @@ TEST_F(ElementListTest, ARunListsHeadThenBodyAndShowsThePage) {
     for (int step = 1; step <= 4; ++step) {
         SCOPED_TRACE(step);
         clock.advance(70);
-        if (step < 4) EXPECT_EQ(due(7), 70);
+        if (step < 4) {
+            EXPECT_EQ(due(7), 70);
+        }
     }
     EXPECT_EQ(due(7), -1);
     EXPECT_TRUE(page().contains("　　　　　　　　0003.<a href=# title="));

@@ -281,7 +281,9 @@ TEST_F(StartupTest, IconsFromThePictureFolder) {
     };
     for (const Case& c : {Case{"picture present", true}, Case{"picture missing", false}}) {
         SCOPED_TRACE(c.name);
-        if (!c.present) ASSERT_TRUE(QFile::remove(folder.path() + "/pifu/0.ico"));
+        if (!c.present) {
+            ASSERT_TRUE(QFile::remove(folder.path() + "/pifu/0.ico"));
+        }
         ASSERT_TRUE(start(QString(), false));
         EXPECT_EQ(!f1().Image1(1).picture().isNull(), c.present);
         EXPECT_EQ(!f1().client()->windowIcon().isNull(), c.present);

@@ -91,7 +91,9 @@ TEST_F(MainWindow, ControlsAtCreation) {
         EXPECT_EQ(c.control->tag(), c.tag);
         QWidget* expectedParent = c.inContainer ? f.Picture34.container() : f.client();
         EXPECT_EQ(c.control->widget()->parentWidget(), expectedParent);
-        if (c.inContainer) EXPECT_FALSE(c.control->widget()->isVisible());  // never seen
+        if (c.inContainer) {
+            EXPECT_FALSE(c.control->widget()->isVisible());  // never seen
+        }
     }
     EXPECT_EQ(f.Text7.text(), "Text7");
     EXPECT_EQ(f.List1.listCount(), 0);
@@ -346,12 +348,6 @@ TEST_F(MainWindow, HotKeyOfAParkedCommandButtonPressesIt) {
 }
 
 // --- the menu owner ---------------------------------------------------------------------------------
-
-QStringList captionsOf(const ui::Menu& menu) {
-    QStringList out;
-    for (const ui::Menu* item : menu.items()) out << item->caption();
-    return out;
-}
 
 // One line per item, indented by its depth: name, index in brackets, caption.
 void outline(const ui::Menu& menu, int depth, QString& out) {

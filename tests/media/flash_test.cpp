@@ -467,7 +467,9 @@ TEST_F(FlashTest, GlyphLooks) {
         for (const auto& [glyph, hovered] : {std::pair{1, c.minimiseHover}, std::pair{3, c.closeHover}}) {
             EXPECT_EQ(w.Label1(glyph).backStyle(), hovered ? 1 : 0) << glyph;
             EXPECT_EQ(w.Label1(glyph).foreColor(), hovered ? 222 : 111) << glyph;
-            if (hovered) EXPECT_EQ(w.Label1(glyph).backColor(), 333) << glyph;
+            if (hovered) {
+                EXPECT_EQ(w.Label1(glyph).backColor(), 333) << glyph;
+            }
         }
     }
     ui::dispatch(w.Label1(1).onMouseMove, 0, 0, 10.0, 31.0);

@@ -480,7 +480,9 @@ TEST_P(DeleteTable, DeletesAfterYes) {
     EXPECT_EQ(services.messages(), QStringList{QString::fromUtf8("删除 [ 记录3 ]")});
     EXPECT_EQ(services.boxes()[0].style, ui::vbYesNo + ui::vbQuestion);
     EXPECT_EQ(favorites().size(), c.removed ? 3 : 4);
-    if (c.removed) EXPECT_EQ(FavoriteRecord::indexOfId(favorites(), "0.3"), -1);
+    if (c.removed) {
+        EXPECT_EQ(FavoriteRecord::indexOfId(favorites(), "0.3"), -1);
+    }
     if (c.reloads) {
         ASSERT_TRUE(reloaded(w, before));
         EXPECT_EQ(linkTexts(w).size(), c.removed ? 3 : 4);
