@@ -1,7 +1,7 @@
 #include "records/downloadwindow.h"
 
-#include "forms/form1.h"
 #include "forms/form14.h"
+#include "forms/titleglyphs.h"
 #include "forms/windowowner.h"
 #include "platform/rt/error.h"
 #include "platform/rt/text.h"
@@ -23,8 +23,6 @@ using rt::step;
 
 namespace {
 
-constexpr int kNcLeftButtonDown = 161;
-constexpr int kCaption = 2;
 
 bool isLink(const web::Element& e) { return !e.isNull() && e.tagName() == QLatin1String("A"); }
 
@@ -123,7 +121,7 @@ bool DownloadWindow::XRA_ondragstart(const web::DocumentEvent&) { return false; 
 bool DownloadWindow::XRA_onmousedown(const web::DocumentEvent& event) {
     // A press beside the records (anything without an address as its title) moves the window.
     if (guard([&] { return rt::len(recordElement(event).getAttribute(QStringLiteral("title"))) > 1; })) return true;
-    step([&] { forms::form1().SENDV(w.hWnd(), kNcLeftButtonDown, kCaption, 0); });
+    step([&] { forms::dragWindow(w.hWnd()); });
     return true;
 }
 

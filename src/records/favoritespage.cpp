@@ -1,6 +1,7 @@
 #include "records/favoritespage.h"
 
 #include "forms/form1.h"
+#include "forms/titleglyphs.h"
 #include "forms/form14.h"
 #include "forms/windowowner.h"
 #include "platform/rt/error.h"
@@ -17,9 +18,6 @@ using rt::step;
 
 namespace {
 
-// The window message of a press on the caption, and the caption's hit-test value.
-constexpr int kNcLeftButtonDown = 161;
-constexpr int kCaption = 2;
 
 bool isLink(const web::Element& e) { return !e.isNull() && e.tagName() == QLatin1String("A"); }
 
@@ -44,7 +42,7 @@ bool FavoritesPage::LHTML_onmousedown(const web::DocumentEvent& event) {
     if (event.button != ui::vbLeftButton) return true;
     // A record link: its title is the record's address.
     if (guard([&] { return rt::len(event.srcElement.getAttribute(QStringLiteral("title"))) > 1; })) return true;
-    step([&] { forms::form1().SENDV(w.hWnd(), kNcLeftButtonDown, kCaption, 0); });
+    step([&] { forms::dragWindow(w.hWnd()); });
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "records/visitlogwindow.h"
 
 #include "forms/form1.h"
+#include "forms/titleglyphs.h"
 #include "forms/windowowner.h"
 #include "platform/rt/error.h"
 #include "platform/rt/text.h"
@@ -14,13 +15,6 @@
 
 using rt::guard;
 using rt::step;
-
-namespace {
-
-constexpr int kNcLeftButtonDown = 161;
-constexpr int kCaption = 2;
-
-}  // namespace
 
 VisitLogWindow::VisitLogWindow(Form3& window) : w(window) {
     w.onLoad = [this] { Form_Load(); };
@@ -48,7 +42,7 @@ void VisitLogWindow::Form_Resize() {
 
 void VisitLogWindow::Form_MouseMove(int Button) {
     if (Button != ui::vbLeftButton) return;
-    step([&] { forms::form1().SENDV(w.hWnd(), kNcLeftButtonDown, kCaption, 0); });
+    step([&] { forms::dragWindow(w.hWnd()); });
 }
 
 void VisitLogWindow::List1_Click() { step([&] { w.Text1.setFocus(); }); }
