@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QObject>
 #include <QPalette>
+#include <QSet>
 #include <QWidget>
 
 namespace ui {
@@ -98,7 +99,12 @@ Control::Control(QWidget* widget) : widget_(widget), guard_(widget) {
         height_ = toTwips(widget->height());
         bridge_ = new MouseBridge(this);
         // A control is visible unless told otherwise; a top-level widget waits for an explicit show.
-        if (widget->parentWidget()) widget->setVisible(true);
+        if (widget->parentWidget()) {
+            // Shown while it has no size of its own, the widget would first be fitted to its contents
+            // (which measures its text); it keeps the size recorded above until the control moves it.
+            widget->resize(widget->size());
+            widget->setVisible(true);
+        }
     }
 }
 
@@ -207,9 +213,14 @@ void Control::setTabStop(bool on) {
 
 namespace {
 
-const char kLightweight[] = "zvLightweight";
+// The widgets of the lightweight controls, each until it is destroyed. (A set, not a widget property:
+// stacking a control looks at each of its siblings, and a property lookup costs a search by name.)
+QSet<const QObject*>& lightweights() {
+    static auto* widgets = new QSet<const QObject*>;  // kept to the very end: widgets may outlive statics
+    return *widgets;
+}
 
-bool isLightweight(const QObject* o) { return o->property(kLightweight).toBool(); }
+bool isLightweight(const QObject* o) { return lightweights().contains(o); }
 
 // Puts a lightweight widget on top of the lightweight layer: just under the lowest sibling that is
 // not lightweight.
@@ -229,7 +240,10 @@ void topOfLightweightLayer(QWidget* w) {
 
 void Control::makeLightweight() {
     if (!widget()) return;
-    widget()->setProperty(kLightweight, true);
+    if (!lightweights().contains(widget())) {
+        lightweights().insert(widget());
+        QObject::connect(widget(), &QObject::destroyed, [](QObject* gone) { lightweights().remove(gone); });
+    }
     topOfLightweightLayer(widget());
 }
 
