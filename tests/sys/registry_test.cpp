@@ -195,6 +195,25 @@ TEST_F(RegistryStore, ValuesLiveInTheConfigFolderAndADamagedFileIsKeptAside) {
 }
 
 // A number edited by hand into the store that no REG_DWORD can hold reads as missing.
+TEST_F(RegistryStore, AStoreEditedByAnotherProgramIsReadAgain) {
+    // The same size, at once, in place: only the bytes tell the two versions apart.
+    const QString key = "HKEY_CURRENT_USER\\Software\\Zelvaro";
+    Registry::RegWrite(key + "\\Mode", "1");
+    EXPECT_EQ(Registry::RegRead(key + "\\Mode").toString(), "1");
+    QFile f(Registry::storeFile());
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    QByteArray bytes = f.readAll();
+    const int at = bytes.indexOf("\"1\"");
+    ASSERT_GE(at, 0);
+    bytes[at + 1] = '2';
+    f.seek(0);
+    f.write(bytes);
+    f.close();
+    EXPECT_EQ(Registry::RegRead(key + "\\Mode").toString(), "2");
+    Registry::RegWrite(key + "\\Mode", "3");
+    EXPECT_EQ(Registry::RegRead(key + "\\Mode").toString(), "3");
+}
+
 TEST_F(RegistryStore, ADwordOutsideItsRangeReadsAsMissing) {
     const QString key = "HKEY_CURRENT_USER\\Software\\Fuzz";
     const struct { const char* data; bool readable; unsigned value; } cases[] = {

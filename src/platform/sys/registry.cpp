@@ -62,6 +62,19 @@ RegPath parsePath(const QString& path) {
     rt::raise(RegistryValueMissing, QStringLiteral("无法读取注册表值 ") + path);
 }
 
+// The last store file parsed, by its bytes: a start reads the store a dozen times, and it rarely
+// changes between two reads.
+struct ParsedStore {
+    QString file;
+    QByteArray bytes;
+    QJsonObject keys;
+};
+
+ParsedStore& lastParsed() {
+    static ParsedStore parsed;
+    return parsed;
+}
+
 // The values of the store file, loaded for one call.
 class Store {
 public:
@@ -76,11 +89,18 @@ public:
             if (forWrite) rt::raise(rt::PermissionDenied, QStringLiteral("无法读取 ") + file);
             return;
         }
-        QJsonParseError err{};
-        const QJsonDocument doc = QJsonDocument::fromJson(f.readAll(), &err);
+        const QByteArray bytes = f.readAll();
         f.close();
+        ParsedStore& last = lastParsed();
+        if (!last.file.isEmpty() && last.file == file && last.bytes == bytes) {
+            keys_ = last.keys;
+            return;
+        }
+        QJsonParseError err{};
+        const QJsonDocument doc = QJsonDocument::fromJson(bytes, &err);
         if (err.error == QJsonParseError::NoError && doc.isObject()) {
             keys_ = doc.object();
+            last = ParsedStore{file, bytes, keys_};
             return;
         }
         if (forWrite) {
