@@ -46,6 +46,11 @@ const Case kCases[] = {
     {"UTF8 without the program keys", QString("[Zelvaro]\r\n别的=值\r\n").toUtf8(), SettingsFileState::Fine},
     {"no section", rt::toGbk("软件命名=浏览器\r\n"), SettingsFileState::NoSection},
     {"another section only", "[Other]\r\nUA=1\r\n", SettingsFileState::NoSection},
+    {"section after blanks and other lines in any case", rt::toGbk("软件=1\r\n \t[zelvaro] \r\nUA=1\r\n"),
+     SettingsFileState::Fine},
+    {"section after a line that ends with CR alone", "UA=1\r[Zelvaro]\r", SettingsFileState::Fine},
+    // 0x81 0x5B is one double-byte character: its second byte is no bracket.
+    {"a character whose second byte is a bracket", "\x81[Zelvaro]\r\nUA=1\r\n", SettingsFileState::NoSection},
     {"empty", "", SettingsFileState::NoSection},
     {"binary", raw("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xd8\0["), SettingsFileState::NoSection},
     {"UTF8 without the section", QString("软件命名=浏览器\r\n").toUtf8(), SettingsFileState::NoSection},

@@ -64,24 +64,32 @@ Line parseLine(const QByteArray& bytes, const QByteArray& end) {
     return line;
 }
 
-// Splits the file into lines. A line ends with CR LF, LF or CR alone (old editors' line ends); a CR
-// or LF byte is never part of a GBK double-byte character, so the bytes can be split as they are.
-QList<Line> parseFile(const QByteArray& bytes) {
-    QList<Line> lines;
+// Calls `take(from, length, endLength)` for each line of the file, in order. A line ends with CR LF, LF
+// or CR alone (old editors' line ends); a CR or LF byte is never part of a GBK double-byte character,
+// so the bytes can be split as they are.
+template <class Take>
+void forEachLine(const QByteArray& bytes, Take take) {
     const int size = bytes.size();
     int from = 0;
     while (from < size) {
         int stop = from;
         while (stop < size && bytes[stop] != '\r' && bytes[stop] != '\n') ++stop;
         if (stop == size) {
-            lines << parseLine(bytes.mid(from), QByteArray());
+            take(from, size - from, 0);
             break;
         }
         int next = stop + 1;
         if (bytes[stop] == '\r' && next < size && bytes[next] == '\n') ++next;
-        lines << parseLine(bytes.mid(from, stop - from), bytes.mid(stop, next - stop));
+        take(from, stop - from, next - stop);
         from = next;
     }
+}
+
+QList<Line> parseFile(const QByteArray& bytes) {
+    QList<Line> lines;
+    forEachLine(bytes, [&](int from, int length, int endLength) {
+        lines << parseLine(bytes.mid(from, length), bytes.mid(from + length, endLength));
+    });
     return lines;
 }
 
@@ -228,7 +236,19 @@ QString profileStringIn(const QByteArray& bytes, const QString& section, const Q
 
 bool hasProfileSection(const QByteArray& bytes, const QString& section) {
     const QString sectionName = cleanName(section);
-    return !sectionName.isEmpty() && findSection(parseFile(bytes), sectionName) >= 0;
+    if (sectionName.isEmpty()) return false;
+    // Only section lines are read: those whose first byte other than a blank is "[" (a blank or "["
+    // byte that starts a line, or follows blanks there, is never the second byte of a character).
+    bool found = false;
+    forEachLine(bytes, [&](int from, int length, int endLength) {
+        if (found) return;
+        int i = from;
+        while (i < from + length && (bytes[i] == ' ' || bytes[i] == '\t')) ++i;
+        if (i == from + length || bytes[i] != '[') return;
+        const Line line = parseLine(bytes.mid(from, length), bytes.mid(from + length, endLength));
+        found = line.kind == Line::Section && sameName(line.name, sectionName);
+    });
+    return found;
 }
 
 bool hasProfileKey(const QByteArray& bytes, const QString& section, const QString& key) {
