@@ -16,6 +16,7 @@
 #include "platform/ui/services.h"
 
 #include <QByteArray>
+#include <QPixmap>
 #include <QRectF>
 
 #include <optional>
@@ -179,9 +180,13 @@ void Startup::loadNavigationPage() {
 void Startup::Form_Load() {
     Form1& f = f_;
     const QString icon = sys::appPath() + QStringLiteral("\\pifu\\0.ico");
-    // 1. Icons.
-    rt::step([&] { f.setIcon(ui::loadIcon(icon)); });
-    rt::step([&] { f.Image1(1).setPicture(ui::loadIcon(icon)); });
+    // 1. Icons: the file is read once for both (a step that could not read it reads it again).
+    std::optional<QPixmap> picture;
+    rt::step([&] {
+        picture = ui::loadIcon(icon);
+        f.setIcon(*picture);
+    });
+    rt::step([&] { f.Image1(1).setPicture(picture ? *picture : ui::loadIcon(icon)); });
     // 2. The home slot is in front; the window is not own-maximised.
     rt::step([&] { f.Label9.setCaption(QStringLiteral("1")); });
     rt::step([&] { f.setTag(QStringLiteral("0")); });
