@@ -3,8 +3,10 @@
 #include "web_test_util.h"
 
 #include "platform/rt/error.h"
+#include "platform/web/browserpage.h"
 
 #include <QFileInfo>
+#include <QWebFrame>
 
 using web::Document;
 using web::Element;
@@ -47,6 +49,17 @@ TEST_F(WebTest, GbkPageReadAndRewrittenThroughTheDocumentModel) {
         EXPECT_EQ(doc.getElementById("new").innerText(), QStringLiteral("新的"));
         EXPECT_EQ(doc.body().innerHTML().contains(QStringLiteral("新的")), true);
     }
+}
+
+TEST_F(WebTest, APageTheEngineLoadsBeforeAnyNavigationIsReadAsGbk) {
+    // The default text encoding goes in with the first navigation's request or at the first turn of
+    // the event loop: a page that a script asks for, in a process that never navigated, reads as GBK.
+    WebBrowser* b = makeBrowser();
+    const int before = downloads["b"];
+    b->page()->mainFrame()->evaluateJavaScript(QStringLiteral("location.href = '%1'").arg(server.urlText("/pages/gbk.html")));
+    ASSERT_TRUE(waitUntil([&] { return downloads["b"] > before && !b->busy(); }));
+    EXPECT_EQ(b->document().title(), QStringLiteral("中文页面"));
+    EXPECT_EQ(b->document().getElementById("123").innerText(), QStringLiteral("你好，世界"));
 }
 
 TEST_F(WebTest, ElementCollectionsInDocumentOrder) {

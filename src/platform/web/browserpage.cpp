@@ -13,7 +13,6 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextCodec>
 #include <QTimer>
@@ -236,10 +235,12 @@ QString productToken() { return QStringLiteral("Zelvaro/" ZV_VERSION); }
 QString asciiUserAgent(const QString& engineAgent) {
     QString agent = engineAgent;
     // The engine writes "… (KHTML, like Gecko) <application>/<version> Version/10.0 Safari/…".
-    static const QRegularExpression application(QStringLiteral("(\\(KHTML, like Gecko\\) )(.*?)( Version/)"));
-    const QRegularExpressionMatch m = application.match(agent);
-    if (m.hasMatch()) {
-        agent.replace(m.capturedStart(2), m.capturedLength(2), productToken());
+    const QString engineName = QStringLiteral("(KHTML, like Gecko) ");
+    const int named = agent.indexOf(engineName);
+    const int from = named < 0 ? -1 : named + engineName.size();
+    const int to = from < 0 ? -1 : agent.indexOf(QStringLiteral(" Version/"), from);
+    if (to >= 0) {
+        agent.replace(from, to - from, productToken());
     } else {
         QString name = QCoreApplication::applicationName();
         if (!QCoreApplication::applicationVersion().isEmpty()) name += QLatin1Char('/') + QCoreApplication::applicationVersion();

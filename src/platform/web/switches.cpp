@@ -1,5 +1,7 @@
 #include "platform/web/switches.h"
 
+#include <QCoreApplication>
+#include <QTimer>
 #include <QWebSettings>
 
 namespace web {
@@ -20,13 +22,20 @@ void initEngineSettings() {
     if (done) return;
     done = true;
     QWebSettings* s = QWebSettings::globalSettings();
-    // Local pages of the program carry no charset line and are GBK.
-    s->setDefaultTextEncoding(QStringLiteral("GBK"));
+    QTimer::singleShot(0, QCoreApplication::instance(), [] { applyDefaultTextEncoding(); });
     s->setAttribute(QWebSettings::JavascriptEnabled, true);
     s->setAttribute(QWebSettings::JavascriptCanOpenWindows, true);
     s->setAttribute(QWebSettings::JavascriptCanCloseWindows, true);
     s->setAttribute(QWebSettings::LocalContentCanAccessFileUrls, true);
     applySettings(s);
+}
+
+void applyDefaultTextEncoding() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    // Local pages of the program carry no charset line and are GBK.
+    QWebSettings::globalSettings()->setDefaultTextEncoding(QStringLiteral("GBK"));
 }
 
 void setEngineSwitches(const EngineSwitches& switches) {

@@ -10,8 +10,15 @@ using EngineSwitches = sys::EngineSwitches;
 void setEngineSwitches(const EngineSwitches& switches);
 EngineSwitches engineSwitches();
 
-// For the web layer: puts the engine's global settings in place once (text encoding, scripts, the
-// switches); every browser calls it before it makes its page.
+// For the web layer: puts the engine's global settings in place once (scripts, the switches); every
+// browser calls it before it makes its page.
 void initEngineSettings();
+
+// For the web layer: the default text encoding of pages without a charset (GBK, as the program's own
+// pages are), put in once. A frame made while it is set makes the engine build its table of every
+// encoding it knows, which a first request does not need: the first navigation sets it once its request
+// is on its way, and the first turn of the event loop (before any page content is decoded) sets it in
+// any case.
+void applyDefaultTextEncoding();
 
 }  // namespace web

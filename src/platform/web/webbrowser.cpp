@@ -7,6 +7,7 @@
 #include "platform/web/browserpage.h"
 #include "platform/web/browserview.h"
 #include "platform/web/networkmanager.h"
+#include "platform/web/switches.h"
 
 #include <QEvent>
 #include <QFileInfo>
@@ -186,8 +187,12 @@ void WebBrowser::Navigate(const QString& url, int flags, const QString& target, 
         });
         return;
     }
-    NetworkManager::StartAtOnce startAtOnce;
-    d_->page->startNavigation(nav, frame);
+    {
+        NetworkManager::StartAtOnce startAtOnce;
+        d_->page->startNavigation(nav, frame);
+    }
+    // The request is on its way; no content of the page is decoded before the event loop turns.
+    applyDefaultTextEncoding();
 }
 
 void WebBrowser::setNewWindowHeaders(const QString& headers) {
