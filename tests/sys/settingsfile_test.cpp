@@ -155,7 +155,8 @@ TEST(Utf8, StrictValidation) {
 TEST_F(SettingsFile, InterruptedRewritesAreRemovedAndNothingElse) {
     const QStringList leftovers = {"fg.txt.HQQJiq", "应用.txt.ab12CD", "网址.html.zzzzzz", "a.HTM.QwErTy"};
     const QStringList kept = {"fg.txt", "fg.txt.utf8", "fg.txt.HQQJi", "fg.txt.HQQJiqq", "fg.txt.HQ-Jiq",
-                              "notes.HQQJiq", "pic.png.HQQJiq", "fg.txt.HQQJiq.txt"};
+                              "notes.HQQJiq", "pic.png.HQQJiq", "fg.txt.HQQJiq.txt", ".txt.HQQJiq",
+                              "fg.txt.HQQJiä"};
     for (const QString& name : leftovers + kept) putBytes(native("txt/" + name), "x");
     ASSERT_TRUE(QDir().mkdir(native("txt/dir.txt.AbCdEf")));
     ASSERT_TRUE(QFile::link(native("txt/fg.txt"), native("txt/link.txt.AbCdEf")));

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace sys {
@@ -139,15 +138,33 @@ void appendLine(const QString& path, const QString& line) {
     if (file.write(bytes) != bytes.size() || !file.flush()) rt::raise(rt::PathFileAccessError);
 }
 
+namespace {
+
+// The temporary file of a rewrite (QSaveFile): the name of a ".txt", ".html" or ".htm" file (any case)
+// followed by "." and six random letters or digits.
+bool isRewriteLeftover(const QString& name) {
+    const int n = name.size();
+    if (n < 8 || name[n - 7] != QLatin1Char('.')) return false;
+    for (int i = n - 6; i < n; ++i) {
+        const ushort c = name[i].unicode();
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) return false;
+    }
+    const QString file = name.left(n - 7);
+    if (file.contains(QLatin1Char('\n'))) return false;
+    for (const QLatin1String extension : {QLatin1String(".txt"), QLatin1String(".html"), QLatin1String(".htm")}) {
+        if (file.size() > extension.size() && file.endsWith(extension, Qt::CaseInsensitive)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 QStringList removeInterruptedRewrites(const QString& folder) {
-    // The temporary file of a rewrite (QSaveFile): the file's name with "." and six random characters.
-    static const QRegularExpression temporary(QStringLiteral("^.+\\.(txt|html|htm)\\.[A-Za-z0-9]{6}$"),
-                                              QRegularExpression::CaseInsensitiveOption);
     QStringList removed;
     const QDir dir(nativePath(folder));
     const QFileInfoList entries = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
     for (const QFileInfo& info : entries) {
-        if (!info.isFile() || info.isSymLink() || !temporary.match(info.fileName()).hasMatch()) continue;
+        if (!info.isFile() || info.isSymLink() || !isRewriteLeftover(info.fileName())) continue;
         if (QFile::remove(info.filePath())) removed << info.filePath();
     }
     return removed;

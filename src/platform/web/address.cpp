@@ -1,10 +1,41 @@
 #include "platform/web/address.h"
 
-#include <QRegularExpression>
 #include <QVariant>
 #include <QWebFrame>
 
 namespace web {
+
+namespace {
+
+bool isAsciiLetter(QChar c) {
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+}
+bool isAsciiDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+// "host:port" at the start, the port followed by the end or by "/", "?" or "#" ("localhost:8080/a").
+bool startsWithHostAndPort(const QString& t) {
+    int i = 0;
+    while (i < t.size() && (isAsciiLetter(t[i]) || isAsciiDigit(t[i]) || t[i] == QLatin1Char('.') || t[i] == QLatin1Char('-'))) ++i;
+    if (i == 0 || i >= t.size() || t[i] != QLatin1Char(':')) return false;
+    const int digits = ++i;
+    while (i < t.size() && isAsciiDigit(t[i])) ++i;
+    if (i == digits) return false;
+    return i == t.size() || t[i] == QLatin1Char('/') || t[i] == QLatin1Char('?') || t[i] == QLatin1Char('#');
+}
+
+// A scheme and its colon at the start ("mailto:", "http:").
+bool startsWithScheme(const QString& t) {
+    if (t.isEmpty() || !isAsciiLetter(t[0])) return false;
+    for (int i = 1; i < t.size(); ++i) {
+        const QChar c = t[i];
+        if (c == QLatin1Char(':')) return true;
+        if (!isAsciiLetter(c) && !isAsciiDigit(c) && c != QLatin1Char('+') && c != QLatin1Char('.') && c != QLatin1Char('-'))
+            return false;
+    }
+    return false;
+}
+
+}  // namespace
 
 QUrl addressFromText(const QString& text) {
     const QString t = text.trimmed();
@@ -19,9 +50,7 @@ QUrl addressFromText(const QString& text) {
         if (url.isLocalFile()) return url;
         return QUrl::fromLocalFile(path.mid(5));
     }
-    static const QRegularExpression hostPort(QStringLiteral("^[A-Za-z0-9.-]+:\\d+(?:[/?#]|$)"));
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:"));
-    if (hostPort.match(t).hasMatch() || !scheme.match(t).hasMatch())
+    if (startsWithHostAndPort(t) || !startsWithScheme(t))
         return QUrl(QStringLiteral("http://") + t, QUrl::TolerantMode);
     return QUrl(t, QUrl::TolerantMode);
 }

@@ -72,7 +72,9 @@ private:
 // their own.
 HeaderList parseHeaders(const QString& headers) {
     HeaderList list;
-    const QStringList lines = headers.split(QRegularExpression(QStringLiteral("[\\r\\n]+")), Qt::SkipEmptyParts);
+    QString text = headers;
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (const QString& line : lines) {
         const int colon = line.indexOf(QLatin1Char(':'));
         if (colon <= 0) continue;
