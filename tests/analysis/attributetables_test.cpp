@@ -105,7 +105,9 @@ TEST_F(AttributeTablesTest, TypedAndUnknownAttributes) {
         }
         EXPECT_EQ(services.messages(), QByteArray(c.message).isEmpty() ? QStringList() : QStringList({c.message}));
         EXPECT_EQ(views(), c.view ? QStringList({c.view}) : QStringList());
-        if (!c.view) EXPECT_EQ(files(), before);
+        if (!c.view) {
+            EXPECT_EQ(files(), before);
+        }
     }
 }
 

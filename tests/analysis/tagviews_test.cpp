@@ -113,7 +113,9 @@ TEST_F(TagViewsTest, TypedTags) {
         EXPECT_NEAR(inputs[0].y, 6000, 1);
         EXPECT_EQ(services.messages(), QByteArray(c.message).isEmpty() ? QStringList() : QStringList({c.message}));
         EXPECT_EQ(views(), c.view ? QStringList({c.view}) : QStringList());
-        if (c.view) EXPECT_EQ(source()->caption(), c.view);
+        if (c.view) {
+            EXPECT_EQ(source()->caption(), c.view);
+        }
     }
     // Nothing was written beside the folder.
     EXPECT_FALSE(QFile::exists(folder.path() + "/IMG(5) - 0.5.html"));

@@ -2,6 +2,7 @@
 
 #include "platform/rt/error.h"
 #include "platform/rt/gbk.h"
+#include "platform/sys/filestamp.h"
 #include "platform/sys/programfolder.h"
 #include "platform/sys/textfile.h"
 
@@ -10,8 +11,6 @@
 #include <QHash>
 #include <QList>
 
-#include <sys/stat.h>
-#include <time.h>
 
 #include <algorithm>
 #include <memory>
@@ -163,37 +162,6 @@ QString profileValueIn(const QList<Line>& lines, const QString& sectionName, con
 // while the file is the very one it was made from (same inode, size, change and modification times),
 // and a file changed within the last two seconds is parsed afresh at each read, so a rewrite inside one
 // tick of the file system's clock can never be missed. Our own writes drop their file's entry.
-struct FileStamp {
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    struct timespec modified = {0, 0};
-    struct timespec changed = {0, 0};
-    bool operator==(const FileStamp& o) const {
-        return device == o.device && inode == o.inode && size == o.size && modified.tv_sec == o.modified.tv_sec &&
-               modified.tv_nsec == o.modified.tv_nsec && changed.tv_sec == o.changed.tv_sec &&
-               changed.tv_nsec == o.changed.tv_nsec;
-    }
-};
-
-bool stampOf(const QString& nativeFile, FileStamp& stamp) {
-    struct stat st;
-    if (::stat(QFile::encodeName(nativeFile).constData(), &st) != 0) return false;
-    stamp.device = st.st_dev;
-    stamp.inode = st.st_ino;
-    stamp.size = st.st_size;
-    stamp.modified = st.st_mtim;
-    stamp.changed = st.st_ctim;
-    return true;
-}
-
-bool changedLately(const FileStamp& stamp) {
-    struct timespec now;
-    ::clock_gettime(CLOCK_REALTIME, &now);
-    const time_t newest = std::max(stamp.modified.tv_sec, stamp.changed.tv_sec);
-    return now.tv_sec - newest < 2;
-}
-
 struct ParsedFile {
     FileStamp stamp;
     std::shared_ptr<const QList<Line>> lines;

@@ -2,6 +2,7 @@
 
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
+#include "platform/sys/filestamp.h"
 #include "platform/sys/xdg.h"
 
 #include <QCoreApplication>
@@ -62,10 +63,12 @@ RegPath parsePath(const QString& path) {
     rt::raise(RegistryValueMissing, QStringLiteral("无法读取注册表值 ") + path);
 }
 
-// The last store file parsed, by its bytes: a start reads the store a dozen times, and it rarely
-// changes between two reads.
+// The last store file parsed: a start reads the store a dozen times, and it rarely changes between two
+// reads. A file with the same stamp (filestamp.h) is not read again; one read again is parsed again
+// only when its bytes changed.
 struct ParsedStore {
     QString file;
+    std::optional<FileStamp> stamp;
     QByteArray bytes;
     QJsonObject keys;
 };
@@ -83,6 +86,13 @@ public:
     // contents are not lost, and one that cannot be read raises "permission denied".
     void load(bool forWrite) {
         const QString file = Registry::storeFile();
+        ParsedStore& last = lastParsed();
+        FileStamp stamp;
+        const bool stamped = stampOf(file, stamp);
+        if (stamped && last.stamp && last.file == file && *last.stamp == stamp && !changedLately(stamp)) {
+            keys_ = last.keys;
+            return;
+        }
         if (!QFileInfo::exists(file)) return;
         QFile f(file);
         if (!f.open(QIODevice::ReadOnly)) {
@@ -91,16 +101,20 @@ public:
         }
         const QByteArray bytes = f.readAll();
         f.close();
-        ParsedStore& last = lastParsed();
+        // The stamp counts only for the bytes read after it was taken, and only when it still describes
+        // a file of their size.
+        std::optional<FileStamp> kept;
+        if (stamped && stamp.size == bytes.size()) kept = stamp;
         if (!last.file.isEmpty() && last.file == file && last.bytes == bytes) {
             keys_ = last.keys;
+            last.stamp = kept;
             return;
         }
         QJsonParseError err{};
         const QJsonDocument doc = QJsonDocument::fromJson(bytes, &err);
         if (err.error == QJsonParseError::NoError && doc.isObject()) {
             keys_ = doc.object();
-            last = ParsedStore{file, bytes, keys_};
+            last = ParsedStore{file, kept, bytes, keys_};
             return;
         }
         if (forWrite) {
