@@ -24,7 +24,7 @@ public:
 
     // --- controls, in the order the window creates them -----------------------------------------
     ui::ControlArray<ui::CommandButton> Command2{QStringLiteral("Command2")};  // 11..21, hot-key commands
-    ui::TextBox Text7{client()};                                                 // the address box
+    ui::TextBox Text7{client(), ui::TextBox::whenNeeded};  // the address box (hidden until asked for)
     ui::ListBox List1{client()};                                                 // lines of the navigation page
     ui::CommandButton Command7{client()};                                        // Flash button; tag: popped-out slot
     ui::PictureBox Picture34{client()};                                          // hidden container
@@ -44,7 +44,7 @@ public:
     ui::Label Label13{Picture34.container()};            // tag: the search words
     ui::Label Label1{Picture34.container()};             // caption: the link under the pointer
     ui::CommandButton Command24{client()};               // opens a new tab
-    ui::TextBox Text1{client()};                         // the last value read from the settings
+    ui::TextBox Text1{client(), ui::TextBox::whenNeeded};  // the last value read from the settings
     web::WebBrowserArray WebBrowser1{QStringLiteral("WebBrowser1")};  // 1 home slot; 2..10 tabs
     ui::ControlArray<ui::Image> Image1{QStringLiteral("Image1")};                  // 1; 2..10 tab icons
     ui::ControlArray<ui::Label> Label2{QStringLiteral("Label2")};  // 0 title, 1..3 glyphs, 4 address label

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QPalette>
 #include <QtTest/QTest>
 
 namespace {
@@ -58,6 +59,86 @@ TEST(TextBox, HiddenBoxBehavesLikeAShownOne) {
         EXPECT_EQ(static_cast<QLineEdit*>(w.Text7.widget())->text(), "xy");
         EXPECT_EQ(seen.size(), 2);  // showing it raises nothing
     }
+}
+
+// A box made when needed: a stand-in keeps its place and what code sets until the box is shown.
+struct LaterWindow : ui::Form {
+    ui::CommandButton Before{client()};
+    ui::TextBox Text7{client(), ui::TextBox::whenNeeded};
+    ui::CommandButton After{client()};
+};
+
+QLineEdit* lineEditOf(const ui::TextBox& box) { return qobject_cast<QLineEdit*>(box.widget()); }
+
+TEST(TextBox, BoxMadeWhenNeededBehavesLikeAHiddenOne) {
+    LaterWindow w;
+    EXPECT_FALSE(w.Text7.visible());
+    w.Text7.setMaxLength(5);
+    QStringList seen;
+    w.Text7.onChange = [&] { seen << w.Text7.text(); };
+    w.Text7.setText("abcdefgh");
+    w.Text7.setText("abcde");
+    w.Text7.setMaxLength(4);  // cuts the text it holds, as a line edit would
+    EXPECT_EQ(seen, (QStringList{"abcde", "abcd"}));
+    EXPECT_EQ(lineEditOf(w.Text7), nullptr);  // nothing so far needed the line edit
+    w.Text7.setSelStart(1);
+    w.Text7.setSelLength(2);
+    ASSERT_NE(lineEditOf(w.Text7), nullptr);
+    EXPECT_EQ(w.Text7.selText(), "bc");
+    EXPECT_EQ(lineEditOf(w.Text7)->text(), "abcd");
+    EXPECT_EQ(seen.size(), 2);
+}
+
+TEST(TextBox, BoxMadeWhenNeededTakesItsPlaceAndPropertiesWhenShown) {
+    LaterWindow w;
+    w.show();
+    w.Text7.move(150, 300, 3000, 330);
+    w.Text7.setText("abc");
+    w.Text7.setAlignment(ui::vbCenter);
+    w.Text7.setLocked(true);
+    w.Text7.setMaxLength(10);
+    w.Text7.setForeColor(0xFF);
+    w.Text7.setFontSize(14);
+    w.Text7.setToolTipText("提示");
+    w.Text7.setEnabled(false);
+    EXPECT_EQ(lineEditOf(w.Text7), nullptr);
+    w.Text7.setVisible(true);
+    QLineEdit* edit = lineEditOf(w.Text7);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_TRUE(edit->isVisible());
+    EXPECT_EQ(edit->text(), "abc");
+    EXPECT_EQ(edit->geometry(), QRect(10, 20, 200, 22));
+    EXPECT_TRUE(edit->alignment() & Qt::AlignHCenter);
+    EXPECT_TRUE(edit->isReadOnly());
+    EXPECT_EQ(edit->maxLength(), 10);
+    EXPECT_EQ(edit->palette().color(QPalette::Active, QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(edit->font().pointSizeF(), 14);
+    EXPECT_EQ(edit->toolTip(), "提示");
+    EXPECT_FALSE(edit->isEnabled());
+    EXPECT_EQ(w.Text7.fontSize(), 14);
+    // Stacked where the box was made: above the button made before it, under the one made after.
+    const QObjectList order = w.client()->children();
+    EXPECT_LT(order.indexOf(w.Before.widget()), order.indexOf(edit));
+    EXPECT_LT(order.indexOf(edit), order.indexOf(w.After.widget()));
+    // Its events are the box's.
+    w.Text7.setEnabled(true);
+    w.Text7.setLocked(false);
+    QList<int> keys;
+    w.Text7.onKeyPress = [&](int& ascii) { keys << ascii; };
+    w.Text7.setFocus();
+    QTest::keyClicks(edit, "d");
+    EXPECT_EQ(keys, QList<int>{'d'});
+    EXPECT_EQ(w.Text7.text(), "dabc");  // code's text leaves the cursor at its start
+}
+
+TEST(TextBox, FocusMakesABoxMadeWhenNeeded) {
+    LaterWindow w;
+    w.show();
+    w.Text7.setText("x");
+    w.Text7.setFocus();
+    ASSERT_NE(lineEditOf(w.Text7), nullptr);
+    EXPECT_FALSE(lineEditOf(w.Text7)->isVisible());  // still hidden
+    EXPECT_EQ(lineEditOf(w.Text7)->text(), "x");
 }
 
 TEST(TextBox, TypingRaisesKeyPressAndChange) {

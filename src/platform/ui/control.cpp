@@ -198,7 +198,35 @@ void Control::setToolTipText(const QString& text) {
 }
 
 void Control::setFocus() {
+    needWidget();
     if (widget()) widget()->setFocus(Qt::OtherFocusReason);
+}
+
+void Control::adoptWidget(QWidget* real) {
+    QWidget* standIn = widget();
+    if (!standIn || !real || real == standIn) return;
+    real->setGeometry(standIn->geometry());  // also keeps it from being fitted to its contents when shown
+    real->setFocusPolicy(standIn->focusPolicy());
+    real->setToolTip(standIn->toolTip());
+    if (standIn->testAttribute(Qt::WA_SetFont)) real->setFont(standIn->font());
+    real->setEnabled(!standIn->testAttribute(Qt::WA_ForceDisabled));
+    real->stackUnder(standIn);
+    QWidget* before = standIn->previousInFocusChain();
+    if (before && before != standIn && before->window() == real->window() && before->focusPolicy() != Qt::NoFocus &&
+        real->focusPolicy() != Qt::NoFocus)
+        QWidget::setTabOrder(before, real);
+    const bool shown = !standIn->isHidden();
+    if (bridge_) {
+        standIn->removeEventFilter(bridge_);
+        real->installEventFilter(bridge_);
+    }
+    widget_ = real;
+    guard_ = real;
+    applyColors();
+    if (mousePointer_ != 0) setMousePointer(mousePointer_);
+    real->setVisible(shown);
+    standIn->hide();
+    standIn->deleteLater();
 }
 
 void Control::refresh() {

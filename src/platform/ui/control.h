@@ -109,6 +109,15 @@ public:
     virtual void copyStateFrom(const Control& other);
 
 protected:
+    // Puts `real` in the place of the control's widget, a plain stand-in made to put off the making of
+    // a costly one: same parent, stacked where the stand-in lies, with its geometry, visibility, focus
+    // policy, enabled state, tool tip, font, colours and pointer, and the control's event watching.
+    // The stand-in goes.
+    void adoptWidget(QWidget* real);
+    // Called before the control gives its widget the keyboard focus (a control with a stand-in makes
+    // its real widget here).
+    virtual void needWidget() {}
+
     // Labels, images, lines and shapes are drawn on their container's surface: they always lie under
     // the container's other controls (text boxes, buttons, browsers...), and among themselves the one
     // made or brought forward last lies on top. Their constructors call this once.

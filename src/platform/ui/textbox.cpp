@@ -15,7 +15,13 @@
 namespace ui {
 
 namespace {
-QWidget* makeTextWidget(QWidget* parent, bool multiLine) {
+QWidget* makeTextWidget(QWidget* parent, bool multiLine, bool whenNeeded) {
+    if (whenNeeded) {
+        // The stand-in of a box made when needed: nothing of a text box but its focus policy.
+        auto* standIn = new QWidget(parent);
+        standIn->setFocusPolicy(Qt::StrongFocus);
+        return standIn;
+    }
     if (multiLine) {
         auto* edit = new QPlainTextEdit(parent);
         edit->setTabChangesFocus(true);
@@ -33,30 +39,57 @@ QString fromCrLf(QString text) {
 
 TextBox::TextBox(QWidget* parent) : TextBox(parent, false) {}
 
-TextBox::TextBox(QWidget* parent, bool multiLine) : Control(makeTextWidget(parent, multiLine)) {
+TextBox::TextBox(QWidget* parent, WhenNeeded) : TextBox(parent, false, true) {}
+
+TextBox::TextBox(QWidget* parent, bool multiLine, bool whenNeeded)
+    : Control(makeTextWidget(parent, multiLine, whenNeeded)) {
     if (multiLine) {
         plain_ = static_cast<QPlainTextEdit*>(widget());
         QObject::connect(plain_, &QPlainTextEdit::textChanged, context(), [this] { dispatch(onChange); });
         watchAlso(plain_->viewport());
-    } else {
+    } else if (!whenNeeded) {
         line_ = static_cast<QLineEdit*>(widget());
         QObject::connect(line_, &QLineEdit::textChanged, context(), [this] { dispatch(onChange); });
     }
     bridgeMouse(false);
+    if (whenNeeded) setVisible(false);
 }
+
+QLineEdit* TextBox::line() const {
+    if (!line_ && !plain_) const_cast<TextBox*>(this)->makeLine();
+    return line_;
+}
+
+void TextBox::makeLine() {
+    QWidget* standIn = widget();
+    if (!standIn) return;
+    auto* edit = new QLineEdit(standIn->parentWidget());
+    edit->setAlignment(qtAlignment(alignment_, Qt::AlignVCenter));
+    edit->setReadOnly(locked_);
+    edit->setMaxLength(maxLength_ > 0 ? maxLength_ : 32767);
+    edit->setFrame(borderStyle_ != 0);
+    line_ = edit;
+    QObject::connect(line_, &QLineEdit::textChanged, context(), [this] { dispatch(onChange); });
+    adoptWidget(edit);
+}
+
+void TextBox::needWidget() { flush(); }
 
 QString TextBox::text() const {
     if (held_) return *held_;
-    return line_ ? line_->text() : toCrLf(plain_->toPlainText());
+    if (plain_) return toCrLf(plain_->toPlainText());
+    return line_ ? line_->text() : QString();
 }
 
 void TextBox::flush() const {
-    if (!held_) return;
+    if (plain_) return;
+    QLineEdit* edit = line();
+    if (!held_ || !edit) return;
     const QString text = *held_;
     held_.reset();
-    const QSignalBlocker quiet(line_);  // the change event went out when the text was set
-    line_->setText(text);
-    line_->setCursorPosition(0);
+    const QSignalBlocker quiet(edit);  // the change event went out when the text was set
+    edit->setText(text);
+    edit->setCursorPosition(0);
 }
 
 void TextBox::setVisible(bool visible) {
@@ -65,7 +98,7 @@ void TextBox::setVisible(bool visible) {
 }
 
 void TextBox::setText(const QString& text) {
-    if (line_ && !visible()) {
+    if (!plain_ && !visible()) {
         // What the widget would keep: at most its maximum length.
         const QString kept = text.left(maxLength_ > 0 ? maxLength_ : 32767);
         const bool changed = this->text() != kept;
@@ -74,9 +107,9 @@ void TextBox::setText(const QString& text) {
         return;
     }
     flush();
-    if (line_) {
-        if (line_->text() != text) line_->setText(text);
-        line_->setCursorPosition(0);
+    if (QLineEdit* edit = line()) {
+        if (edit->text() != text) edit->setText(text);
+        edit->setCursorPosition(0);
         return;
     }
     const QString plain = fromCrLf(text);
@@ -85,7 +118,7 @@ void TextBox::setText(const QString& text) {
 
 int TextBox::selStart() const {
     flush();
-    if (line_) return line_->hasSelectedText() ? line_->selectionStart() : line_->cursorPosition();
+    if (QLineEdit* edit = line()) return edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
     return plain_->textCursor().selectionStart();
 }
 
@@ -93,8 +126,8 @@ void TextBox::setSelStart(int start) {
     flush();
     const int len = text().size();
     start = std::max(0, std::min(start, len));
-    if (line_) {
-        line_->setCursorPosition(start);
+    if (QLineEdit* edit = line()) {
+        edit->setCursorPosition(start);
         return;
     }
     QTextCursor c = plain_->textCursor();
@@ -104,7 +137,7 @@ void TextBox::setSelStart(int start) {
 
 int TextBox::selLength() const {
     flush();
-    if (line_) return line_->selectedText().size();
+    if (QLineEdit* edit = line()) return edit->selectedText().size();
     const QTextCursor c = plain_->textCursor();
     return c.selectionEnd() - c.selectionStart();
 }
@@ -113,8 +146,8 @@ void TextBox::setSelLength(int length) {
     flush();
     const int start = selStart();
     length = std::max(0, length);
-    if (line_) {
-        line_->setSelection(start, std::min(length, line_->text().size() - start));
+    if (QLineEdit* edit = line()) {
+        edit->setSelection(start, std::min(length, edit->text().size() - start));
         return;
     }
     QTextCursor c = plain_->textCursor();
@@ -126,14 +159,14 @@ void TextBox::setSelLength(int length) {
 
 QString TextBox::selText() const {
     flush();
-    if (line_) return line_->selectedText();
+    if (QLineEdit* edit = line()) return edit->selectedText();
     return toCrLf(plain_->textCursor().selectedText().replace(QChar(0x2029), QLatin1Char('\n')));
 }
 
 void TextBox::setSelText(const QString& text) {
     flush();
-    if (line_) {
-        line_->insert(text);
+    if (QLineEdit* edit = line()) {
+        edit->insert(text);
         return;
     }
     plain_->textCursor().insertText(fromCrLf(text));
@@ -148,12 +181,19 @@ void TextBox::setLocked(bool locked) {
     locked_ = locked;
     if (line_)
         line_->setReadOnly(locked);
-    else
+    else if (plain_)
         plain_->setReadOnly(locked);
 }
 
 void TextBox::setMaxLength(int length) {
-    flush();
+    if (line_) flush();
+    if (held_) {
+        // A box not made yet cuts the text it holds as its widget would.
+        const QString kept = held_->left(length > 0 ? length : 32767);
+        const bool changed = kept != *held_;
+        held_ = kept;
+        if (changed) dispatch(onChange);
+    }
     maxLength_ = std::max(0, length);
     if (line_) line_->setMaxLength(maxLength_ > 0 ? maxLength_ : 32767);
 }
@@ -162,7 +202,7 @@ void TextBox::setBorderStyle(int style) {
     borderStyle_ = style;
     if (line_)
         line_->setFrame(style != 0);
-    else
+    else if (plain_)
         plain_->setFrameStyle(style ? (QFrame::StyledPanel | QFrame::Sunken) : QFrame::NoFrame);
 }
 
@@ -172,7 +212,7 @@ void TextBox::setEnabled(bool enabled) {
 }
 
 bool TextBox::widgetEvent(QEvent* event) {
-    if (event->type() == QEvent::Show || event->type() == QEvent::FocusIn) flush();
+    if ((event->type() == QEvent::Show || event->type() == QEvent::FocusIn) && line_) flush();
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         rightPress_ = static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;

@@ -14,11 +14,19 @@ namespace ui {
 // A text box, one line (QLineEdit) or several (MultiLineTextBox). The change event is raised by every
 // change of the text, from the user or from code. A hidden one-line box keeps text set by code to
 // itself and gives it to its widget only when it is shown or its selection is used: laying out text
-// nobody sees costs more than the program's frequent writes to its hidden boxes are worth. Key press receives the key's character code, which
-// the handler may set to 0 to swallow the key or to another code to type that instead.
+// nobody sees costs more than the program's frequent writes to its hidden boxes are worth. Key press
+// receives the key's character code, which the handler may set to 0 to swallow the key or to another
+// code to type that instead.
+//
+// A one-line box made "when needed" starts hidden: until it is shown, focused, or its selection is
+// used, a plain stand-in holds its place and what code sets, and the line edit (whose making lays out
+// text, and so loads a font) is not made at all. widget() is the stand-in until then.
 class TextBox : public Control {
 public:
     explicit TextBox(QWidget* parent);
+    struct WhenNeeded {};
+    static constexpr WhenNeeded whenNeeded{};
+    TextBox(QWidget* parent, WhenNeeded);
 
     QString text() const;
     void setText(const QString& text);
@@ -54,8 +62,9 @@ public:
     void setEnabled(bool enabled) override;
 
 protected:
-    TextBox(QWidget* parent, bool multiLine);
+    TextBox(QWidget* parent, bool multiLine, bool whenNeeded = false);
     bool widgetEvent(QEvent* event) override;
+    void needWidget() override;
 
 private:
     QLineEdit* line_ = nullptr;
@@ -69,6 +78,9 @@ private:
     // The text of a hidden one-line box not yet given to its widget.
     mutable std::optional<QString> held_;
     void flush() const;
+    // The line edit, made now if the box was made when needed; nullptr for a box of several lines.
+    QLineEdit* line() const;
+    void makeLine();
 };
 
 // A text box of several lines; its text joins lines with CR LF.
