@@ -37,8 +37,8 @@ Form1::Form1() : ui::Form(true) {
     }
 
     named(Text7, "Text7");
-    Text7.setVisible(false);  // hidden first: a hidden box only keeps its text until it is shown
     Text7.setText(QStringLiteral("Text7"));
+    Text7.setVisible(false);
     named(List1, "List1");
     List1.setVisible(false);
     named(Command7, "Command7");
@@ -90,8 +90,8 @@ Form1::Form1() : ui::Form(true) {
     Command24.move(0, -500, 255, 255);
     Command24.setTabStop(false);  // parked above the window: it must never hold the keyboard focus
     named(Text1, "Text1");
-    Text1.setVisible(false);
     Text1.setText(QStringLiteral("http://"));
+    Text1.setVisible(false);
 
     WebBrowser1.add(1, client()).setTag(QStringLiteral("0"));
     WebBrowser1(1).move(150, 900, 10305, 6600);

@@ -1,6 +1,7 @@
 #include "records/tileline.h"
 
 #include "platform/rt/gbk.h"
+#include "platform/rt/text.h"
 
 #include <QVector>
 
@@ -33,10 +34,6 @@ bool isSpace(QChar c) {
            c == QLatin1Char('\f');
 }
 
-bool isAsciiLetter(QChar c) {
-    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
-}
-
 // The start tags of a line with their attributes, read as the page reads them: names end at a blank,
 // "/", ">" or "="; a value in quotes runs to its closing quote, an unquoted one to a blank or ">".
 // Comments and end tags are skipped.
@@ -54,7 +51,7 @@ QVector<Tag> tagsOf(const QString& line) {
             i = end < 0 ? n : end + 3;
             continue;
         }
-        if (i + 1 >= n || !isAsciiLetter(line[i + 1])) {
+        if (i + 1 >= n || !rt::isAsciiLetter(line[i + 1])) {
             ++i;
             continue;
         }

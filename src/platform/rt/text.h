@@ -47,4 +47,10 @@ QString rtrim(const QString& text);
 QString lcase(const QString& text);
 QString ucase(const QString& text);
 
+// ASCII letters and digits only (what schemes, host names and generated names are made of).
+inline bool isAsciiLetter(QChar c) {
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+}
+inline bool isAsciiDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
 }  // namespace rt

@@ -105,7 +105,7 @@ public:
         // a file of their size.
         std::optional<FileStamp> kept;
         if (stamped && stamp.size == bytes.size()) kept = stamp;
-        if (!last.file.isEmpty() && last.file == file && last.bytes == bytes) {
+        if (last.file == file && last.bytes == bytes) {
             keys_ = last.keys;
             last.stamp = kept;
             return;

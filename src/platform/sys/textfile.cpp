@@ -2,6 +2,7 @@
 
 #include "platform/rt/error.h"
 #include "platform/rt/gbk.h"
+#include "platform/rt/text.h"
 #include "platform/sys/programfolder.h"
 
 #include <QDir>
@@ -146,8 +147,7 @@ bool isRewriteLeftover(const QString& name) {
     const int n = name.size();
     if (n < 8 || name[n - 7] != QLatin1Char('.')) return false;
     for (int i = n - 6; i < n; ++i) {
-        const ushort c = name[i].unicode();
-        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) return false;
+        if (!rt::isAsciiLetter(name[i]) && !rt::isAsciiDigit(name[i])) return false;
     }
     const QString file = name.left(n - 7);
     if (file.contains(QLatin1Char('\n'))) return false;

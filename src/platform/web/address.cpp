@@ -1,5 +1,7 @@
 #include "platform/web/address.h"
 
+#include "platform/rt/text.h"
+
 #include <QVariant>
 #include <QWebFrame>
 
@@ -7,15 +9,16 @@ namespace web {
 
 namespace {
 
-bool isAsciiLetter(QChar c) {
-    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
-}
-bool isAsciiDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+using rt::isAsciiDigit;
+using rt::isAsciiLetter;
 
 // "host:port" at the start, the port followed by the end or by "/", "?" or "#" ("localhost:8080/a").
 bool startsWithHostAndPort(const QString& t) {
     int i = 0;
-    while (i < t.size() && (isAsciiLetter(t[i]) || isAsciiDigit(t[i]) || t[i] == QLatin1Char('.') || t[i] == QLatin1Char('-'))) ++i;
+    const auto inHost = [](QChar c) {
+        return isAsciiLetter(c) || isAsciiDigit(c) || c == QLatin1Char('.') || c == QLatin1Char('-');
+    };
+    while (i < t.size() && inHost(t[i])) ++i;
     if (i == 0 || i >= t.size() || t[i] != QLatin1Char(':')) return false;
     const int digits = ++i;
     while (i < t.size() && isAsciiDigit(t[i])) ++i;
@@ -26,13 +29,13 @@ bool startsWithHostAndPort(const QString& t) {
 // A scheme and its colon at the start ("mailto:", "http:").
 bool startsWithScheme(const QString& t) {
     if (t.isEmpty() || !isAsciiLetter(t[0])) return false;
-    for (int i = 1; i < t.size(); ++i) {
-        const QChar c = t[i];
-        if (c == QLatin1Char(':')) return true;
-        if (!isAsciiLetter(c) && !isAsciiDigit(c) && c != QLatin1Char('+') && c != QLatin1Char('.') && c != QLatin1Char('-'))
-            return false;
-    }
-    return false;
+    const auto inScheme = [](QChar c) {
+        return isAsciiLetter(c) || isAsciiDigit(c) || c == QLatin1Char('+') || c == QLatin1Char('.') ||
+               c == QLatin1Char('-');
+    };
+    int i = 1;
+    while (i < t.size() && inScheme(t[i])) ++i;
+    return i < t.size() && t[i] == QLatin1Char(':');
 }
 
 }  // namespace
