@@ -29,9 +29,7 @@ void AttributeTables::CS100_Click(int Index) {
         step([&] { name = analysis::nameFromCaption(m.CS100(Index).caption()); });
     } else if (Index == 11) {
         step([&] {
-            const QRect screen = ui::services().screenTwips();
-            name = ui::services().inputBox(QStringLiteral("href,src,title.id.name.."), QStringLiteral("标记属性"), QString(),
-                                           screen.width() / 2.6, screen.height() / 2.0);
+            name = ui::askInInputBox(QStringLiteral("href,src,title.id.name.."), QStringLiteral("标记属性"), QString());
         });
         name = name.toLower();
         if (name.isEmpty()) return;

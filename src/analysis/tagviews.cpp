@@ -88,9 +88,7 @@ void TagViews::tagTable(const QString& number, const QString& tag, const QString
 void TagViews::typedTagTable(const QString& number) {
     QString answer;
     step([&] {
-        const QRect screen = ui::services().screenTwips();
-        answer = ui::services().inputBox(QStringLiteral("a,img,input.."), QStringLiteral("标记"), QString(),
-                                         screen.width() / 2.6, screen.height() / 2.0);
+        answer = ui::askInInputBox(QStringLiteral("a,img,input.."), QStringLiteral("标记"), QString());
     });
     const QString tag = answer.toLower();
     if (tag.isEmpty()) return;

@@ -149,9 +149,7 @@ void DelayedJobs::shortUrlAnswer() {
         const int lt = rt::instr(s, QStringLiteral("<"));
         if (lt == 0) rt::raise(rt::InvalidProcedureCall);
         const QString shortAddress = rt::left(s, lt - 1);
-        const QRect screen = ui::services().screenTwips();
-        answer = ui::services().inputBox(request.address, kShortUrlTitle, shortAddress, screen.width() / 2.6,
-                                         screen.height() / 2.0);
+        answer = ui::askInInputBox(request.address, kShortUrlTitle, shortAddress);
     });
     if (!answer.isEmpty()) step([&] { ui::services().setClipboardText(answer); });
     step([&] { stop(f, 4); });

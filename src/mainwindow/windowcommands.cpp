@@ -109,9 +109,7 @@ void WindowCommands::typedSearch() {
     });
     QString answer;
     step([&] {
-        const QRect screen = ui::services().screenTwips();
-        answer = ui::services().inputBox(name, QStringLiteral("搜索"), QString(), screen.width() / 2.6,
-                                         screen.height() / 2.0);
+        answer = ui::askInInputBox(name, QStringLiteral("搜索"), QString());
     });
     if (answer.isEmpty()) return;
     step([&] { f.Label13.setTag(answer); });

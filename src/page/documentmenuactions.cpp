@@ -51,9 +51,7 @@ void DocumentMenuActions::WDYJ100_Click(int Index) {
         } else {
             QString answer;
             step([&] {
-                const QRect screen = ui::services().screenTwips();
-                answer = ui::services().inputBox(QStringLiteral("连接"), QStringLiteral("复制"), f.Label1.caption(),
-                                                 screen.width() / 2.6, screen.height() / 2.0);
+                answer = ui::askInInputBox(QStringLiteral("连接"), QStringLiteral("复制"), f.Label1.caption());
             });
             // Cancel or an empty answer leaves the user's clipboard as it was.
             if (!answer.isEmpty()) step([&] { ui::services().setClipboardText(answer); });

@@ -42,9 +42,7 @@ void PageZoom::WYSF100_Click(int Index) {
     } else if (Index == 8) {
         QString answer;
         step([&] {
-            const QRect screen = ui::services().screenTwips();
-            answer = ui::services().inputBox(QStringLiteral("数字越大网页越大"), QStringLiteral("网页缩放"), QString(),
-                                             screen.width() / 2.6, screen.height() / 2.0);
+            answer = ui::askInInputBox(QStringLiteral("数字越大网页越大"), QStringLiteral("网页缩放"), QString());
         });
         if (rt::len(answer) < 2) return;
         if (rt::len(answer) > 3) {

@@ -15,7 +15,6 @@
 #include "records/favoritespage.h"
 #include "records/form13.h"
 
-#include <QRect>
 
 #include <cmath>
 #include <functional>
@@ -52,9 +51,7 @@ void rewrite(Form13& w) {
 QString ask(const QString& prompt, const QString& defaultText) {
     QString answer;
     step([&] {
-        const QRect screen = ui::services().screenTwips();
-        answer = ui::services().inputBox(prompt, QStringLiteral("修改"), defaultText, screen.width() / 2.6,
-                                         screen.height() / 2.0);
+        answer = ui::askInInputBox(prompt, QStringLiteral("修改"), defaultText);
     });
     return answer;
 }

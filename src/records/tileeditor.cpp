@@ -285,8 +285,7 @@ void TileEditor::openFile() { step([&] { forms::editProgramFile(records::navPage
 QString TileEditor::ask(const QString& prompt, const QString& title, const QString& defaultText) {
     QString answer;
     step([&] {
-        const QRect screen = ui::services().screenTwips();
-        answer = ui::services().inputBox(prompt, title, defaultText, screen.width() / 2.6, screen.height() / 2.0);
+        answer = ui::askInInputBox(prompt, title, defaultText);
     });
     return answer;
 }

@@ -5,14 +5,11 @@
 #include "platform/ui/events.h"
 #include "platform/ui/services.h"
 
-#include <QRect>
 
 namespace settings {
 
 QString askChange(const QString& prompt, const QString& current) {
-    const QRect screen = ui::services().screenTwips();
-    const QString answer =
-        ui::services().inputBox(prompt, QStringLiteral("修改"), current, screen.width() / 2.6, screen.height() / 2.0);
+    const QString answer = ui::askInInputBox(prompt, QStringLiteral("修改"), current);
     if (answer.isEmpty() || answer == current) return QString();
     return answer;
 }

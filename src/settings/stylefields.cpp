@@ -11,7 +11,6 @@
 #include "settings/form5.h"
 #include "settings/hintbox.h"
 
-#include <QRect>
 
 #include <algorithm>
 
@@ -62,9 +61,7 @@ void StyleFields::editGlyphCaption(int Index) {
     step([&] { old = w.Text7(Index).text(); });
     QString answer;
     step([&] {
-        const QRect screen = ui::services().screenTwips();
-        answer = ui::services().inputBox(w.Label3.caption(), QStringLiteral("修改"), old, screen.width() / 2.6,
-                                         screen.height() / 2.0);
+        answer = ui::askInInputBox(w.Label3.caption(), QStringLiteral("修改"), old);
     });
     // Empty (cancelled included) or unchanged: nothing happens. Blanks and letter case count.
     if (answer.isEmpty() || answer == old) return;

@@ -187,6 +187,11 @@ QRectF fitIntoWorkArea(const QRectF& twips, double minWidth, double minHeight) {
     return QRectF(x, y, width, height);
 }
 
+QString askInInputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+    const QRect screen = services().screenTwips();
+    return services().inputBox(prompt, title, defaultText, screen.width() / 2.6, screen.height() / 2.0);
+}
+
 Services& services() { return installed ? *installed : realServices(); }
 
 void setServices(Services* s) { installed = s == &realServices() ? nullptr : s; }

@@ -85,6 +85,10 @@ public:
 // a work area and is not below the minimum comes back unchanged.
 QRectF fitIntoWorkArea(const QRectF& twips, double minWidth, double minHeight);
 
+// An input box where the program's input boxes stand: its left at 1/2.6 of the screen's width, its top
+// at half the screen's height; "" when cancelled.
+QString askInInputBox(const QString& prompt, const QString& title, const QString& defaultText);
+
 Services& services();
 // Installs the services (not owned); nullptr restores the real ones.
 void setServices(Services* services);

@@ -310,11 +310,9 @@ bool BrowserPage::javaScriptConfirm(QWebFrame*, const QString& msg) {
 
 bool BrowserPage::javaScriptPrompt(QWebFrame*, const QString& msg, const QString& defaultValue, QString* result) {
     if (silent) return false;
-    const QRect screen = ui::services().screenTwips();
     ++callbackDepth;
     QPointer<BrowserPage> self = this;
-    const QString text =
-        ui::services().inputBox(msg, QString(), defaultValue, screen.width() / 2.6, screen.height() / 2.0);
+    const QString text = ui::askInInputBox(msg, QString(), defaultValue);
     if (self) --callbackDepth;
     if (result) *result = text;
     return !text.isEmpty();

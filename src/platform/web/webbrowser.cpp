@@ -263,9 +263,7 @@ void WebBrowser::ExecWB(int command, int option) {
         Refresh();
         return;
     case kExecFind: {
-        const QRect screen = ui::services().screenTwips();
-        const QString text = ui::services().inputBox(QStringLiteral("查找内容"), QStringLiteral("查找"), QString(),
-                                                     screen.width() / 2.6, screen.height() / 2.0);
+        const QString text = ui::askInInputBox(QStringLiteral("查找内容"), QStringLiteral("查找"), QString());
         if (text.isEmpty()) return;
         if (!d_->page->findText(text, QWebPage::FindWrapsAroundDocument)) {
             ui::services().msgBox(QStringLiteral("找不到“") + text + QStringLiteral("”"), ui::vbInformation,
