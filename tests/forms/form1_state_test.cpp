@@ -1,4 +1,5 @@
 // The main window at creation, its public procedures, the menu owner's tree, and the window owner.
+#include "support/waits.h"
 #include "forms/settings.h"
 #include "support/stored_settings.h"
 #include "forms/windowowner.h"
@@ -339,7 +340,7 @@ TEST_F(MainWindow, HotKeyOfAParkedCommandButtonPressesIt) {
     Form1& f = forms::form1();
     f.show();
     f.widget()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f.widget()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.widget(), waits::limit()));
     std::vector<int> pressed;
     f.Command2.onClick = [&](int index) { pressed.push_back(index); };
     f.Command2(14).setCaption("&Z");

@@ -1,6 +1,7 @@
 // Typed search and the search engines: the address built from the engine's template, the new tab it
 // opens in, the header, and the engine items of the main menu.
 #include "support/program/program_fixture.h"
+#include "support/waits.h"
 #include "support/stored_settings.h"
 
 #include "forms/settings.h"
@@ -112,7 +113,7 @@ TEST_F(SearchTest, EngineWithoutTemplateOpensAnEmptyTab) {
     f1().Label13.setTag("x");
     f1().Label13_Click();
     EXPECT_TRUE(f1().lv(2).visible());
-    EXPECT_FALSE(waitFor([&] { return !searches().isEmpty(); }, 300));
+    EXPECT_FALSE(waits::happensWithin([&] { return !searches().isEmpty(); }, 300));
     EXPECT_TRUE(services.messages().isEmpty());
 }
 

@@ -1,6 +1,7 @@
 // The window commands of the main window as a person meets them: the hot keys, the exit question and
 // the saved rectangle, the own maximise over the work area, the page-menu switch, the skin picture,
 // the picture dropped on the window and the window manager's close.
+#include "support/waits.h"
 #include "support/program/program_fixture.h"
 #include "forms/frameblockinggrace.h"
 #include "support/stored_settings.h"
@@ -47,7 +48,7 @@ protected:
     void showActive() {
         f1().show();
         f1().widget()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(f1().widget()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(f1().widget(), waits::limit()));
     }
     // The four rectangle keys of fg.txt.
     QStringList savedRect() const {

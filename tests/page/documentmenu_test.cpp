@@ -1,6 +1,7 @@
 // The document menu of a tab's page: which items a right click offers, their captions, and what each
 // action does to the page, the clipboard and the tabs.
 #include "sinks_fixture.h"
+#include "support/waits.h"
 
 #include "forms/windowowner.h"
 #include "media/form2.h"
@@ -129,7 +130,7 @@ TEST_F(DocumentMenuTest, TopBottomAndReload) {
     choose("text", "SX100", 3);
     const int bottom = scrollY(k);
     EXPECT_GT(bottom, 8000) << "the page's real end";
-    EXPECT_TRUE(waitFor([&] { return doc(k).getElementById("end").boundingClientRect().bottom() <= view(k)->height(); }, 1000));
+    EXPECT_TRUE(waitFor([&] { return doc(k).getElementById("end").boundingClientRect().bottom() <= view(k)->height(); }));
     choose("tall", "SX100", 1);
     EXPECT_EQ(scrollY(k), 0);
     // Reload with the hint bar off still reloads; job 0 only with it on.

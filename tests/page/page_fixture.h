@@ -3,6 +3,7 @@
 // page handling: pages come from the loopback server (routes added by each test) or from files in the
 // program folder; tabs are opened the way the program opens them.
 #include "forms/form1.h"
+#include "support/waits.h"
 #include "forms/settings.h"
 #include "forms/windowowner.h"
 #include "page/pageevents.h"
@@ -123,7 +124,7 @@ protected:
     }
     // Lets the event loop run for `ms` (for what must not happen).
     static void settle(int ms) {
-        waitFor([] { return false; }, ms);
+        waits::settle(ms);
     }
 
     web::Document doc(int k) { return f1().WebBrowser1(k).document(); }

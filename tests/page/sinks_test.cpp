@@ -1,6 +1,7 @@
 // The handlers of the home page's and the front tab's documents: the page blockers, the context menus,
 // F5, the wheel, the search words, clicks and the close after a download.
 #include "sinks_fixture.h"
+#include "support/waits.h"
 
 #include "app/aboutoverlay.h"
 
@@ -39,7 +40,7 @@ TEST_F(PageSinksTest, BlockersFollowTheirSettings) {
         drag(k, "text");
         EXPECT_EQ(refused(k, "selectstart"), c.allowed ? "false" : "true");
         wheel(k, "tall");
-        EXPECT_TRUE(waitFor([&] { return (scrollY(k) > 0) == c.allowed; }, 1000));
+        EXPECT_TRUE(waitFor([&] { return (scrollY(k) > 0) == c.allowed; }));
         settle(50);
         EXPECT_EQ(scrollY(k) > 0, c.allowed);
         services.clearRecords();
@@ -67,7 +68,7 @@ TEST_F(PageSinksTest, TheHomePageRefusesDragsAndShowsNoMenuUnlessAsked) {
         drag(1, "text");
         EXPECT_EQ(refused(1, "selectstart"), "false");
         wheel(1, "tall");
-        EXPECT_TRUE(waitFor([&] { return scrollY(1) > 0; }, 1000));
+        EXPECT_TRUE(waitFor([&] { return scrollY(1) > 0; }));
         services.clearRecords();
         services.queuePopupNone();
         f1().Command8.setTag("5");

@@ -3,6 +3,7 @@
 // menu (copy, delete), the download-pending flag a download arms, and the file saved where the user
 // chose under the reply's bare file name.
 #include "page/sinks_fixture.h"
+#include "support/waits.h"
 
 #include "forms/form14.h"
 #include "forms/slots.h"
@@ -41,7 +42,7 @@ protected:
         const int before = listLines().size();
         services.queueSaveFile(saved);
         f1().WebBrowser1(tab).Navigate(server.urlText(path));
-        waitFor([&] { return listLines().size() > before || QFile::exists(saved); }, 3000);
+        waitFor([&] { return listLines().size() > before || QFile::exists(saved); });
         settle(100);
     }
     bool listShown(Form6& w) {
@@ -149,7 +150,7 @@ TEST_F(DownloadListTest, AReplyNamingAPathIsSavedUnderItsBareNameInTheChosenFold
         services.queueSaveInFolder(chosen);
         f1().WebBrowser1(tab).Navigate(server.urlText(c.path));
         const QString file = chosen + "/" + c.name;
-        ASSERT_TRUE(waitFor([&] { return QFile::exists(file); }, 3000)) << QDir(chosen).entryList().join('|').toStdString();
+        ASSERT_TRUE(waitFor([&] { return QFile::exists(file); })) << QDir(chosen).entryList().join('|').toStdString();
         const std::vector<ShownBox> asked = services.boxes(ShownBox::SaveFile);
         ASSERT_EQ(asked.size(), 1u);
         EXPECT_EQ(asked[0].prompt, QString::fromUtf8(c.name));

@@ -3,6 +3,7 @@
 // favorites page. Pages the records point to are served by the loopback server, which records every
 // request (with its headers).
 #include "support/program/program_fixture.h"
+#include "support/waits.h"
 #include "support/stored_settings.h"
 
 #include "forms/form1.h"
@@ -159,9 +160,9 @@ protected:
         }
     }
     // Lets queued work run for a while (for "nothing more happens" checks).
-    void settle(int ms = 300) { waitFor([] { return false; }, ms); }
-    bool requested(const QString& path, int ms = 5000) {
-        return waitFor([&] { return !server.requestsFor(path).isEmpty(); }, ms);
+    void settle(int ms = 300) { waits::settle(ms); }
+    bool requested(const QString& path) {
+        return waitFor([&] { return !server.requestsFor(path).isEmpty(); });
     }
     // Opens a tab on each address, as the go command opens one, and waits for their titles.
     void openTabs(const QStringList& addresses) {

@@ -3,6 +3,7 @@
 // menu item as the home page's right click leaves it (the clicked element is the source element of
 // the home document's current context-menu event while the item runs), and to wait for the reload.
 #include "support/program/program_fixture.h"
+#include "support/waits.h"
 
 #include "forms/form1.h"
 #include "forms/form4.h"
@@ -74,7 +75,7 @@ protected:
     }
     // Gives the page a moment and tells whether it is still the one shown before the item.
     bool notReloaded() {
-        waitFor([] { return false; }, 150);
+        waits::settle(150);
         return homeMarked();
     }
 };

@@ -2,6 +2,7 @@
 // `Command3` over an edited page, the page rewrite (and a rewrite that cannot write), and the page
 // shown in the home slot with its twelve tiles.
 #include "navpage_fixture.h"
+#include "support/waits.h"
 
 #include "forms/parts.h"
 #include "platform/rt/gbk.h"
@@ -129,7 +130,7 @@ TEST_F(NavPageTest, HomeSlotShowsTheTwelveTilesWithTheirPictures) {
     // Three rows of four in a wide enough window: the tiles 1, 5 and 9 begin the rows.
     f1().move(0, 0, 1200 * 15, 800 * 15);
     ASSERT_GE(f1().WebBrowser1(1).width(), 4 * 204 * 15);
-    waitFor([] { return false; }, 100);
+    waits::settle(100);
     const int top1 = element("TavrolinOK01").boundingClientRect().top();
     EXPECT_EQ(element("TavrolinOK04").boundingClientRect().top(), top1);
     EXPECT_GT(element("TavrolinOK05").boundingClientRect().top(), top1);

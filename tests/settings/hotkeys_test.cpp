@@ -1,5 +1,6 @@
 // The page 快键: a changed letter rebinds the main window's hot key at once; a letter another command
 // holds runs the command that took it last.
+#include "support/waits.h"
 #include "pages_fixture.h"
 
 #include "records/form13.h"
@@ -18,7 +19,7 @@ protected:
     // Alt + key in the main window, active as a person has it.
     void alt(Qt::Key key) {
         f1().widget()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(f1().widget()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(f1().widget(), waits::limit()));
         QTest::keyClick(f1().widget(), key, Qt::AltModifier);
     }
     // The message command 13 shows.

@@ -3,6 +3,7 @@
 // toggled with the space bar, fields clicked after the mouse passed over them (so the hint box holds
 // their hint), input-box answers queued, pages opened in tabs.
 #include "settings_fixture.h"
+#include "support/waits.h"
 
 #include "platform/sys/programfolder.h"
 
@@ -48,7 +49,7 @@ protected:
         file.write("<html><head><meta charset=\"utf-8\"><title>" + title.toUtf8() + "</title></head><body>x</body></html>");
         file.close();
         const int k = program().find<Tabs>()->opening.openInNewTab(path);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return f1().lv(k).caption().contains(title); }, 5000)) << title.toStdString();
+        EXPECT_TRUE(waits::until([&] { return f1().lv(k).caption().contains(title); })) << title.toStdString();
         return k;
     }
 

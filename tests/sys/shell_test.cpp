@@ -1,10 +1,10 @@
 #include "platform/rt/error.h"
+#include "support/waits.h"
 #include "platform/sys/shell.h"
 #include "platform/sys/xdg.h"
 #include "sys_fixtures.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QThread>
 #include <QUrl>
@@ -280,9 +280,7 @@ TEST_F(StartingPrograms, RealLauncherPassesArgumentsWhole) {
     const QString out = home + "/args.txt";
     const QString program = fakeProgram("show-args", out);
     ASSERT_TRUE(real.startProgram(program, {"one arg with blanks", "两个", ""}));
-    QElapsedTimer t;
-    t.start();
-    while (!readFile(out).endsWith("\n\n") && t.elapsed() < 10000) QThread::msleep(20);
+    waits::until([&] { return readFile(out).endsWith("\n\n"); });
     EXPECT_EQ(readFile(out), "3\none arg with blanks\n两个\n\n");
 
     EXPECT_FALSE(real.startProgram(home + "/no-such-program", {}));

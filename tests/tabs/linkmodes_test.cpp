@@ -2,6 +2,7 @@
 // the front slot, or in a background tab, each with the User-Agent rule; a link shown shortened with
 // "..." is cleaned first.
 #include "tabs_fixture.h"
+#include "support/waits.h"
 
 #include "platform/web/webbrowser.h"
 
@@ -23,11 +24,10 @@ protected:
     QString target(const QString& query) const { return server.urlText(QStringLiteral("/pages/target.html")) + query; }
     QList<TestHttpServer::Request> targetRequests() const { return server.requestsFor(QStringLiteral("/pages/target.html")); }
     bool waitLoaded(int k, const QString& url) {
-        return QTest::qWaitFor(
+        return waits::until(
             [&] {
                 return f().WebBrowser1.exists(k) && f().WebBrowser1(k).locationURL() == url && !f().WebBrowser1(k).busy();
-            },
-            5000);
+            });
     }
     void choose(int item, const QString& link) {
         f().Label1.setCaption(link);
@@ -90,7 +90,7 @@ TEST_F(LinkModes, NewTabModeWithEveryTabTaken) {
     services.queueMsgBoxAnswer(ui::vbNo);
     choose(1, target("?no"));
     EXPECT_EQ(services.messages(), QStringList{"第九个标签已满，即将从第一个标签开始.."});
-    QTest::qWait(200);
+    waits::settle(200);
     QStringList after;
     for (int k = 2; k <= 10; ++k) after << f().lv(k).caption();
     EXPECT_EQ(after, before);
@@ -122,7 +122,7 @@ TEST_F(LinkModes, BackgroundModeRefusedOnlyWithoutAFreeSlot) {
 TEST_F(LinkModes, FormFillItemOpensNothing) {
     ASSERT_EQ(openPage(QStringLiteral("前台")), 2);
     choose(4, target("?fill"));
-    QTest::qWait(200);
+    waits::settle(200);
     EXPECT_TRUE(targetRequests().isEmpty());
     EXPECT_FALSE(f().lv(3).visible());
     EXPECT_TRUE(services.boxes().empty());

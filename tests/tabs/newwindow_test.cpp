@@ -2,6 +2,7 @@
 // User-Agent rule, its form data and its address; the popped-out guard, the tab cycling question and
 // the link filter decide first, in that order.
 #include "tabs_fixture.h"
+#include "support/waits.h"
 
 #include "platform/web/webbrowser.h"
 
@@ -49,11 +50,10 @@ protected:
         return server.urlText(QStringLiteral("/pages/target.html")) + query;
     }
     bool waitLoaded(int k, const QString& url) {
-        return QTest::qWaitFor(
+        return waits::until(
             [&] {
                 return f().WebBrowser1.exists(k) && f().WebBrowser1(k).locationURL() == url && !f().WebBrowser1(k).busy();
-            },
-            5000);
+            });
     }
     QStringList captions() {
         QStringList out;
@@ -139,7 +139,7 @@ TEST_F(NewWindows, TwoWindowsOfOneScriptLandInTwoTabs) {
 
 TEST_F(NewWindows, HomePageWindowsOpenInATabToo) {
     f().WebBrowser1(1).Navigate(server.urlText(QStringLiteral("/pages/links.html")));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f().Label2(0).caption() == QStringLiteral("链接"); }, 5000));
+    ASSERT_TRUE(waits::until([&] { return f().Label2(0).caption() == QStringLiteral("链接"); }));
     clickNewWindowLink(1);
     ASSERT_TRUE(waitCaption(2, QStringLiteral("     目标页")));
     EXPECT_EQ(f().Label9.caption(), "2");
@@ -161,7 +161,7 @@ TEST_F(NewWindows, PoppedOutSlotGetsTheFlashMessageAndNothingElse) {
     EXPECT_EQ(services.boxes()[0].prompt, "窗口独立运行中，点击被中断");
     EXPECT_EQ(services.boxes()[0].title, "Flash播放器");
     EXPECT_EQ(services.boxes()[0].style, ui::vbOKOnly + ui::vbCritical);
-    QTest::qWait(300);
+    waits::settle(300);
     EXPECT_TRUE(targetRequests().isEmpty());
     EXPECT_EQ(captions(), before);
     EXPECT_TRUE(web::standaloneWindows().isEmpty());
@@ -174,7 +174,7 @@ TEST_F(NewWindows, EveryTabTakenAndNoDropsTheWindow) {
     services.queueMsgBoxAnswer(ui::vbNo);
     clickNewWindowLink(4);
     EXPECT_EQ(services.messages(), QStringList{"第九个标签已满，即将从第一个标签开始.."});
-    QTest::qWait(300);
+    waits::settle(300);
     EXPECT_TRUE(targetRequests().isEmpty());
     EXPECT_EQ(captions(), before);
     EXPECT_EQ(f().Label9.caption(), "4");
@@ -232,7 +232,7 @@ TEST_F(NewWindows, YesThenAFilterRefusalAsksAgainAtTheNextOpen) {
     services.queueMsgBoxAnswer(ui::vbNo);
     clickNewWindowLink(2);
     EXPECT_EQ(services.messages(), QStringList{"第九个标签已满，即将从第一个标签开始.."});
-    QTest::qWait(300);
+    waits::settle(300);
     EXPECT_EQ(captions(), before);
     EXPECT_TRUE(targetRequests().isEmpty());
 }
@@ -302,7 +302,7 @@ TEST_F(NewWindows, FilterJudgesTheLastHoveredLinkNotTheWindowsAddress) {
             EXPECT_EQ(services.boxes()[0].prompt, QString::fromUtf8(NewWindowRouting::kFilteredMessage));
             EXPECT_EQ(services.boxes()[0].style, ui::vbOKOnly + ui::vbCritical);
             EXPECT_EQ(services.boxes()[0].title, "");
-            QTest::qWait(200);
+            waits::settle(200);
             EXPECT_TRUE(targetRequests().isEmpty());
             EXPECT_FALSE(f().lv(3).visible());
         } else {

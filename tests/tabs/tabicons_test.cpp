@@ -2,6 +2,7 @@
 // 17 x 17 pixels, 50 twips right of the label's left edge, drawn whole and above the label, and the
 // caption begins after it.
 #include "tabs_fixture.h"
+#include "support/waits.h"
 
 #include <QImage>
 
@@ -17,7 +18,7 @@ TEST_F(TabsTest, EveryTabCarriesTheWholeProgramIconAboveItsLabel) {
         f().Text7.setText(server.urlText(path));
         f().Command1.press();
     }
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f().lv(2).caption().size() > 5 && f().lv(3).caption().size() > 5; }, 5000));
+    ASSERT_TRUE(waits::until([&] { return f().lv(2).caption().size() > 5 && f().lv(3).caption().size() > 5; }));
     ASSERT_EQ(f().Label9.caption(), "3");
 
     // The program icon as 17 x 17 pixels.

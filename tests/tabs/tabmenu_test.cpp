@@ -2,6 +2,7 @@
 // (reload, and the hint job), 短网址 (the short address from the URL-shortening service, against a
 // loopback stub), ie打开 (another browser); and the labels' mouse move.
 #include "tabs_fixture.h"
+#include "support/waits.h"
 
 #include "forms/form14.h"
 #include "mainwindow/delayedjobs.h"
@@ -23,8 +24,8 @@ protected:
     int openTarget(const QString& query) {
         const QString url = server.urlText(QStringLiteral("/pages/target.html")) + query;
         const int k = tabs->opening.openInNewTab(url);
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] { return f().WebBrowser1(k).locationURL() == url && !f().WebBrowser1(k).busy(); }, 5000));
+        EXPECT_TRUE(waits::until(
+            [&] { return f().WebBrowser1(k).locationURL() == url && !f().WebBrowser1(k).busy(); }));
         EXPECT_TRUE(waitCaption(k, QStringLiteral("     目标页")));
         return k;
     }
@@ -48,7 +49,7 @@ TEST_F(TabMenu, RefreshReloadsTheTabAndStartsTheHintJobAsTheSettingSays) {
         const int before = targetRequests();
         menuOnTab(k, 2);
         EXPECT_EQ(f().Timer4(0).enabled(), c.job);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return targetRequests() == before + 1 && !f().WebBrowser1(k).busy(); }, 5000));
+        ASSERT_TRUE(waits::until([&] { return targetRequests() == before + 1 && !f().WebBrowser1(k).busy(); }));
         EXPECT_EQ(server.requests().last().path, QStringLiteral("/pages/target.html?r"));
         EXPECT_TRUE(services.messages().isEmpty());
     }
@@ -63,7 +64,7 @@ TEST_F(TabMenu, RefreshStartsTheHintJobWithoutRestartingIt) {
     menuOnTab(k, 2);
     clock.advance(1000);
     EXPECT_FALSE(f().Timer4(0).enabled()) << "job 0 ran on its first countdown";
-    ASSERT_TRUE(QTest::qWaitFor([&] { return targetRequests() == before + 1 && !f().WebBrowser1(k).busy(); }, 5000));
+    ASSERT_TRUE(waits::until([&] { return targetRequests() == before + 1 && !f().WebBrowser1(k).busy(); }));
 }
 
 TEST_F(TabMenu, RefreshOfThePoppedOutTabIsRefused) {
@@ -77,7 +78,7 @@ TEST_F(TabMenu, RefreshOfThePoppedOutTabIsRefused) {
     EXPECT_EQ(services.boxes()[0].prompt, "窗口独立运行中，点击被中断");
     EXPECT_EQ(services.boxes()[0].title, "Flash播放器");
     EXPECT_FALSE(f().Timer4(0).enabled());
-    QTest::qWait(300);
+    waits::settle(300);
     EXPECT_EQ(targetRequests(), before);
 }
 
@@ -100,7 +101,7 @@ protected:
     }
     // Waits until the fetch browser holds the reply to the request for `address`.
     bool replied(const QString& address) {
-        return QTest::qWaitFor(
+        return waits::until(
             [&] {
                 if (fetch().busy() || asked().isEmpty() || longAddressOf(asked().last()) != address) return false;
                 try {
@@ -108,8 +109,7 @@ protected:
                 } catch (...) {
                     return false;
                 }
-            },
-            5000);
+            });
     }
 
     TestHttpServer shortener;
@@ -184,7 +184,7 @@ TEST_F(ShortUrlItem, TabWithoutAPageSendsNothing) {
     menuOnTab(k, 4);
     EXPECT_TRUE(f().Timer4(4).enabled());
     clock.advance(1000);
-    QTest::qWait(100);
+    waits::settle(100);
     EXPECT_TRUE(asked().isEmpty());
     EXPECT_TRUE(services.boxes().empty());
     EXPECT_EQ(services.clipboard(), "before");
@@ -197,7 +197,7 @@ TEST_F(ShortUrlItem, FetchBrowserStaysSilent) {
     const int k = openTarget("?s");
     menuOnTab(k, 4);
     ASSERT_TRUE(replied(f().WebBrowser1(k).document().url()));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return fetch().silent(); }, 2000)) << "silent again after its document";
+    ASSERT_TRUE(waits::until([&] { return fetch().silent(); })) << "silent again after its document";
     EXPECT_FALSE(forms::form14().visible());
 }
 

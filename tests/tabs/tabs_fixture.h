@@ -3,6 +3,7 @@
 // into the program folder (one title each) or the fixtures of tests/pages; the loopback server serves
 // http pages.
 #include "forms/settings.h"
+#include "support/waits.h"
 #include "support/stored_settings.h"
 #include "forms/windowowner.h"
 #include "forms/form1.h"
@@ -68,11 +69,10 @@ protected:
     int openPage(const QString& title) {
         const int k = tabs->opening.openInNewTab(pageFile(title));
         if (k == 0) return 0;
-        EXPECT_TRUE(QTest::qWaitFor(
+        EXPECT_TRUE(waits::until(
             [&] {
                 return docTitle(k) == title && f().lv(k).caption().contains(title);
-            },
-            5000))
+            }))
             << title.toStdString();
         return k;
     }
@@ -87,7 +87,7 @@ protected:
     }
 
     bool waitCaption(int k, const QString& caption) {
-        return QTest::qWaitFor([&] { return f().lv(k).caption() == caption; }, 5000);
+        return waits::until([&] { return f().lv(k).caption() == caption; });
     }
 
     // The address box's form of an address: from its first "http" on.

@@ -1,6 +1,7 @@
 // Tabs as a person uses them: pages opened into tabs, labels clicked and double-clicked, the tab menu,
 // pages that close their own window, the strip laid out for one to nine tabs.
 #include "tabs_fixture.h"
+#include "support/waits.h"
 
 #include "settings/form8.h"
 
@@ -89,7 +90,7 @@ TEST_F(TabsTest, TypedAddressWithAFullStripAnsweredNo) {
     f().Text7.setText(pageFile(QStringLiteral("不该打开")));
     f().Command1.press();
     EXPECT_EQ(services.messages(), QStringList{"第九个标签已满，即将从第一个标签开始.."});
-    QTest::qWait(200);
+    waits::settle(200);
     for (int k = 2; k <= 10; ++k) EXPECT_EQ(f().lv(k).caption(), QStringLiteral("     满%1").arg(k)) << k;
     EXPECT_EQ(f().WebBrowser1(2).document().url(), address2);
     EXPECT_EQ(f().Label9.caption(), "10");
@@ -125,7 +126,7 @@ TEST_F(TabsTest, FullStripAnsweredNoOpensNothing) {
         EXPECT_EQ(f().lv(k).caption(), captions[k - 2]) << k;
         EXPECT_TRUE(f().WebBrowser1.exists(k)) << k;
     }
-    QTest::qWait(300);
+    waits::settle(300);
     for (int k = 2; k <= 10; ++k) EXPECT_EQ(f().lv(k).caption(), captions[k - 2]) << k;
 }
 
@@ -205,7 +206,7 @@ TEST_F(TabsTest, ShownAddressStartsAtHttp) {
 
 TEST_F(TabsTest, HomeTitleGoesToTheTitleStrip) {
     f().WebBrowser1(1).Navigate(pageFile(QStringLiteral("导航页")));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f().Label2(0).caption() == QStringLiteral("导航页"); }, 5000));
+    ASSERT_TRUE(waits::until([&] { return f().Label2(0).caption() == QStringLiteral("导航页"); }));
     EXPECT_TRUE(f().Label2(0).visible());
     // A tab's title hides the strip again.
     openPage(QStringLiteral("标签页"));
@@ -259,17 +260,17 @@ TEST_F(TabsTest, BackFlagsFollowTheFrontTab) {
     openPage(QStringLiteral("第一页"));
     f().WebBrowser1(2).Navigate(pageFile(QStringLiteral("第二页")));
     ASSERT_TRUE(waitCaption(2, QStringLiteral("     第二页")));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f().backFlags[2] == 1; }, 5000));
+    ASSERT_TRUE(waits::until([&] { return f().backFlags[2] == 1; }));
     EXPECT_EQ(f().forwardFlags[2], 0);
     f().WebBrowser1(2).GoBack();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f().forwardFlags[2] == 1; }, 5000));
+    ASSERT_TRUE(waits::until([&] { return f().forwardFlags[2] == 1; }));
     EXPECT_EQ(f().backFlags[2], 0);
 
     // A tab in the back reports nothing into the flags.
     openPage(QStringLiteral("第三页"));
     f().WebBrowser1(2).GoForward();
     ASSERT_TRUE(waitCaption(2, QStringLiteral("     第二页")));
-    QTest::qWait(100);
+    waits::settle(100);
     EXPECT_EQ(f().forwardFlags[2], 1);
     EXPECT_EQ(f().backFlags[2], 0);
 }
@@ -287,7 +288,7 @@ TEST_F(TabsTest, BackgroundOpenKeepsTheFrontAndFillsTheTitleLater) {
     EXPECT_EQ(f().Timer4(2).tag(), "3");
     EXPECT_TRUE(f().Timer4(2).enabled());
 
-    ASSERT_TRUE(QTest::qWaitFor([&] { return docTitle(3) == QStringLiteral("悄悄打开的页"); }, 5000));
+    ASSERT_TRUE(waits::until([&] { return docTitle(3) == QStringLiteral("悄悄打开的页"); }));
     clock.advance(1000);
     EXPECT_EQ(f().lv(3).caption(), QStringLiteral("悄悄打开的页"));
     EXPECT_FALSE(f().Timer4(2).enabled());
@@ -322,7 +323,7 @@ TEST_F(TabsTest, BackgroundOpenRefusedOnlyWithoutAFreeSlot) {
     EXPECT_TRUE(f().lv(4).visible());
     expectBackLook(f(), 4);
     EXPECT_EQ(f().Label9.caption(), "10");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return docTitle(4) == QStringLiteral("第四个"); }, 5000));
+    ASSERT_TRUE(waits::until([&] { return docTitle(4) == QStringLiteral("第四个"); }));
     clock.advance(1000);
     EXPECT_EQ(f().lv(4).caption(), QStringLiteral("第四个"));
 }
@@ -331,8 +332,8 @@ TEST_F(TabsTest, TwoBackgroundOpensUseTwoSlots) {
     openPage(QStringLiteral("前台"));
     EXPECT_EQ(tabs->opening.openInBackground(pageFile(QStringLiteral("后台一"))), 3);
     EXPECT_EQ(tabs->opening.openInBackground(pageFile(QStringLiteral("后台二"))), 4);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return docTitle(3) == QStringLiteral("后台一"); }, 5000));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return docTitle(4) == QStringLiteral("后台二"); }, 5000));
+    ASSERT_TRUE(waits::until([&] { return docTitle(3) == QStringLiteral("后台一"); }));
+    ASSERT_TRUE(waits::until([&] { return docTitle(4) == QStringLiteral("后台二"); }));
     EXPECT_EQ(f().Label9.caption(), "2");
 }
 
@@ -340,7 +341,7 @@ TEST_F(TabsTest, TwoBackgroundOpensUseTwoSlots) {
 
 TEST_F(TabsTest, ClosingTheOnlyTabBringsTheHomePageBack) {
     f().WebBrowser1(1).Navigate(pageFile(QStringLiteral("导航")));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f().Label2(0).caption() == QStringLiteral("导航"); }, 5000));
+    ASSERT_TRUE(waits::until([&] { return f().Label2(0).caption() == QStringLiteral("导航"); }));
     openPage(QStringLiteral("唯一的标签"));
     closeByMenu(2);
 
@@ -496,7 +497,7 @@ TEST_F(TabsTest, SlotReopenedBeforeTheTeardownKeepsItsNewBrowser) {
     ASSERT_TRUE(f().WebBrowser1.exists(3));
     EXPECT_TRUE(f().WebBrowser1(3).visible());
     ASSERT_TRUE(waitCaption(3, QStringLiteral("     新三")));
-    QTest::qWait(50);
+    waits::settle(50);
     EXPECT_TRUE(oldWidget.isNull());
 }
 
@@ -520,23 +521,23 @@ TEST_F(TabsTest, PageInABackTabClosesItsOwnTab) {
     ASSERT_EQ(f().Label9.caption(), "3");
 
     f().WebBrowser1(2).document().evaluate(QStringLiteral("window.close()"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !f().lv(2).visible(); }, 5000));
+    ASSERT_TRUE(waits::until([&] { return !f().lv(2).visible(); }));
     EXPECT_EQ(f().lv(2).caption(), "?");
     EXPECT_TRUE(f().lv(3).visible());
     EXPECT_EQ(f().Label9.caption(), "3");
     expectFrontLook(f(), 3);
     clock.advance(100);
-    QTest::qWait(50);
+    waits::settle(50);
     EXPECT_FALSE(f().WebBrowser1.exists(2));
     EXPECT_TRUE(f().WebBrowser1.exists(3));
 }
 
 TEST_F(TabsTest, HomePageClosingItsWindowIsRefused) {
     f().WebBrowser1(1).Navigate(pagesDir() + "/window_close.html");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f().Label2(0).caption() == QStringLiteral("关闭窗口"); }, 5000));
+    ASSERT_TRUE(waits::until([&] { return f().Label2(0).caption() == QStringLiteral("关闭窗口"); }));
     openPage(QStringLiteral("标签"));
     f().WebBrowser1(1).document().evaluate(QStringLiteral("window.close()"));
-    QTest::qWait(200);
+    waits::settle(200);
     EXPECT_TRUE(f().lv(2).visible());
     EXPECT_TRUE(f().WebBrowser1.exists(1));
     EXPECT_FALSE(f().WebBrowser1(1).document().isNull());
@@ -607,7 +608,7 @@ TEST_F(TabsTest, CloseAllWithOneTabIsRefused) {
 
 TEST_F(TabsTest, BackToHome) {
     f().WebBrowser1(1).Navigate(pageFile(QStringLiteral("导航")));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f().Label2(0).caption() == QStringLiteral("导航"); }, 5000));
+    ASSERT_TRUE(waits::until([&] { return f().Label2(0).caption() == QStringLiteral("导航"); }));
     openPage(QStringLiteral("二页"));
     openPage(QStringLiteral("三页"));
     menuOnTab(2, 6);

@@ -1,5 +1,6 @@
 // Control arrays: addressing, loading, unloading and the per-item wiring.
 #include "support/error_of.h"
+#include "support/waits.h"
 #include "platform/rt/error.h"
 #include "platform/ui/controlarray.h"
 #include "platform/ui/controls.h"
@@ -85,7 +86,7 @@ TEST(ControlArray, UnloadRemovesARunTimeItemAtOnceAndItsWidgetLater) {
     EXPECT_EQ(w.lv.ubound(), 4);
     ASSERT_TRUE(widget);  // still there until the event is over
     EXPECT_TRUE(widget->isHidden());
-    QTest::qWait(1);
+    waits::settle(1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(widget);
     EXPECT_EQ(errorOf([&] { w.lv(5); }), rt::ControlArrayElementMissing);
@@ -106,7 +107,7 @@ TEST(ControlArray, UnloadFromInsideTheItemsOwnEventIsSafe) {
     QTest::mouseClick(item.widget(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
     EXPECT_FALSE(w.lv.exists(6));
     EXPECT_EQ(log, QStringList{"up 6"});  // nothing of the unloaded item runs after it went
-    QTest::qWait(1);
+    waits::settle(1);
 }
 
 TEST(ControlArray, AnUnloadedItemRaisesNoMoreEvents) {

@@ -1,4 +1,5 @@
 // Hot keys: Alt + the caption's letter presses a command button parked above the client area.
+#include "support/waits.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 
@@ -25,7 +26,7 @@ struct Window : ui::Form {
 void showActive(Window& w) {
     w.show();
     w.widget()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.widget()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.widget(), waits::limit()));
 }
 
 TEST(HotKey, AltLetterPressesTheButtonParkedAboveTheWindow) {

@@ -2,6 +2,7 @@
 // item's own handler runs first, cancels made at the array level are honoured, and an unloaded item
 // raises nothing more.
 #include "web_test_util.h"
+#include "support/waits.h"
 
 #include "platform/ui/handler.h"
 #include "platform/web/webbrowserarray.h"
@@ -165,7 +166,7 @@ TEST_F(BrowserArrayTest, NewWindowAndWindowClosingAtTheArrayLevel) {
 
     ASSERT_TRUE(loadIn(3, server.urlText("/pages/window_close.html")));
     browsers1(3).document().evaluate("closeIt()");
-    ASSERT_TRUE(waitUntil([&] { return !indicesOf("WindowClosing").isEmpty(); }, 2000));
+    ASSERT_TRUE(waitUntil([&] { return !indicesOf("WindowClosing").isEmpty(); }));
     settle();
     EXPECT_EQ(indicesOf("WindowClosing"), QList<int>{3});
     EXPECT_TRUE(browsers1.exists(3));

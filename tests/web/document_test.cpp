@@ -1,6 +1,7 @@
 // The document model: reading and rewriting loaded documents, handles that outlive their document,
 // and the members the program needs that the engine has no direct equivalent for.
 #include "web_test_util.h"
+#include "support/waits.h"
 
 #include "platform/rt/error.h"
 #include "platform/web/browserpage.h"
@@ -274,7 +275,7 @@ TEST_F(WebTest, FileSizesOfDocumentsAndPictures) {
         EXPECT_EQ(doc.domain(), address.startsWith("http") ? QStringLiteral("127.0.0.1") : QString())
             << address.toStdString();
         Element img = doc.getElementsByTagName("img").at(0);
-        ASSERT_TRUE(waitUntil([&] { return img.fileSize() >= 0; }, 2000));
+        ASSERT_TRUE(waitUntil([&] { return img.fileSize() >= 0; }));
         EXPECT_EQ(img.fileSize(), picture);
         EXPECT_EQ(doc.getElementById("missing").fileSize(), -1);
     }
@@ -297,7 +298,7 @@ TEST_F(WebTest, LocalPicturesAsDataAddressesShowInHttpPages) {
     Document doc = b->document();
     doc.getElementById("a").setSrc(data);
     doc.getElementById("b").setSrc(QUrl::fromLocalFile(pagePath("picture.png")).toString());
-    ASSERT_TRUE(waitUntil([&] { return doc.evaluate("String(document.getElementById('a').naturalWidth)") == "40"; }, 2000));
+    ASSERT_TRUE(waitUntil([&] { return doc.evaluate("String(document.getElementById('a').naturalWidth)") == "40"; }));
     EXPECT_EQ(doc.evaluate("String(document.getElementById('b').naturalWidth)"), QStringLiteral("0"))
         << "the engine refuses local files in http pages";
     EXPECT_EQ(doc.getElementById("a").fileSize(), QFileInfo(pagePath("picture.png")).size());

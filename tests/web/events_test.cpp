@@ -1,6 +1,7 @@
 // The browser control's events: their order for a page with a frame, cancelling a navigation,
 // history states, status texts, new windows and windows that close themselves.
 #include "web_test_util.h"
+#include "support/waits.h"
 
 #include "platform/rt/error.h"
 
@@ -222,11 +223,11 @@ TEST_F(WebTest, StatusTextFollowsHoveredLinks) {
     QWidget* view = b->pageWidget();
     QMouseEvent over(QEvent::MouseMove, link.center(), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(view, &over);
-    ASSERT_TRUE(waitUntil([&] { return status.contains(server.urlText("/pages/target.html")); }, 2000))
+    ASSERT_TRUE(waitUntil([&] { return status.contains(server.urlText("/pages/target.html")); }))
         << status.join('|').toStdString();
     QMouseEvent away(QEvent::MouseMove, QPoint(700, 590), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(view, &away);
-    ASSERT_TRUE(waitUntil([&] { return !status.isEmpty() && status.last().isEmpty(); }, 2000));
+    ASSERT_TRUE(waitUntil([&] { return !status.isEmpty() && status.last().isEmpty(); }));
 }
 
 TEST_F(WebTest, NewWindowRoutedIntoTheChosenBrowser) {
@@ -283,7 +284,7 @@ TEST_F(WebTest, WindowClosingRaisedForScriptClose) {
     };
     ASSERT_TRUE(load(b, server.urlText("/pages/window_close.html")));
     b->document().evaluate("closeIt()");
-    ASSERT_TRUE(waitUntil([&] { return closing == 1; }, 2000));
+    ASSERT_TRUE(waitUntil([&] { return closing == 1; }));
     settle();
     EXPECT_EQ(b->locationURL(), server.urlText("/pages/window_close.html"));
 }

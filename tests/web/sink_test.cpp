@@ -1,6 +1,7 @@
 // Document sinks: events of the attached document only, their fields, the event in progress, and the
 // handler's result deciding the page's default action.
 #include "web_test_util.h"
+#include "support/waits.h"
 
 #include "platform/rt/error.h"
 
@@ -88,7 +89,7 @@ TEST_F(SinkTest, HandlerResultDecidesTheWheel) {
     EXPECT_EQ(b->document().scrollPosition().y(), 0);
     sink.onmousewheel = [](const DocumentEvent&) { return true; };
     wheel(b, QPoint(100, 300));
-    ASSERT_TRUE(waitUntil([&] { return b->document().scrollPosition().y() > 0; }, 2000));
+    ASSERT_TRUE(waitUntil([&] { return b->document().scrollPosition().y() > 0; }));
 }
 
 TEST_F(SinkTest, HandlerResultDecidesTheSelectStart) {
@@ -321,7 +322,7 @@ TEST_F(SinkTest, SelectionChangeAndKeyDown) {
     };
     doc.evaluate("var r=document.createRange();r.selectNodeContents(document.getElementById('link'));"
                  "window.getSelection().addRange(r);");
-    ASSERT_TRUE(waitUntil([&] { return selected == QStringLiteral("链接"); }, 2000));
+    ASSERT_TRUE(waitUntil([&] { return selected == QStringLiteral("链接"); }));
 
     std::vector<int> keys;
     sink.onkeydown = [&](const DocumentEvent& e) {

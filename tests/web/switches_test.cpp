@@ -1,5 +1,6 @@
 // Engine switches: page scripts, pictures and plug-ins, and the plug-in stand-in hook.
 #include "web_test_util.h"
+#include "support/waits.h"
 
 #include <QLabel>
 
@@ -60,7 +61,7 @@ TEST_F(SwitchesTest, ScriptsOffBlocksNetworkPageScriptsWhileSinksAndProgramScrip
     EXPECT_EQ(b->document().title(), QStringLiteral("脚本运行了"));
     EXPECT_EQ(b->document().getElementById("loaded").innerText(), QStringLiteral("加载脚本运行了"));
     b->document().getElementById("jslink").click();
-    ASSERT_TRUE(waitUntil([&] { return b->document().title() == QStringLiteral("链接脚本运行了"); }, 2000));
+    ASSERT_TRUE(waitUntil([&] { return b->document().title() == QStringLiteral("链接脚本运行了"); }));
 }
 
 TEST_F(SwitchesTest, PicturesOffLoadsNoPictures) {
@@ -94,7 +95,7 @@ TEST_F(SwitchesTest, PluginHookPutsAStandInInPlaceOfFlash) {
                              "value=\"high\"></object></body></html>");
     WebBrowser* b = makeBrowser();
     ASSERT_TRUE(load(b, server.urlText("/flash")));
-    ASSERT_TRUE(waitUntil([&] { return !seen.empty(); }, 2000));
+    ASSERT_TRUE(waitUntil([&] { return !seen.empty(); }));
     EXPECT_EQ(seen[0].mime, QStringLiteral("application/x-shockwave-flash"));
     EXPECT_TRUE(seen[0].names.contains("quality"));
     ASSERT_TRUE(standIn);

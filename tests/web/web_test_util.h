@@ -5,11 +5,10 @@
 #include "platform/web/webbrowser.h"
 #include "support/http_server.h"
 #include "support/scripted_services.h"
+#include "support/waits.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QMouseEvent>
 #include <QStringList>
 #include <QWidget>
@@ -18,23 +17,13 @@
 #include <functional>
 #include <memory>
 
-// Runs the event loop until `done` holds or `ms` have passed; returns whether it held.
-inline bool waitUntil(const std::function<bool()>& done, int ms = 5000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > ms) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    }
-    return true;
+// Runs the event loop until `done` holds (what must happen; see support/waits.h).
+inline bool waitUntil(const std::function<bool()>& done, int ms = waits::kMustHappenMs) {
+    return waits::until(done, ms);
 }
 
 // Lets queued work run for a short while (for "nothing more happens" checks).
-inline void settle(int ms = 150) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-}
+inline void settle(int ms = 150) { waits::settle(ms); }
 
 // Real input through the page view, as the user makes it.
 inline void mouse(QWidget* view, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons held) {

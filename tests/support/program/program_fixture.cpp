@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 
@@ -82,12 +81,4 @@ void ProgramFixture::setSetting(const QString& key, const QString& value) { stor
 QString ProgramFixture::fgSetting(const QString& key) const { return storedFgSetting(key); }
 void ProgramFixture::setFgSetting(const QString& key, const QString& value) { storeFgSetting(key, value); }
 
-bool ProgramFixture::waitFor(const std::function<bool()>& done, int ms) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > ms) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
+bool ProgramFixture::waitFor(const std::function<bool()>& done, int ms) { return waits::until(done, ms); }

@@ -3,6 +3,7 @@
 // scripted dialogs, a manual clock and recorded program starts. Tests drive it as a person would and
 // look at what a person would see: files written, captions, boxes shown, requests sent.
 #include "support/scripted_services.h"
+#include "support/waits.h"
 
 #include "program.h"
 #include "platform/sys/shell.h"
@@ -43,8 +44,9 @@ protected:
     QString fgSetting(const QString& key) const;
     void setFgSetting(const QString& key, const QString& value);
 
-    // Runs the event loop until `done` holds or `ms` passed; returns whether it holds.
-    static bool waitFor(const std::function<bool()>& done, int ms = 5000);
+    // Runs the event loop until `done` holds, giving up after the generous limit of support/waits.h;
+    // returns whether it holds. For what must not happen use waits::settle or waits::happensWithin.
+    static bool waitFor(const std::function<bool()>& done, int ms = waits::kMustHappenMs);
 
     ScriptedServices services;
     ManualClock clock;
