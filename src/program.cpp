@@ -83,10 +83,10 @@ Program::~Program() {
 }
 
 // Engine-wide hooks go in before the first browser is made: a page reads its plug-ins once. The link
-// hint bar stays on top of the stand-in players.
+// hint bar and the about box stay on top of the stand-in players.
 void Program::installEngineHooks() {
-    web::setPluginHook(
-        web::flashStandIns(QStringLiteral("[id='%1'], [id='%2']").arg(HintBar::kStripId, HintBar::kLabelId)));
+    web::setPluginHook(web::flashStandIns(QStringLiteral("[id='%1'], [id='%2'], [id='%3']")
+                                              .arg(HintBar::kStripId, HintBar::kLabelId, AboutOverlay::kCoverId)));
 }
 
 // Every part, made once the main window and the menu owner exist. Each sets the handlers it owns.

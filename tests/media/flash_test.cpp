@@ -2,6 +2,7 @@
 // objects show the program's stand-in player.
 #include "page/sinks_fixture.h"
 
+#include "app/aboutoverlay.h"
 #include "forms/form4.h"
 #include "media/flashpopout.h"
 #include "media/form12.h"
@@ -528,4 +529,21 @@ TEST_F(FlashTest, TheLinkHintBarStaysOverThePlayer) {
     doc(k).evaluate(QStringLiteral("window.status = 'ready'"));
     ASSERT_TRUE(waitFor([&] { return doc(k).getElementById(HintBar::kStripId).styleProperty("visibility") == "hidden"; }));
     EXPECT_TRUE(waitFor([&] { return pixel(600, barY) == playerColour; })) << pixel(600, barY).name().toStdString();
+}
+
+// The about box lies over the whole page, players included: while it is shown no part of a player
+// shows through it; once it is removed the player is whole again.
+TEST_F(FlashTest, TheAboutBoxLiesOverThePlayer) {
+    const int k = openFlash(object("p", kFlash, 300, 0, 800, 600), 1);
+    QWidget* page = f1().WebBrowser1(k).pageWidget();
+    const auto pixel = [&](int x, int y) { return QColor(page->grab().toImage().pixel(x, y)); };
+    const QColor playerColour(0x20, 0x24, 0x2c);
+    ASSERT_EQ(pixel(700, 20), playerColour);
+    program().find<AboutOverlay>()->showOrRemove();
+    ASSERT_TRUE(program().find<AboutOverlay>()->shows(k));
+    // The about box's picture covers the page: the player's spot looks like the page beside it.
+    EXPECT_TRUE(waitFor([&] { return pixel(700, 20) == pixel(1200, 20); }))
+        << pixel(700, 20).name().toStdString() << " " << pixel(1200, 20).name().toStdString();
+    program().find<AboutOverlay>()->showOrRemove();
+    EXPECT_TRUE(waitFor([&] { return pixel(700, 20) == playerColour; })) << pixel(700, 20).name().toStdString();
 }
