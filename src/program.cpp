@@ -36,6 +36,7 @@
 #include "page/documentmenuactions.h"
 #include "page/documentsinks.h"
 #include "page/formfill.h"
+#include "page/hintbar.h"
 #include "page/pageevents.h"
 #include "page/pageloadingoptions.h"
 #include "page/pagezoom.h"
@@ -81,8 +82,12 @@ Program::~Program() {
     windows_.reset();
 }
 
-// Engine-wide hooks go in before the first browser is made: a page reads its plug-ins once.
-void Program::installEngineHooks() { web::setPluginHook(web::flashStandIns()); }
+// Engine-wide hooks go in before the first browser is made: a page reads its plug-ins once. The link
+// hint bar and the about box stay on top of the stand-in players.
+void Program::installEngineHooks() {
+    web::setPluginHook(web::flashStandIns(QStringLiteral("[id='%1'], [id='%2'], [id='%3']")
+                                              .arg(HintBar::kStripId, HintBar::kLabelId, AboutOverlay::kCoverId)));
+}
 
 // Every part, made once the main window and the menu owner exist. Each sets the handlers it owns.
 void Program::makeParts() {

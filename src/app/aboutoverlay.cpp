@@ -7,6 +7,8 @@
 #include "platform/rt/error.h"
 #include "platform/rt/text.h"
 
+const QString AboutOverlay::kCoverId = QStringLiteral("fg0_img");
+
 namespace {
 
 // The ten ids in the order the overlay is made and removed.
@@ -64,7 +66,7 @@ void AboutOverlay::create(int slot) {
     web::Document doc;
     if (!rt::step([&] { doc = f_.WebBrowser1(slot).document(); })) return;
 
-    forms::appendToBody(doc, QStringLiteral("img"), QStringLiteral("fg0_img"),
+    forms::appendToBody(doc, QStringLiteral("img"), kCoverId,
                  {[](web::Element& e) { e.setSrc(forms::programPicture(QStringLiteral("\\pifu\\zz.bmp"))); }},
                  QStringLiteral("z-index:99999;left:0%;top:0%;height:100%;width:100%;filter:alpha(opacity=80);"
                                 "opacity:0.8;position:fixed"));

@@ -14,6 +14,10 @@ class Document;
 
 class AboutOverlay {
 public:
+    // The id of the picture over the whole page ("fg0_img"): the box lies over everything the page
+    // shows, its plug-in players included.
+    static const QString kCoverId;
+
     explicit AboutOverlay(Form1& f);
 
     // "关于" of the main menu: removes the overlay from the front slot's page when it is there, else

@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QImageReader>
+#include <QUrl>
 
 namespace forms {
 
@@ -21,7 +22,9 @@ QString skinBackground(const QString& path) {
     QImageReader reader(sys::nativePath(path));
     reader.setDecideFormatFromContent(true);
     if (reader.canRead() && !sys::pictureSizeAllowed(reader)) return QString();
-    return path;
+    if (path.isEmpty()) return QString();
+    // A file address, so that "#", "?" and "%" in the path stay part of the file's name.
+    return QUrl::fromLocalFile(QFileInfo(sys::nativePath(path)).absoluteFilePath()).toString(QUrl::FullyEncoded);
 }
 
 }  // namespace forms

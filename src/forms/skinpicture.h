@@ -17,10 +17,13 @@ bool isSkinPictureFile(const QString& path);
 // The file chooser's filter for skin pictures: GIF, BMP and JPEG files.
 QString skinPictureFilter();
 
-// What the home page's body takes as its background for the skin at `path`: the path itself, or the
-// empty text for "空" (a page handed that text would ask for a file named so) and for a picture too
-// large to show (platform/sys/picturesize.h), which the page would otherwise decode whole at every
-// start. Another path that names no picture is handed on as it is: the page shows nothing for it.
+// What the home page's body takes as its background for the skin at `path`: the file's address
+// ("file:///..." with every character that is not plain in an address escaped, so a "#", "?" or "%"
+// in the path names the file rather than a fragment, a query or an escape), or the empty text for
+// "空" (a page handed that text would ask for a file named so), for an empty path and for a picture
+// too large to show (platform/sys/picturesize.h), which the page would otherwise decode whole at every
+// start. Another path that names no picture is handed on as its address: the page shows nothing for
+// it.
 QString skinBackground(const QString& path);
 
 }  // namespace forms

@@ -4,6 +4,8 @@
 #include "platform/ui/controls.h"
 #include "settings/form5.h"
 
+#include <algorithm>
+
 using rt::step;
 
 namespace {
@@ -95,8 +97,16 @@ void HintBox::show(Form5& w, const ui::Control& field, double x, const QString& 
     });
     step([&] { w.Label3.setCaption(text); });
     step([&] { w.Picture2.setWidth(w.Label3.width() + 70); });
+    step([&] { keepInside(w); });
     step([&] { w.Picture2.zOrder(0); });
     step([&] { w.Picture2.setVisible(true); });
+}
+
+void HintBox::keepInside(Form5& w) {
+    const double over = w.Picture2.left() + w.Picture2.width() - w.scaleWidth();
+    if (over > 0) w.Picture2.setLeft(std::max(0.0, w.Picture2.left() - over));
+    const double below = w.Picture2.top() + w.Picture2.height() - w.scaleHeight();
+    if (below > 0) w.Picture2.setTop(std::max(0.0, w.Picture2.top() - below));
 }
 
 void HintBox::putAway() {

@@ -4,7 +4,9 @@
 // from the table of hint places (a top taken from the field, its frame or a neighbour, plus a fixed
 // offset; a left at the pointer's X within the field plus a fixed offset). The box lies on the window
 // and the field on its page panel, whose top is 500: the offsets are applied to the numbers as they
-// are.
+// are. A box that would then stick out past the window's right or bottom edge is moved left or up by
+// as much as it sticks out (the offsets put the long hints of the wider pages past the right edge,
+// where the window would cut them off).
 //
 // The box is put away by the moves this class handles: over a page panel, a frame or the font list it
 // goes behind every other control and is hidden; over the two start-page options it only goes behind
@@ -38,10 +40,11 @@ public:
     // control that has no hint place.
     static Place placeFor(Form5& w, const ui::Control& field, double x);
     // Shows `text` beside `field`, each step on its own: the place, the text, the width (the text's
-    // width + 70), to the front, visible.
+    // width + 70), kept inside the window, to the front, visible.
     static void show(Form5& w, const ui::Control& field, double x, const QString& text);
 
 private:
+    static void keepInside(Form5& w);
     void putAway();
     void sendBehind();
 

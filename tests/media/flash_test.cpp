@@ -2,9 +2,11 @@
 // objects show the program's stand-in player.
 #include "page/sinks_fixture.h"
 
+#include "app/aboutoverlay.h"
 #include "forms/form4.h"
 #include "media/flashpopout.h"
 #include "media/form12.h"
+#include "page/hintbar.h"
 #include "platform/sys/windows.h"
 #include "platform/ui/events.h"
 #include "platform/ui/services.h"
@@ -502,4 +504,46 @@ TEST_F(FlashTest, TheMouseLockTogglesWithItsMessagesAndANewWindowStartsUnlocked)
     EXPECT_TRUE(sys::windowOf(player)->isEnabled());
     popOutFrom(k, "p");
     EXPECT_TRUE(window()->Picture2.enabled());
+}
+
+// --- the player in its page ------------------------------------------------------------------------
+
+// The link hint bar at the bottom of a page stays on top of a player lying under it: while the bar is
+// shown the player leaves out the bar's box, so the bar looks the same over the player as beside it;
+// once the bar is hidden the player is whole again.
+TEST_F(FlashTest, TheLinkHintBarStaysOverThePlayer) {
+    setSetting("连接提示", "1");
+    const int k = openFlash(object("p", kFlash, 300, 0, 1000, 3000), 1);
+    ASSERT_TRUE(waitFor([&] { return doc(k).getElementById(HintBar::kStripId).isValid(); }));
+    QWidget* page = f1().WebBrowser1(k).pageWidget();
+    const auto pixel = [&](int x, int y) { return QColor(page->grab().toImage().pixel(x, y)); };
+    const QColor playerColour(0x20, 0x24, 0x2c);
+    const int barY = static_cast<int>(page->height() * 0.96) + 8;  // the bar's top is at 96% of the page
+    ASSERT_EQ(pixel(600, page->height() / 2), playerColour);       // the player, above the bar
+    ASSERT_NE(pixel(200, barY), playerColour);                      // the bar beside the player
+    EXPECT_TRUE(waitFor([&] { return pixel(600, barY) == pixel(200, barY); }))
+        << pixel(600, barY).name().toStdString() << " " << pixel(200, barY).name().toStdString();
+    EXPECT_EQ(pixel(600, page->height() / 2), playerColour);
+
+    // A status text without "http" hides the bar.
+    doc(k).evaluate(QStringLiteral("window.status = 'ready'"));
+    ASSERT_TRUE(waitFor([&] { return doc(k).getElementById(HintBar::kStripId).styleProperty("visibility") == "hidden"; }));
+    EXPECT_TRUE(waitFor([&] { return pixel(600, barY) == playerColour; })) << pixel(600, barY).name().toStdString();
+}
+
+// The about box lies over the whole page, players included: while it is shown no part of a player
+// shows through it; once it is removed the player is whole again.
+TEST_F(FlashTest, TheAboutBoxLiesOverThePlayer) {
+    const int k = openFlash(object("p", kFlash, 300, 0, 800, 600), 1);
+    QWidget* page = f1().WebBrowser1(k).pageWidget();
+    const auto pixel = [&](int x, int y) { return QColor(page->grab().toImage().pixel(x, y)); };
+    const QColor playerColour(0x20, 0x24, 0x2c);
+    ASSERT_EQ(pixel(700, 20), playerColour);
+    program().find<AboutOverlay>()->showOrRemove();
+    ASSERT_TRUE(program().find<AboutOverlay>()->shows(k));
+    // The about box's picture covers the page: the player's spot looks like the page beside it.
+    EXPECT_TRUE(waitFor([&] { return pixel(700, 20) == pixel(1200, 20); }))
+        << pixel(700, 20).name().toStdString() << " " << pixel(1200, 20).name().toStdString();
+    program().find<AboutOverlay>()->showOrRemove();
+    EXPECT_TRUE(waitFor([&] { return pixel(700, 20) == playerColour; })) << pixel(700, 20).name().toStdString();
 }

@@ -10,7 +10,10 @@
 
 #include <QApplication>
 
+#include <algorithm>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -414,6 +417,58 @@ TEST_F(SettingsTest, HintBoxPlacesFollowTheTable) {
         EXPECT_EQ(p.top, r.top) << r.field(w).name().toStdString() << r.field(w).index();
         EXPECT_EQ(p.left, r.left) << r.field(w).name().toStdString() << r.field(w).index();
     }
+}
+
+// Wherever the pointer is over a field, the field's hint box lies inside the window: a box that its
+// place would put past the window's right (or bottom) edge is moved left (or up) by as much as it
+// would stick out, and no further. (The long hints of the pages 常规 and 界面 ran past the edge and were cut off.)
+TEST_F(SettingsTest, HintBoxStaysInsideTheWindow) {
+    Form5& w = open();
+    struct Field {
+        ui::Control* control;
+        std::function<void(double X)> move;
+    };
+    std::vector<Field> fields;
+    const auto array = [&](auto& controls, std::initializer_list<int> indexes) {
+        for (int i : indexes)
+            fields.push_back({&controls(i), [&controls, i](double X) { controls.onMouseMove(i, 0, 0, X, 10); }});
+    };
+    const auto single = [&](auto& control) {
+        fields.push_back({&control, [&control](double X) { control.onMouseMove(0, 0, X, 10); }});
+    };
+    array(w.Check1, {1, 2, 3, 4, 5, 6});
+    array(w.Check16, {1, 2, 3, 4});
+    single(w.Check20);
+    array(w.Text1, {0, 1});
+    single(w.Check3);
+    array(w.Text51, {1});
+    single(w.Command2);
+    array(w.Check22, {1, 2, 3, 4, 5});
+    array(w.Text21, {1, 2, 3, 4, 5});
+    single(w.Text6);
+    single(w.Text8);
+    single(w.Text32);
+    array(w.Text7, {0, 10, 11, 12, 13, 14, 15, 16, 17, 18});
+    single(w.Check2);
+    int moved = 0;
+    for (const Field& f : fields) {
+        for (const double X : {0.0, f.control->width() / 2, f.control->width()}) {
+            SCOPED_TRACE(f.control->name().toStdString() + "(" + std::to_string(f.control->index()) + ") X " +
+                         std::to_string(X));
+            w.Picture1.onMouseMove(1, 0, 0, 10, 10);
+            f.move(X);
+            ASSERT_TRUE(w.Picture2.visible());
+            const HintBox::Place place = HintBox::placeFor(w, *f.control, X);
+            const double width = w.Picture2.width();
+            EXPECT_EQ(width, w.Label3.width() + 70);
+            EXPECT_EQ(w.Picture2.left(), std::max(0.0, std::min(place.left, w.scaleWidth() - width)));
+            EXPECT_LE(w.Picture2.left() + width, w.scaleWidth());
+            EXPECT_EQ(w.Picture2.top(), std::max(0.0, std::min(place.top, w.scaleHeight() - w.Picture2.height())));
+            EXPECT_LE(w.Picture2.top() + w.Picture2.height(), w.scaleHeight());
+            if (w.Picture2.left() != place.left) ++moved;
+        }
+    }
+    EXPECT_GT(moved, 0);  // the pointer at the right end of the wide fields
 }
 
 // A colour field of the tab page shows its hint; moves over a page, a frame or the font list put the

@@ -15,6 +15,8 @@
 #include <QUrl>
 
 #include <cctype>
+#include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -37,11 +39,11 @@ protected:
         return w;
     }
     // A picture file of `size` pixels under `name` (pictures are read by their content).
-    QString picture(const QString& name, QSize size = QSize(8, 6)) {
+    QString picture(const QString& name, QSize size = QSize(8, 6), QColor colour = Qt::red) {
         const QString file = dir.path() + "/" + name;
         QDir().mkpath(QFileInfo(file).path());
         QImage image(size, QImage::Format_RGB32);
-        image.fill(Qt::red);
+        image.fill(colour);
         EXPECT_TRUE(image.save(file, "PNG"));
         return QDir::toNativeSeparators(file);
     }
@@ -49,6 +51,23 @@ protected:
     void choose(Form5& w, const QString& path) {
         services.queueOpenFile(path);
         w.Command2.onClick();
+    }
+    // The address the home page is given for the picture file at `path`.
+    static QString fileAddress(const QString& path) { return QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded); }
+    // How many pixels of the home page as drawn have `colour` (give or take rounding).
+    int homePixels(QColor colour) {
+        const QImage shown =
+            f1().WebBrowser1(1).pageWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int n = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                const QColor c(shown.pixel(x, y));
+                if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                        std::abs(c.blue() - colour.blue()) <= 6)
+                    ++n;
+            }
+        }
+        return n;
     }
     QString homeBackground() { return f1().WebBrowser1(1).document().body().getAttribute("background"); }
     void dropOnMainWindow(const QString& file) {
@@ -92,7 +111,7 @@ TEST_P(ChoiceTable, TheFilesOwnSuffixDecides) {
         EXPECT_EQ(fg("界面图片"), path);
         EXPECT_EQ(w.Text3.text(), path);
         EXPECT_FALSE(f1().picture().isNull());
-        EXPECT_EQ(homeBackground(), path);
+        EXPECT_EQ(homeBackground(), fileAddress(path));
         EXPECT_TRUE(indicatorShown(w));
     } else {
         EXPECT_EQ(services.messages(), QStringList{kRefusal});
@@ -161,7 +180,7 @@ TEST_F(SkinTest, APictureThatDoesNotLoadIsStoredAndTheWindowKeepsItsPicture) {
     ASSERT_FALSE(before.isNull());
     const QString gone = QDir::toNativeSeparators(dir.path() + "/gone.jpg");
     const QString wide = picture("wide.jpg", QSize(16385, 1));
-    const std::pair<QString, QString> cases[] = {{gone, gone}, {wide, ""}};
+    const std::pair<QString, QString> cases[] = {{gone, fileAddress(gone)}, {wide, ""}};
     for (const auto& [path, background] : cases) {
         SCOPED_TRACE(path.toStdString());
         choose(w, path);
@@ -173,6 +192,39 @@ TEST_F(SkinTest, APictureThatDoesNotLoadIsStoredAndTheWindowKeepsItsPicture) {
         EXPECT_TRUE(services.messages().isEmpty());
     }
 }
+
+// --- the home page's background -------------------------------------------------------------------
+
+// The home page really shows the chosen picture as its background, whatever characters its path
+// holds: the page is given the file's address with "#", "?", "%" and the rest written as escapes, so
+// none of them ends the address early or names another file. The same holds when the next start
+// applies the stored picture to the home page.
+class BackgroundTable : public SkinTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(BackgroundTable, TheHomePageShowsThePicture) {
+    const QColor colour(0x12, 0xC4, 0x7A);
+    Form5& w = ready();
+    ASSERT_EQ(homePixels(colour), 0);
+    const QString path = picture(QString::fromUtf8(GetParam()), QSize(1600, 1200), colour);
+    choose(w, path);
+    ASSERT_EQ(fg("界面图片"), path);
+    EXPECT_EQ(homeBackground(), fileAddress(path));
+    EXPECT_TRUE(waitFor([&] { return homePixels(colour) > 10000; })) << homePixels(colour);
+
+    stop();
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(waitFor([&] {
+        const web::Document d = f1().WebBrowser1(1).document();
+        return !d.isNull() && d.isValid() && !f1().WebBrowser1(1).busy() && homePixels(colour) > 10000;
+    })) << homePixels(colour);
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, BackgroundTable,
+                         ::testing::Values("plain/skin.jpg", "a#b/skin.jpg", "skin#1.jpg", "what?/skin.gif",
+                                           "100%/skin.bmp", "x%23y.jpg", "a%/b.jpg", "皮肤 图片/skin.jpeg"),
+                         [](const ::testing::TestParamInfo<const char*>& info) {
+                             return "path" + std::to_string(info.index);
+                         });
 
 // --- removing -------------------------------------------------------------------------------------
 

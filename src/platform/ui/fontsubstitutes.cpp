@@ -2,16 +2,20 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 namespace ui {
 
-const char* const kSubstituteFont = "文泉驿微米黑";
+const char* const kSubstituteFonts[2] = {"Noto Sans CJK SC", "文泉驿微米黑"};
 
 void installFontSubstitutes() {
-    const QString substitute = QString::fromUtf8(kSubstituteFont);
+    QStringList substitutes;
+    for (const char* name : kSubstituteFonts) substitutes << QString::fromUtf8(name);
     for (const char* name : {"微软雅黑", "Microsoft YaHei"}) {
         const QString family = QString::fromUtf8(name);
-        if (!QFont::substitutes(family).contains(substitute)) QFont::insertSubstitution(family, substitute);
+        // The toolkit tries the substitutes in their order and takes the first one installed.
+        QFont::removeSubstitutions(family);
+        QFont::insertSubstitutions(family, substitutes);
     }
 }
 

@@ -6,6 +6,12 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPointer>
+#include <QRegion>
+#include <QTimer>
+#include <QWebElement>
+#include <QWebFrame>
+#include <QWebPage>
+#include <QWebView>
 #include <QWidget>
 
 namespace web {
@@ -47,13 +53,31 @@ private:
     QString address_;
 };
 
+// The boxes of the shown page elements that `selector` names, in the page window's coordinates.
+QRegion shownBoxes(QWidget* page, const QString& selector) {
+    auto* view = qobject_cast<QWebView*>(page);
+    if (selector.isEmpty() || !view || !view->page()) return QRegion();
+    QWebFrame* frame = view->page()->mainFrame();
+    QRegion boxes;
+    for (const QWebElement& e : frame->findAllElements(selector)) {
+        if (e.styleProperty(QStringLiteral("visibility"), QWebElement::ComputedStyle) == QLatin1String("hidden") ||
+            e.styleProperty(QStringLiteral("display"), QWebElement::ComputedStyle) == QLatin1String("none"))
+            continue;
+        boxes += e.geometry().translated(-frame->scrollPosition());
+    }
+    return boxes;
+}
+
 // The engine's widget for the object: it stays in the page and the player follows it.
 class PluginSite : public QWidget {
 public:
-    PluginSite(QWidget* page, QWidget* player) : QWidget(page), player_(player) {
+    PluginSite(QWidget* page, QWidget* player, const QString& overPlayers)
+        : QWidget(page), player_(player), overPlayers_(overPlayers) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setAttribute(Qt::WA_NoSystemBackground);
         player->installEventFilter(this);
+        // Every repaint of the page may have shown, moved or hidden an element over the players.
+        if (page && !overPlayers_.isEmpty()) page->installEventFilter(this);
         follow();
     }
     ~PluginSite() override {
@@ -78,6 +102,14 @@ protected:
     }
     bool eventFilter(QObject* watched, QEvent* e) override {
         if (watched == player_ && e->type() == QEvent::ParentChange) follow();
+        if (watched == parentWidget() && e->type() == QEvent::Paint && !pending_) {
+            // Looked at once the page has painted: a new mask now would repaint the page inside its paint.
+            pending_ = true;
+            QTimer::singleShot(0, this, [this] {
+                pending_ = false;
+                follow();
+            });
+        }
         return false;
     }
 
@@ -87,27 +119,49 @@ private:
         QWidget* page = parentWidget();
         const bool inPage = page && player_->parentWidget() == page;
         player_->setAttribute(Qt::WA_TransparentForMouseEvents, inPage);
-        if (!inPage) return;
+        if (!inPage) {
+            // Nothing of the page lies over a player out of it: the mask it had from its site stays.
+            if (cut_) maskPlayer(siteMask_);
+            cut_ = false;
+            return;
+        }
         player_->setGeometry(geometry());
-        if (mask().isEmpty()) player_->clearMask();
-        else player_->setMask(mask());
+        siteMask_ = mask();
+        const QRect whole(QPoint(0, 0), size());
+        const QRegion over = shownBoxes(page, overPlayers_).translated(-pos()) & whole;
+        cut_ = !over.isEmpty();
+        if (!cut_) maskPlayer(siteMask_);
+        else if (QRegion shown = (siteMask_.isEmpty() ? QRegion(whole) : siteMask_) - over; !shown.isEmpty())
+            maskPlayer(shown);
+        else maskPlayer(QRegion(-1, -1, 1, 1));  // covered whole: a mask that leaves nothing of it
         player_->setVisible(!isHidden());
+    }
+    // Gives the player `mask` (empty: the whole player) when it has another one: a new mask repaints
+    // the page, and a repaint of the page makes the site look again.
+    void maskPlayer(const QRegion& mask) {
+        if (player_->mask() == mask) return;
+        if (mask.isEmpty()) player_->clearMask();
+        else player_->setMask(mask);
     }
 
     QPointer<QWidget> player_;
+    QString overPlayers_;
+    QRegion siteMask_;    // the site's mask when the player last followed it
+    bool cut_ = false;    // page elements are left out of the player
+    bool pending_ = false;
 };
 
 }  // namespace
 
-PluginHook flashStandIns() {
-    return [](const QString& mimeType, const QUrl& url, const QStringList&, const QStringList&,
+PluginHook flashStandIns(const QString& overPlayers) {
+    return [overPlayers](const QString& mimeType, const QUrl& url, const QStringList&, const QStringList&,
               QWidget* parent) -> QWidget* {
         if (mimeType.compare(QLatin1String("application/x-shockwave-flash"), Qt::CaseInsensitive) != 0 || !parent)
             return nullptr;
         auto* player = new StandInPlayer(url.toString(), parent);
         player->hide();
         sys::registerWindow(player, QString::fromLatin1(kFlashPlayerClass));
-        return new PluginSite(parent, player);
+        return new PluginSite(parent, player, overPlayers);
     };
 }
 

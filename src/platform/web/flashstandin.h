@@ -15,6 +15,12 @@
 //
 // Inside its page the player lets the mouse through to the page, so the page sees the pointer over
 // the object (its mouse-over, its clicks); anywhere else the player takes the mouse itself.
+//
+// A window lies over everything its page draws; the page elements that must stay on top of the
+// players (the link hint bar at the bottom of every page) are named by a selector given to the hook.
+// While such an element is shown, a player inside its page leaves out the element's box, so the
+// element is seen there as beside the player; the player looks again after every repaint of its page
+// and every move of its object, and is whole again once the element is hidden or gone.
 #include "platform/web/pluginhook.h"
 
 namespace web {
@@ -23,6 +29,7 @@ namespace web {
 extern const char* const kFlashPlayerClass;  // "MacromediaFlashPlayerActiveX"
 
 // The plug-in hook that makes the stand-ins (give it to setPluginHook before any browser exists).
-PluginHook flashStandIns();
+// `overPlayers` is a selector of the page elements drawn over the players ("" for none).
+PluginHook flashStandIns(const QString& overPlayers = QString());
 
 }  // namespace web
