@@ -408,7 +408,7 @@ TEST_F(PictureTest, SaveWritesThePictureShown) {
     const QString path = folder.path() + "/pictures/save.png";
     writeFile(path, bytes);
     ASSERT_TRUE(show(path));
-    const QString target = folder.path() + "/saved.png";
+    const QString target = home.path() + "/saved.png";
     services.queueSaveFile(target);
     menu(4);
     ASSERT_EQ(services.boxes(ShownBox::SaveFile).size(), 1u);
@@ -472,7 +472,7 @@ TEST_F(PictureTest, SaveWithAListShownSavesTheMainWindowsFrontPageAndRestoresThe
         ASSERT_TRUE(v().listShown());
         v().setWindowState(ui::vbMinimized);
         services.clearRecords();
-        const QString target = folder.path() + QStringLiteral("/page%1.html").arg(front);
+        const QString target = home.path() + QStringLiteral("/page%1.html").arg(front);
         services.queueSaveFile(target);
         menu(4);
         ASSERT_EQ(services.boxes(ShownBox::SaveFile).size(), 1u);

@@ -56,7 +56,7 @@ TEST_F(DailyToolsTest, FindAndSaveActOnTheFrontPage) {
     EXPECT_EQ(services.messages(), QStringList({"找不到“没有这段文字”"}));
     EXPECT_TRUE(f1().WebBrowser1(k).widget()->hasFocus() || f1().WebBrowser1(k).widget()->isAncestorOf(QApplication::focusWidget()));
 
-    const QString saved = folder.path() + "/saved.html";
+    const QString saved = home.path() + "/saved.html";
     services.queueSaveFile(saved);
     choose(3);
     ASSERT_EQ(services.boxes(ShownBox::SaveFile).size(), 1u);
@@ -67,9 +67,9 @@ TEST_F(DailyToolsTest, FindAndSaveActOnTheFrontPage) {
     // The home page when it is in front.
     f1().Label9.setCaption("1");
     services.clearRecords();
-    services.queueSaveFile(folder.path() + "/home.html");
+    services.queueSaveFile(home.path() + "/home.html");
     choose(3);
-    EXPECT_TRUE(QFile::exists(folder.path() + "/home.html"));
+    EXPECT_TRUE(QFile::exists(home.path() + "/home.html"));
 }
 
 TEST_F(DailyToolsTest, WindowHalves) {

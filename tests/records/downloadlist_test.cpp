@@ -26,7 +26,7 @@ protected:
         ASSERT_TRUE(startProgram());
         QFile::remove(sys::nativePath(Form6::listFile()));
         services.clearRecords();
-        saved = folder.path() + "/saved.bin";
+        saved = home.path() + "/saved.bin";
     }
     QStringList listLines() {
         try {
@@ -94,7 +94,7 @@ TEST_F(DownloadListTest, AScriptStartedDownloadIsRecordedWithItsOwnAddressNotThe
                                                       "<p><a id=\"hidden\" href=\"/s/two.zip\" style=\"display:none\">二</a>"
                                                       "<button id=\"byLink\" onclick=\"document.getElementById('hidden').click()\">二</button></p>")),
                      "/page"));
-    const QString chosen = folder.path() + "/chosen";
+    const QString chosen = home.path() + "/chosen";
     ASSERT_TRUE(QDir().mkpath(chosen));
     const QString hovered = server.urlText("/elsewhere");
     struct Case {
@@ -123,7 +123,7 @@ TEST_F(DownloadListTest, AScriptStartedDownloadIsRecordedWithItsOwnAddressNotThe
 TEST_F(DownloadListTest, AReplyNamingAPathIsSavedUnderItsBareNameInTheChosenFolder) {
     tab = openTab();
     ASSERT_TRUE(load(tab, servePage("/page", titled("页面", "x")), "/page"));
-    const QString chosen = folder.path() + "/chosen";
+    const QString chosen = home.path() + "/chosen";
     ASSERT_TRUE(QDir().mkpath(chosen));
     struct Case {
         const char* path;
@@ -220,7 +220,7 @@ TEST_F(DownloadListTest, ClickingARecordDownloadsAgainAndTheListComesBack) {
     QWidget* view = w.WebBrowser1.pageWidget();
     const QPoint at = link.boundingClientRect().center();
     server.clearRequests();
-    services.queueSaveFile(folder.path() + "/again.bin");
+    services.queueSaveFile(home.path() + "/again.bin");
     QMouseEvent press(QEvent::MouseButtonPress, at, view->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(view, &press);
     QMouseEvent release(QEvent::MouseButtonRelease, at, view->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);

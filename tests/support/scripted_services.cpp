@@ -145,12 +145,13 @@ QString ScriptedServices::openFileName(const QString& title, const QString& filt
     return b.text;
 }
 
-QString ScriptedServices::saveFileName(const QString& title, const QString& suggestedName) {
+QString ScriptedServices::saveFileName(const QString& title, const QString& suggestedName, const QString& folder) {
     ShownBox b;
     b.kind = ShownBox::SaveFile;
     b.prompt = suggestedName;
     b.title = title;
     b.shownTitle = title;
+    b.defaultText = folder;
     if (!saveFiles_.empty()) {
         const SaveAnswer& answer = saveFiles_.front();
         b.text = answer.inFolder ? answer.path + QLatin1Char('/') + suggestedName : answer.path;

@@ -83,7 +83,7 @@ public:
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText, double xTwips,
                      double yTwips) override;
     QString openFileName(const QString& title, const QString& filter, const QString& folder) override;
-    QString saveFileName(const QString& title, const QString& suggestedName) override;
+    QString saveFileName(const QString& title, const QString& suggestedName, const QString& folder) override;
     int popupMenu(const ui::PopupRequest& menu) override;
     QString clipboardText() override { return clipboard_; }
     void setClipboardText(const QString& text) override { clipboard_ = text; }

@@ -14,7 +14,7 @@ TEST(ScriptedServices, EmptyQueuesAnswerYesForYesNoBoxesAndOkElse) {
     EXPECT_EQ(ui::services().msgBox("q", ui::vbYesNo + ui::vbQuestion, ""), ui::vbYes);
     EXPECT_EQ(ui::services().msgBox("n", ui::vbCritical, "t"), ui::vbOK);
     EXPECT_EQ(ui::services().inputBox("p", "t", "d", 1, 2), "");
-    EXPECT_EQ(ui::services().saveFileName("t", "a.html"), "");
+    EXPECT_EQ(ui::services().saveFileName("t", "a.html", "/home/u/Downloads"), "");
     EXPECT_EQ(ui::services().openFileName("t", "*.jpg", "/"), "");
 }
 
@@ -25,7 +25,7 @@ TEST(ScriptedServices, QueuedAnswersAreUsedInOrderAndEveryBoxIsRecorded) {
     s.queueSaveFile("/tmp/x.html");
     EXPECT_EQ(ui::services().msgBox("退出?", ui::vbYesNo + ui::vbQuestion, ""), ui::vbNo);
     EXPECT_EQ(ui::services().inputBox("短网址?", "短网址", "http://t", 100, 200), "typed");
-    EXPECT_EQ(ui::services().saveFileName("保存", "a.html"), "/tmp/x.html");
+    EXPECT_EQ(ui::services().saveFileName("保存", "a.html", "/home/u/下载"), "/tmp/x.html");
     EXPECT_EQ(ui::services().msgBox("again", ui::vbYesNo, ""), ui::vbYes);
 
     ASSERT_EQ(s.boxes().size(), 4u);
@@ -37,6 +37,7 @@ TEST(ScriptedServices, QueuedAnswersAreUsedInOrderAndEveryBoxIsRecorded) {
     EXPECT_EQ(s.boxes()[1].x, 100);
     EXPECT_EQ(s.boxes()[2].kind, ShownBox::SaveFile);
     EXPECT_EQ(s.boxes()[2].prompt, "a.html");
+    EXPECT_EQ(s.boxes()[2].defaultText, "/home/u/下载");  // the folder it starts in
     EXPECT_EQ(s.messages(), (QStringList{"退出?", "again"}));
 }
 

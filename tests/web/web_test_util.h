@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QMouseEvent>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -45,8 +46,18 @@ inline QString pagePath(const QString& name) { return QDir(QStringLiteral(ZV_TES
 class WebTest : public ::testing::Test {
 protected:
     WebTest() {
+        // Save As boxes start in a download folder of the test's own, never in the user's.
+        hadDownloadDir_ = qEnvironmentVariableIsSet("XDG_DOWNLOAD_DIR");
+        oldDownloadDir_ = qgetenv("XDG_DOWNLOAD_DIR");
+        qputenv("XDG_DOWNLOAD_DIR", downloadFolder.path().toUtf8());
         window.resize(800, 600);
         window.show();
+    }
+    ~WebTest() override {
+        if (hadDownloadDir_)
+            qputenv("XDG_DOWNLOAD_DIR", oldDownloadDir_);
+        else
+            qunsetenv("XDG_DOWNLOAD_DIR");
     }
 
     // A browser in the window, filling it, with every event written to `log`.
@@ -86,10 +97,15 @@ protected:
         return out;
     }
 
+    QTemporaryDir downloadFolder;
     ScriptedServices services;
     TestHttpServer server;
     QWidget window;
     std::vector<std::unique_ptr<web::WebBrowser>> browsers;
     QStringList log;
     std::map<QString, int> downloads;
+
+private:
+    bool hadDownloadDir_ = false;
+    QByteArray oldDownloadDir_;
 };

@@ -269,28 +269,46 @@ QStringList currentDesktops() {
     return out;
 }
 
-QString desktopDir() {
+namespace {
+
+// The folder a key of `configHome()/user-dirs.dirs` names ("$HOME/..." or an absolute path, quoted,
+// with backslash escapes); "" when the file or the key is missing or names something else.
+QString userDirsEntry(const QString& key) {
     const QString home = homeDir();
     QByteArray bytes;
-    if (readBytes(configHome() + QStringLiteral("/user-dirs.dirs"), &bytes)) {
-        for (const RawLine& raw : splitLines(bytes)) {
-            const QString line = raw.text().trimmed();
-            if (!line.startsWith(QStringLiteral("XDG_DESKTOP_DIR="))) continue;
-            QString value = line.mid(int(qstrlen("XDG_DESKTOP_DIR="))).trimmed();
-            if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"'))) {
-                value = value.mid(1, value.size() - 2);
-            }
-            QString path;
-            for (int i = 0; i < value.size(); ++i) {
-                if (value[i] == QLatin1Char('\\') && i + 1 < value.size()) ++i;
-                path += value[i];
-            }
-            if (path == QStringLiteral("$HOME")) return home;
-            if (path.startsWith(QStringLiteral("$HOME/"))) return QDir::cleanPath(home + path.mid(5));
-            if (path.startsWith(QLatin1Char('/'))) return QDir::cleanPath(path);
+    if (!readBytes(configHome() + QStringLiteral("/user-dirs.dirs"), &bytes)) return QString();
+    const QString prefix = key + QLatin1Char('=');
+    for (const RawLine& raw : splitLines(bytes)) {
+        const QString line = raw.text().trimmed();
+        if (!line.startsWith(prefix)) continue;
+        QString value = line.mid(prefix.size()).trimmed();
+        if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"'))) {
+            value = value.mid(1, value.size() - 2);
         }
+        QString path;
+        for (int i = 0; i < value.size(); ++i) {
+            if (value[i] == QLatin1Char('\\') && i + 1 < value.size()) ++i;
+            path += value[i];
+        }
+        if (path == QStringLiteral("$HOME")) return home;
+        if (path.startsWith(QStringLiteral("$HOME/"))) return QDir::cleanPath(home + path.mid(5));
+        if (path.startsWith(QLatin1Char('/'))) return QDir::cleanPath(path);
     }
-    return home + QStringLiteral("/Desktop");
+    return QString();
+}
+
+}  // namespace
+
+QString desktopDir() {
+    const QString fromFile = userDirsEntry(QStringLiteral("XDG_DESKTOP_DIR"));
+    return fromFile.isEmpty() ? homeDir() + QStringLiteral("/Desktop") : fromFile;
+}
+
+QString downloadDir() {
+    const QString fromEnv = env("XDG_DOWNLOAD_DIR");
+    if (QDir::isAbsolutePath(fromEnv)) return QDir::cleanPath(fromEnv);
+    const QString fromFile = userDirsEntry(QStringLiteral("XDG_DOWNLOAD_DIR"));
+    return fromFile.isEmpty() ? homeDir() + QStringLiteral("/Downloads") : fromFile;
 }
 
 QString unescapeValue(const QString& value) {

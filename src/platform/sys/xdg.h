@@ -1,11 +1,11 @@
 #pragma once
-// The Linux desktop's own places and rules: the XDG base folders, the user's desktop folder, desktop
-// entries (`.desktop` files) with their Exec lines, and the default application of a MIME type or URL
-// scheme as `mimeapps.list` records it.
+// The Linux desktop's own places and rules: the XDG base folders, the user's desktop and download
+// folders, desktop entries (`.desktop` files) with their Exec lines, and the default application of a
+// MIME type or URL scheme as `mimeapps.list` records it.
 //
 // Every function reads the environment (HOME, XDG_CONFIG_HOME, XDG_DATA_HOME, XDG_CONFIG_DIRS,
-// XDG_DATA_DIRS, XDG_CURRENT_DESKTOP, PATH) at the moment it is called, so a test can point them at a
-// temporary home.
+// XDG_DATA_DIRS, XDG_DOWNLOAD_DIR, XDG_CURRENT_DESKTOP, PATH) at the moment it is called, so a test can
+// point them at a temporary home.
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -25,6 +25,9 @@ QStringList currentDesktops();  // $XDG_CURRENT_DESKTOP, lower case, in order
 
 // The user's desktop folder: XDG_DESKTOP_DIR of `configHome()/user-dirs.dirs`, else ~/Desktop.
 QString desktopDir();
+// The user's download folder: $XDG_DOWNLOAD_DIR when it is an absolute path, else XDG_DOWNLOAD_DIR of
+// `configHome()/user-dirs.dirs`, else ~/Downloads; whether it exists is left to the caller.
+QString downloadDir();
 
 struct DesktopEntry {
     QString id;    // the desktop file id ("firefox.desktop"); empty for a file read by path

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
+#include <QDir>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QInputDialog>
@@ -108,8 +109,8 @@ public:
         return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, folder, filter);
     }
 
-    QString saveFileName(const QString& title, const QString& suggestedName) override {
-        return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggestedName);
+    QString saveFileName(const QString& title, const QString& suggestedName, const QString& folder) override {
+        return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, QDir(folder).filePath(suggestedName));
     }
 
     int popupMenu(const PopupRequest& request) override {

@@ -57,8 +57,9 @@ public:
                              double xTwips, double yTwips) = 0;
     // A file chooser to open one file; "" when cancelled. `filter` is a Qt name filter.
     virtual QString openFileName(const QString& title, const QString& filter, const QString& folder) = 0;
-    // Save As: the path chosen for `suggestedName`; "" when cancelled.
-    virtual QString saveFileName(const QString& title, const QString& suggestedName) = 0;
+    // Save As, showing the folder `folder` and offering the name `suggestedName`: the path chosen;
+    // "" when cancelled.
+    virtual QString saveFileName(const QString& title, const QString& suggestedName, const QString& folder) = 0;
 
     // Shows a popup menu at the cursor and waits; the id of the chosen item, or -1 for none.
     virtual int popupMenu(const PopupRequest& menu) = 0;

@@ -45,8 +45,6 @@ constexpr Event kWindowClosing{&BrowserEvents::onWindowClosing, &BrowserArrayEve
 
 }  // namespace
 
-QString saveAsTitle() { return QStringLiteral("另存为"); }
-
 BrowserPage::BrowserPage(WebBrowser* owner, BrowserEvents* events, const ArrayLink* array,
                          QNetworkAccessManager* network, QWidget* view)
     : QWebPage(view), owner_(owner), events_(events), array_(array) {
@@ -400,7 +398,7 @@ void BrowserPage::onUnsupportedContent(QNetworkReply* reply) {
         reply->deleteLater();
         return;
     }
-    const QString path = ui::services().saveFileName(saveAsTitle(), suggestedDownloadName(reply));
+    const QString path = askDownloadPath(reply);
     if (path.isEmpty()) {
         reply->abort();
         reply->deleteLater();

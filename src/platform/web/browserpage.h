@@ -25,9 +25,6 @@ namespace web {
 
 using HeaderList = QList<QPair<QByteArray, QByteArray>>;
 
-// The title of the Save As box, for pages and downloads alike.
-QString saveAsTitle();
-
 // The program's product token in the User-Agent the engine sends when no navigation sets one
 // ("Zelvaro/" and the version): ASCII, as every header value must be.
 QString productToken();

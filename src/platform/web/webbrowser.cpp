@@ -6,13 +6,13 @@
 #include "platform/web/bridge.h"
 #include "platform/web/browserpage.h"
 #include "platform/web/browserview.h"
+#include "platform/web/downloadjob.h"
 #include "platform/web/networkmanager.h"
 #include "platform/web/switches.h"
 
 #include <QEvent>
 #include <QFileInfo>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextCodec>
 #include <QTimer>
@@ -218,11 +218,11 @@ void WebBrowser::ExecWB(int command, int option) {
     switch (command) {
     case kExecSaveAs: {
         QWebFrame* frame = d_->page->mainFrame();
-        QString name = QFileInfo(frame->url().path()).fileName();
-        if (name.isEmpty()) name = locationName().isEmpty() ? QStringLiteral("page") : locationName();
-        name.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")), QStringLiteral("_"));
+        QString name = cleanFileName(QFileInfo(frame->url().path()).fileName());
+        if (name.isEmpty()) name = cleanFileName(locationName());
+        if (name.isEmpty()) name = QStringLiteral("page");
         if (!name.contains(QLatin1Char('.'))) name += QStringLiteral(".html");
-        const QString path = ui::services().saveFileName(saveAsTitle(), name);
+        const QString path = askSavePath(name, QStringLiteral("保存失败，不能保存到程序自己的文件夹："));
         if (path.isEmpty()) return;
         // The document as it arrived; a page made here (error page, empty page) as its markup.
         QByteArray bytes = d_->page->documentBytes(frame);
