@@ -87,7 +87,12 @@ private:
         QWidget* page = parentWidget();
         const bool inPage = page && player_->parentWidget() == page;
         player_->setAttribute(Qt::WA_TransparentForMouseEvents, inPage);
-        if (!inPage) return;
+        if (!inPage) {
+            // Out of its page nothing clips the object: the player shows whole, also when only a
+            // part of it was in view in the page.
+            player_->clearMask();
+            return;
+        }
         player_->setGeometry(geometry());
         if (mask().isEmpty()) player_->clearMask();
         else player_->setMask(mask());
