@@ -133,8 +133,8 @@ void pointer(QWidget& w, QEvent::Type type, QPoint at, QPoint windowAt, Qt::Mous
     QCoreApplication::sendEvent(w.windowHandle(), &e);
 }
 
-// A left press at `from` in the window, a move of 10 x 6 pixels that asks for the move (or resize)
-// `hitTest`, then the rest of the way by `by` in steps and the release; returns whether it started.
+// A left press at `from` in the window, a move of 10 x 6 pixels that asks for the move (hit-test code
+// `hitTest`), then the rest of the way by `by` in steps and the release; returns whether it started.
 bool drag(QWidget& w, int hitTest, QPoint from, QPoint by) {
     const int h = sys::handleOf(&w);
     const QPoint at = w.geometry().topLeft();
@@ -171,29 +171,6 @@ TEST(WindowFunctions, ADragMovesTheWindowByExactlyWhatThePointerMoved) {
         w.hide();
         w.move(426, 266);
         w.show();
-    }
-}
-
-// A resize moves the dragged edges by what the pointer moved, down to the window's smallest size.
-TEST(WindowFunctions, AResizeMovesItsEdgesByWhatThePointerMoved) {
-    QWidget w(nullptr, Qt::Window | Qt::FramelessWindowHint);
-    w.setMinimumSize(100, 80);
-    const struct {
-        int hitTest;
-        QPoint by;
-        QRect result;
-    } cases[] = {
-        {17, {30, 20}, {300, 200, 270, 180}},   // bottom-right
-        {10, {-40, 25}, {260, 200, 280, 160}},  // left
-        {13, {200, 200}, {440, 280, 100, 80}},  // top-left, stopped at the smallest size
-        {12, {10, -50}, {300, 150, 240, 210}},  // top
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.hitTest);
-        w.setGeometry(300, 200, 240, 160);
-        w.show();
-        EXPECT_TRUE(drag(w, c.hitTest, {20, 20}, c.by));
-        EXPECT_EQ(w.geometry(), c.result);
     }
 }
 

@@ -6,8 +6,6 @@
 #include <QWidget>
 #include <QWindow>
 
-#include <algorithm>
-
 #include <map>
 
 namespace sys {
@@ -60,7 +58,7 @@ void keepShown(QWidget* w, bool wasShown) {
     if (wasShown) w->show();
 }
 
-// The pointer as the program's windows get it, and the move or resize of a window by the pointer.
+// The pointer as the program's windows get it, and the move of a window by the pointer.
 //
 // It watches the mouse events of the native windows (before any widget sees them): whether the left
 // button is held, and for its last press the top-level window, the point in that window and the point
@@ -70,11 +68,10 @@ void keepShown(QWidget* w, bool wasShown) {
 //
 // A drag keeps the pressed point of the window under the pointer: the window's new corner is the
 // pointer's place on the screen less the pressed point in the window, so the window moves by exactly
-// what the pointer moved since the press. A resize moves only its edges by that much, never below the
-// window's smallest size. The pointer's moves during a drag are the drag's only; the release ends it
-// and goes on to the window like any release, so every layer under it (widgets, pages) sees the button
-// go up, and the next click acts. A move without the left button held (the release went elsewhere)
-// ends the drag as well.
+// what the pointer moved since the press. The pointer's moves during a drag are the drag's only; the
+// release ends it and goes on to the window like any release, so every layer under it (widgets, pages)
+// sees the button go up, and the next click acts. A move without the left button held (the release
+// went elsewhere) ends the drag as well.
 class PointerDrag : public QObject {
 public:
     static PointerDrag& instance() {
@@ -86,14 +83,12 @@ public:
         return *drag;
     }
 
-    // Starts moving (no edges) or resizing the top-level window of `w`; false when the left button is
-    // not held after a press in that window, or a drag is going on.
-    bool start(QWidget* w, Qt::Edges edges) {
+    // Starts moving the top-level window of `w`; false when the left button is not held after a press
+    // in that window, or a drag is going on.
+    bool start(QWidget* w) {
         QWidget* top = w ? w->window() : nullptr;
         if (!top || dragged_ || !leftHeld_ || !pressWindow_ || pressWindow_ != top->windowHandle()) return false;
         dragged_ = top;
-        edges_ = edges;
-        startRect_ = QRect(pressOnScreen_ - pressInWindow_, top->size());
         return true;
     }
 
@@ -133,25 +128,7 @@ protected:
 
 private:
     void follow(const QPoint& pointer) {
-        QWidget* w = dragged_;
-        if (!w) return;
-        const QPoint moved = pointer - pressOnScreen_;
-        if (!edges_) {
-            w->setGeometry(QRect(startRect_.topLeft() + moved, w->size()));
-            return;
-        }
-        const QSize least = w->minimumSize().expandedTo(QSize(1, 1));
-        const QSize most = w->maximumSize();
-        QRect r = startRect_;
-        if (edges_ & Qt::LeftEdge)
-            r.setLeft(std::max(std::min(r.left() + moved.x(), r.right() + 1 - least.width()), r.right() + 1 - most.width()));
-        if (edges_ & Qt::RightEdge)
-            r.setRight(std::min(std::max(r.right() + moved.x(), r.left() - 1 + least.width()), r.left() - 1 + most.width()));
-        if (edges_ & Qt::TopEdge)
-            r.setTop(std::max(std::min(r.top() + moved.y(), r.bottom() + 1 - least.height()), r.bottom() + 1 - most.height()));
-        if (edges_ & Qt::BottomEdge)
-            r.setBottom(std::min(std::max(r.bottom() + moved.y(), r.top() - 1 + least.height()), r.top() - 1 + most.height()));
-        w->setGeometry(r);
+        if (QWidget* w = dragged_) w->setGeometry(QRect(pointer - pressInWindow_, w->size()));
     }
 
     bool leftHeld_ = false;
@@ -159,8 +136,6 @@ private:
     QPoint pressInWindow_;
     QPoint pressOnScreen_;
     QPointer<QWidget> dragged_;
-    Qt::Edges edges_;
-    QRect startRect_;
 };
 
 }  // namespace
@@ -263,7 +238,12 @@ void sendWindowMessage(int window, int message, int wParam, int lParam) {
     case 17: edges = Qt::BottomEdge | Qt::RightEdge; break;
     default: return;
     }
-    const bool started = PointerDrag::instance().start(w, edges);
+    bool started = false;
+    if (wParam == 2) {
+        started = PointerDrag::instance().start(w);
+    } else if (QWindow* handle = w->window()->windowHandle()) {
+        started = handle->startSystemResize(edges);
+    }
     systemMoveRequests().push_back(SystemMoveRequest{window, wParam, started});
 }
 
