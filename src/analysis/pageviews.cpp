@@ -55,14 +55,17 @@ void PageViews::Command9_Click() {
     if (!w) return;
     if (w->visible()) {
         step([&] { w->setWindowState(ui::vbNormal); });
-        step([&] { w->WebBrowser1.setFocus(); });
-        return;
+    } else {
+        step([&] {
+            const QRect screen = ui::services().screenTwips();
+            w->move(screen.width() / 3.0, screen.height() / 3.0, w->width(), w->height());
+        });
+        step([&] { w->show(); });
     }
-    step([&] {
-        const QRect screen = ui::services().screenTwips();
-        w->move(screen.width() / 3.0, screen.height() / 3.0, w->width(), w->height());
-    });
-    step([&] { w->show(); });
+    // The window that shows something new comes to the front with the focus, also from behind the
+    // main window and when the view was finished by a timer.
+    step([&] { w->activate(); });
+    step([&] { w->WebBrowser1.setFocus(); });
 }
 
 void PageViews::headView() {

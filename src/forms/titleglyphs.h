@@ -1,5 +1,5 @@
 #pragma once
-// The title row of a window without caption bar: the window system's own move of the window, and the
+// The title row of a window without caption bar: the move of the window by the pointer, and the
 // minimise (1) and close (3) glyphs of the row, each resting (transparent, its text colour) or
 // highlighted (opaque on the hover back colour, the hover text colour).
 #include "platform/ui/colors.h"
@@ -10,9 +10,10 @@
 
 namespace forms {
 
-// Releases the pointer and hands the window `hWnd` to the window system's move, as a left press on a
-// caption bar would (Form1.SENDV with 161, 2 and 0); the window follows the pointer until the button
-// is released.
+// Releases the pointer capture and starts the move of the window `hWnd`, as a left press on a caption
+// bar would (Form1.SENDV with 161, 2 and 0): the window follows the pointer until the button is
+// released, moving by exactly what the pointer moved since the press; without the left button held
+// nothing moves.
 void dragWindow(int hWnd);
 
 class TitleGlyphs {

@@ -1,6 +1,6 @@
 #pragma once
-// The chrome of the borderless main window: sizing pointers along its edges, a move or resize handed
-// to the window system on a left-button drag of the background or the title strip, the hover look of
+// The chrome of the borderless main window: sizing pointers along its edges, a move with the pointer
+// or a resize by the window system on a left-button drag of the background or the title strip, the hover look of
 // the minimise, maximise and close glyphs and their clicks, and the address label that opens the
 // address box (left click) or the address-bar menu (right button).
 class Form1;
@@ -19,10 +19,10 @@ public:
         kBottomLeft = 16,
         kBottomRight = 17,
     };
-    // The message that hands a move or resize to the window system.
+    // The message that starts a move with the pointer or hands a resize to the window system.
     static constexpr int kNcLeftButtonDown = 161;
 
-    // What a pointer move over the window background asks for: a move or resize by the window system
+    // What a pointer move over the window background asks for: a move or a resize of the window
     // (hitTest not 0), a pointer shape (pointer not -1), or nothing.
     struct BackgroundAction {
         int hitTest = 0;

@@ -27,6 +27,23 @@ constexpr int kTitleLength = 33;
 
 bool isTab(int slot) { return slot >= 2 && slot <= 10; }
 
+// The title label's right edge lies right of where the glyphs' room begins.
+bool reachesGlyphs(Form12& w) { return w.Label1(0).left() + w.Label1(0).width() > w.width() - 2970; }
+
+// A title that reaches the glyphs keeps its first 33 characters and "…"; while that still reaches
+// them (wide characters, a narrow window), it loses one more character, so the glyphs stay in sight.
+// A character outside the basic plane is never cut in half.
+void cutTitle(Form12& w) {
+    if (!reachesGlyphs(w)) return;
+    QString kept = rt::left(w.Label1(0).caption(), kTitleLength);
+    for (;;) {
+        if (!kept.isEmpty() && kept.at(kept.size() - 1).isHighSurrogate()) kept.chop(1);
+        w.Label1(0).setCaption(kept + QStringLiteral("…"));
+        if (kept.isEmpty() || !reachesGlyphs(w)) return;
+        kept.chop(1);
+    }
+}
+
 }  // namespace
 
 FlashPopOut::FlashPopOut(Form1& form) : f(form) {
@@ -128,10 +145,7 @@ void FlashPopOut::Command7_Click() {
         step([&] { f.SETYIDONG(player, w.containerHandle()); });
         popped_ = player;
     }
-    step([&] {
-        if (w.Label1(0).left() + w.Label1(0).width() > w.width() - 2970)
-            w.Label1(0).setCaption(rt::left(w.Label1(0).caption(), kTitleLength) + QStringLiteral("…"));
-    });
+    step([&] { cutTitle(w); });
     // In the middle of the screen, at the size just given.
     step([&] {
         const QRect screen = ui::services().screenTwips();

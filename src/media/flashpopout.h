@@ -27,7 +27,8 @@
 // "视频不能小窗口" shows. Otherwise job 3 starts, the main window minimises when 弹出小化 is 1 or not a
 // number, the tag takes the front slot, the button hides, and the pop-out window is sized from the box
 // (15 * width - 10 by 15 * height + 480 twips), titled with the front page's title (cut to 33
-// characters and "…" when it would reach the glyphs), its container placed so that the player lands
+// characters and "…" when it would reach the glyphs, and shorter still while it reaches them, so the
+// minimise and close glyphs always show), its container placed so that the player lands
 // just below the title strip, the player given the container as its parent, and the window shown in
 // the middle of the screen.
 //

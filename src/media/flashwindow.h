@@ -6,7 +6,7 @@
 //    minimisable from the taskbar. A colour that is not a number keeps the window's own.
 //  - activation: the window goes into the topmost band (place and size kept), every time.
 //  - dragging: the left button held over the window, the title strip or the title moves the window
-//    by the window system; a glyph never starts a move.
+//    with the pointer (forms::dragWindow); a glyph never starts a move.
 //  - glyph looks: the pointer on a glyph more than 30 twips below its top gives it the hover look
 //    (颜色2 on 颜色3) and puts the other glyph to rest; nearer its top, or on the title or the strip,
 //    glyphs go to rest (颜色1, transparent). The colours are read at each move.

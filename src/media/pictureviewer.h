@@ -14,7 +14,7 @@
 //  - close glyph (and Label1_Click(3)): unloads the viewer while the picture list is shown, else hides
 //    it (its page stays).
 //  - dragging: a left-button move over the page or the window, or a left press on the size text,
-//    moves the window by the window system.
+//    moves the window with the pointer (forms::dragWindow); the first click after it acts.
 //  - glyph looks: the pointer on a glyph 50 twips or more below its top highlights it and rests the
 //    other one; nearer its top it rests that glyph; the size text and the window rest both.
 //  - the page: a right click pops up the picture menu (never the engine's), a double click minimises,

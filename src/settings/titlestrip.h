@@ -2,8 +2,8 @@
 // The title strip of the borderless settings window: dragging the window by its background or its
 // title label, the looks of the minimise and close glyphs, and their clicks.
 //
-// - A move over the background with exactly the left button down hands a move of the window to the
-//   window system; any other move over the background puts both glyphs to rest (black text, no back).
+// - A move over the background with exactly the left button down moves the window with the pointer
+//   (forms::dragWindow); any other move over the background puts both glyphs to rest (black text, no back).
 //   The title label passes a move with the left button on to the background; the glyphs never drag.
 // - A glyph shows its hover look (black text on the opaque back 16748574, the other glyph at rest)
 //   while the pointer is at least 50 twips below its top; above that it rests. The hover colours

@@ -6,9 +6,11 @@
 #include "analysis/form11.h"
 #include "analysis/views.h"
 #include "forms/windowowner.h"
+#include "platform/rt/format.h"
 #include "platform/rt/gbk.h"
 #include "platform/rt/random.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 
@@ -237,6 +239,24 @@ TEST_F(ElementListTest, BodyElementsOverTheLimitShowTheMessage) {
         EXPECT_TRUE(text.contains(QStringLiteral("title=%1+ id=ym3>P</a>").arg(c.title))) << text.toStdString();
         EXPECT_EQ(text.contains(QString(fill)), c.shown);
         EXPECT_EQ(text.contains("<label id=ym3X style=display:none>" + message + "</label><br>"), !c.shown);
+    }
+}
+
+// A list that finishes while the source window lies behind the main window brings it to the front
+// with the focus, showing the list.
+TEST_F(ElementListTest, AFinishedListBringsTheSourceWindowToTheFront) {
+    auto active = [](ui::Form& w) { return waitFor([&] { return QApplication::activeWindow() == w.widget(); }); };
+    for (float number : {0.125f, 0.25f}) {
+        SCOPED_TRACE(number);
+        rt::setRandomSequence({number});
+        startRun();
+        f1().activate();
+        ASSERT_TRUE(active(f1()));
+        EXPECT_GT(runToTheEnd(10), 0);
+        Form11* w = forms::windows().existing<Form11>();
+        ASSERT_NE(w, nullptr);
+        EXPECT_TRUE(active(*w));
+        EXPECT_EQ(w->caption(), QStringLiteral("HTML - %1.html").arg(rt::str(number)));
     }
 }
 

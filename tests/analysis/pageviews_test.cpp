@@ -5,6 +5,8 @@
 
 #include "forms/form14.h"
 
+#include <QApplication>
+
 namespace {
 
 class PageViewsTest : public ViewsTest {
@@ -54,6 +56,35 @@ TEST_F(PageViewsTest, HeadViewIsWrittenColouredAndShown) {
                 w->WebBrowser1.document().url().endsWith("/html/HEAD - 0.5.html"))
         << w->WebBrowser1.document().url().toStdString();
     EXPECT_EQ(w->WebBrowser1.document().body().styleProperty("border"), "none");
+}
+
+// Each view shown comes to the front with the focus, also when the source window lay behind the main
+// window or was minimised; the window keeps its place.
+TEST_F(PageViewsTest, AViewBringsTheSourceWindowToTheFrontWithTheFocus) {
+    const int k = openOn("<title>t</title>", "<p id=\"p\">段落</p>");
+    auto active = [](ui::Form& w) { return waitFor([&] { return QApplication::activeWindow() == w.widget(); }); };
+    chooseView(k, 2);
+    Form11* w = source();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(active(*w));
+    w->move(3000, 2000, w->width(), w->height());
+    for (int item : {3, 2}) {
+        SCOPED_TRACE(item);
+        f1().activate();
+        ASSERT_TRUE(active(f1()));
+        chooseView(k, item);
+        EXPECT_TRUE(active(*w)) << "behind the main window";
+        QWidget* focus = QApplication::focusWidget();
+        EXPECT_TRUE(focus && (focus == w->WebBrowser1.widget() || w->WebBrowser1.widget()->isAncestorOf(focus)));
+        EXPECT_DOUBLE_EQ(w->left(), 3000);
+        EXPECT_DOUBLE_EQ(w->top(), 2000);
+    }
+    w->setWindowState(ui::vbMinimized);
+    f1().activate();
+    ASSERT_TRUE(active(f1()));
+    chooseView(k, 3);
+    EXPECT_EQ(w->windowState(), ui::vbNormal);
+    EXPECT_TRUE(active(*w)) << "minimised";
 }
 
 TEST_F(PageViewsTest, BodyViewAndItsLimits) {

@@ -12,6 +12,7 @@
 #include "platform/ui/services.h"
 #include "platform/web/flashstandin.h"
 
+#include <QRegion>
 #include <QWidget>
 
 namespace {
@@ -237,11 +238,58 @@ TEST_F(FlashTest, TheTitleIsCutWhenItWouldReachTheGlyphs) {
     const Case cases[] = {{"影片", "影片"}, {"", ""}, {longTitle.toUtf8(), longTitle.left(33) + QStringLiteral("…")}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title.toStdString());
-        const int k = openPlayerPage(c.title);
+        // A window wide enough for 33 wide characters before the glyphs.
+        const int k = openFlash(object("p", kFlash, 20, 30, 1000, 301), 1, c.title);
         popOutFrom(k, "p");
         EXPECT_EQ(window()->Label1(0).caption(), c.shown);
         closeGlyph();
     }
+}
+
+// In a narrower window a long title is cut shorter still: its caption ends before the room of the
+// minimise and close glyphs, which stay in sight; a character outside the basic plane is kept whole.
+TEST_F(FlashTest, ALongTitleNeverHidesTheGlyphs) {
+    const QString titles[] = {QString(60, QChar(0x5F71)), QString(40, QChar(0xD55C)),
+                              QString::fromUtf8("😀影片😀影片😀影片😀影片😀影片😀影片😀影片😀影片😀影片😀影片😀影片"),
+                              QString(80, QLatin1Char('W'))};
+    for (const QString& title : titles) {
+        SCOPED_TRACE(title.toStdString());
+        const int k = openPlayerPage(title.toUtf8());
+        popOutFrom(k, "p");
+        Form12& w = *window();
+        const QString shown = w.Label1(0).caption();
+        ASSERT_TRUE(shown.endsWith(QStringLiteral("…")));
+        const QString kept = shown.chopped(1);
+        EXPECT_TRUE(title.startsWith(kept));
+        EXPECT_LE(kept.size(), 33);
+        EXPECT_FALSE(!kept.isEmpty() && kept.at(kept.size() - 1).isHighSurrogate());
+        EXPECT_LE(w.Label1(0).left() + w.Label1(0).width(), w.width() - 2970);
+        EXPECT_LT(w.Label1(0).left() + w.Label1(0).width(), w.Label1(1).left());
+        closeGlyph();
+    }
+}
+
+// A player partly out of view in its page (the page clips it there) pops out whole, and is clipped
+// by its page again once it is back.
+TEST_F(FlashTest, APlayerPartlyOutOfViewPopsOutWhole) {
+    const int k = openFlash(object("p", kFlash, -150, -120, 560, 420), 1);
+    const int player = playerOver(k, "p");
+    ASSERT_NE(player, 0);
+    QWidget* p = sys::windowOf(player);
+    const QRect whole = p->rect();
+    ASSERT_TRUE(waitFor([&] { return !p->mask().isEmpty() && p->mask() != QRegion(whole); }))
+        << "in its page only the part in view shows";
+    popOutFrom(k, "p");
+    ASSERT_EQ(sys::parentWindow(player), window()->containerHandle());
+    EXPECT_EQ(p->size(), QSize(560, 420));
+    EXPECT_TRUE(p->mask().isEmpty()) << "the whole player shows";
+    // Below the title strip and inside the window.
+    const QRect inWindow(p->mapTo(window()->widget(), QPoint(0, 0)), p->size());
+    EXPECT_NEAR(inWindow.top(), 500 / 15.0, 1);
+    EXPECT_LE(inWindow.bottom(), window()->widget()->height());
+    closeGlyph();
+    ASSERT_EQ(sys::parentWindow(player), pageWindow(k));
+    EXPECT_TRUE(!p->mask().isEmpty() && p->mask() != QRegion(whole)) << "clipped by its page again";
 }
 
 TEST_F(FlashTest, AClickThatFindsNoPlayerRefuses) {

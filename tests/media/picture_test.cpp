@@ -15,7 +15,9 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QWindow>
 
 namespace {
 
@@ -133,6 +135,30 @@ protected:
         return item && item->enabled;
     }
     web::Document viewerDoc() { return v().WebBrowser1.document(); }
+    // The pointer as the window system gives it to the viewer's window: `at` in the window.
+    void windowPointer(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+        QWidget* w = v().widget();
+        QMouseEvent event(type, at, at, at + w->geometry().topLeft(), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(w->windowHandle(), &event);
+    }
+    // A left-button drag from `from` in the window by `by` on the screen, in steps, the window moving
+    // under the pointer as it goes.
+    void windowDrag(QPoint from, QPoint by) {
+        const QPoint start = v().widget()->geometry().topLeft() + from;
+        windowPointer(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        for (int s = 1; s <= 7; ++s)
+            windowPointer(QEvent::MouseMove, start + by * s / 7 - v().widget()->geometry().topLeft(), Qt::NoButton,
+                          Qt::LeftButton);
+        windowPointer(QEvent::MouseButtonRelease, start + by - v().widget()->geometry().topLeft(), Qt::LeftButton,
+                      Qt::NoButton);
+    }
+    // A left click in the middle of a control of the viewer, through the window.
+    void windowClick(ui::Control& c) {
+        const QPoint at = c.widget()->mapTo(v().widget(), c.widget()->rect().center());
+        windowPointer(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
+        windowPointer(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        windowPointer(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    }
 
     void expectLaidOut(double browserHeightLess) {
         const double W = v().width(), H = v().height();
@@ -325,6 +351,31 @@ TEST_F(PictureTest, ThePageTheSizeTextAndTheWindowDragTheViewerAndNothingIsDragg
     for (int s = 1; s <= 5; ++s) pageMouse(QEvent::MouseMove, from + QPoint(8 * s, 8 * s), Qt::NoButton, Qt::LeftButton);
     pageMouse(QEvent::MouseButtonRelease, from + QPoint(40, 40), Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(viewerDoc().evaluate("window.dragRefused"), "true");
+}
+
+// Dragged by its picture, the viewer moves by exactly what the pointer moved, also when it was dragged,
+// closed and shown again before; and the first click on a glyph after a drag acts.
+TEST_F(PictureTest, ADragByThePictureMovesTheViewerByWhatThePointerMovedAndTheNextClickActs) {
+    for (int round = 1; round <= 3; ++round) {
+        SCOPED_TRACE(round);
+        ASSERT_TRUE(show(pictureFile(QStringLiteral("drag%1.png").arg(round), 200, 150)));
+        ASSERT_TRUE(v().visible());
+        const QPoint before = v().widget()->geometry().topLeft();
+        const double left = v().left(), top = v().top();
+        const QPoint picture = page()->mapTo(v().widget(), media::picture(viewerDoc()).boundingClientRect().center());
+        windowDrag(picture, QPoint(70, 40));
+        EXPECT_EQ(v().widget()->geometry().topLeft(), before + QPoint(70, 40));
+        EXPECT_DOUBLE_EQ(v().left(), left + 70 * 15);
+        EXPECT_DOUBLE_EQ(v().top(), top + 40 * 15);
+        // The size text drags it too.
+        windowDrag(v().Label1(0).widget()->mapTo(v().widget(), QPoint(5, 5)), QPoint(-20, 30));
+        EXPECT_EQ(v().widget()->geometry().topLeft(), before + QPoint(50, 70));
+        // The pointer goes to the close glyph over the page, without a button: nothing moves.
+        windowPointer(QEvent::MouseMove, picture + QPoint(3, 3), Qt::NoButton, Qt::NoButton);
+        EXPECT_EQ(v().widget()->geometry().topLeft(), before + QPoint(50, 70));
+        windowClick(v().Label1(3));
+        EXPECT_FALSE(v().visible()) << "the first click on the close glyph closes";
+    }
 }
 
 TEST_F(PictureTest, GlyphsAreHighlightedFrom50TwipsBelowTheirTop) {

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <QWidget>
+#include <QWindow>
 #include <memory>
 
 namespace {
@@ -121,6 +124,89 @@ TEST(WindowFunctions, MoveAndResizeRequestsGoToTheWindowSystemWithTheirEdge) {
     EXPECT_EQ(sys::systemMoveRequests()[0].hitTest, 2);
     EXPECT_EQ(sys::systemMoveRequests()[1].hitTest, 17);
     EXPECT_EQ(sys::systemMoveRequests()[0].window, h);
+}
+
+// The pointer as the window system gives it to a window: `at` in the window, the window lying at
+// `windowAt` on the screen as the window system has it (not as the toolkit may believe).
+void pointer(QWidget& w, QEvent::Type type, QPoint at, QPoint windowAt, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent e(type, at, at, at + windowAt, button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.windowHandle(), &e);
+}
+
+// A left press at `from` in the window, a move of 10 x 6 pixels that asks for the move (hit-test code
+// `hitTest`), then the rest of the way by `by` in steps and the release; returns whether it started.
+bool drag(QWidget& w, int hitTest, QPoint from, QPoint by) {
+    const int h = sys::handleOf(&w);
+    const QPoint at = w.geometry().topLeft();
+    pointer(w, QEvent::MouseButtonPress, from, at, Qt::LeftButton, Qt::LeftButton);
+    pointer(w, QEvent::MouseMove, from + QPoint(10, 6), at, Qt::NoButton, Qt::LeftButton);
+    sys::systemMoveRequests().clear();
+    sys::sendWindowMessage(h, 161, hitTest, 0);
+    const bool started = !sys::systemMoveRequests().empty() && sys::systemMoveRequests().back().started;
+    // The window system reports the pointer where it is on the screen; the window moves under it.
+    for (int s = 1; s <= 7; ++s) {
+        const QPoint screen = at + from + QPoint(10, 6) + (by - QPoint(10, 6)) * s / 7;
+        pointer(w, QEvent::MouseMove, screen - w.geometry().topLeft(), w.geometry().topLeft(), Qt::NoButton, Qt::LeftButton);
+    }
+    const QPoint end = at + from + by;
+    pointer(w, QEvent::MouseButtonRelease, end - w.geometry().topLeft(), w.geometry().topLeft(), Qt::LeftButton, Qt::NoButton);
+    return started;
+}
+
+// A drag moves the window by exactly what the pointer moved since the press, each time, also after the
+// window was dragged, hidden, placed elsewhere and shown again.
+TEST(WindowFunctions, ADragMovesTheWindowByExactlyWhatThePointerMoved) {
+    QWidget w(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    w.setGeometry(300, 200, 240, 160);
+    w.show();
+    const struct {
+        QPoint from, by;
+    } drags[] = {{{50, 100}, {70, 40}}, {{120, 20}, {-35, 90}}, {{5, 5}, {70, 40}}};
+    for (const auto& d : drags) {
+        const QPoint before = w.geometry().topLeft();
+        EXPECT_TRUE(drag(w, 2, d.from, d.by));
+        EXPECT_EQ(w.geometry().topLeft(), before + d.by);
+        EXPECT_EQ(w.size(), QSize(240, 160));
+        // Closed and shown again at a place of its own.
+        w.hide();
+        w.move(426, 266);
+        w.show();
+    }
+}
+
+// Without the left button held after a press in that window nothing moves: a move asked for by a
+// pointer that only hovers (its press went up elsewhere) leaves the window and the next click alone.
+TEST(WindowFunctions, NoMoveWithoutTheLeftButtonHeldInThatWindow) {
+    QWidget w(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    QWidget other(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    w.setGeometry(300, 200, 240, 160);
+    other.setGeometry(700, 200, 100, 100);
+    w.show();
+    other.show();
+    const int h = sys::handleOf(&w);
+    auto asks = [&] {
+        sys::systemMoveRequests().clear();
+        sys::sendWindowMessage(h, 161, 2, 0);
+        return !sys::systemMoveRequests().empty() && sys::systemMoveRequests().back().started;
+    };
+    // Pressed and released: the button is up.
+    pointer(w, QEvent::MouseButtonPress, {10, 10}, {300, 200}, Qt::LeftButton, Qt::LeftButton);
+    pointer(w, QEvent::MouseButtonRelease, {10, 10}, {300, 200}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_FALSE(asks());
+    // Up without its release: the next move shows no button held.
+    pointer(w, QEvent::MouseButtonPress, {10, 10}, {300, 200}, Qt::LeftButton, Qt::LeftButton);
+    pointer(w, QEvent::MouseMove, {30, 30}, {300, 200}, Qt::NoButton, Qt::NoButton);
+    EXPECT_FALSE(asks());
+    // Held, but pressed in another window; the right button.
+    pointer(other, QEvent::MouseButtonPress, {10, 10}, {700, 200}, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_FALSE(asks());
+    pointer(other, QEvent::MouseButtonRelease, {10, 10}, {700, 200}, Qt::LeftButton, Qt::NoButton);
+    pointer(w, QEvent::MouseButtonPress, {10, 10}, {300, 200}, Qt::RightButton, Qt::RightButton);
+    EXPECT_FALSE(asks());
+    pointer(w, QEvent::MouseButtonRelease, {10, 10}, {300, 200}, Qt::RightButton, Qt::NoButton);
+    // The pointer goes on without moving the window.
+    pointer(w, QEvent::MouseMove, {60, 60}, {300, 200}, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(w.geometry().topLeft(), QPoint(300, 200));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "platform/sys/windows.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
@@ -57,10 +58,91 @@ void keepShown(QWidget* w, bool wasShown) {
     if (wasShown) w->show();
 }
 
+// The pointer as the program's windows get it, and the move of a window by the pointer.
+//
+// It watches the mouse events of the native windows (before any widget sees them): whether the left
+// button is held, and for its last press the top-level window, the point in that window and the point
+// on the screen. Those two points come from one event of the window system, so their difference is
+// where the window really lay, whatever the toolkit believed then (after a window was hidden and shown
+// again, its belief can be off by the whole way to the screen's corner).
+//
+// A drag keeps the pressed point of the window under the pointer: the window's new corner is the
+// pointer's place on the screen less the pressed point in the window, so the window moves by exactly
+// what the pointer moved since the press. The pointer's moves during a drag are the drag's only; the
+// release ends it and goes on to the window like any release, so every layer under it (widgets, pages)
+// sees the button go up, and the next click acts. A move without the left button held (the release
+// went elsewhere) ends the drag as well.
+class PointerDrag : public QObject {
+public:
+    static PointerDrag& instance() {
+        static PointerDrag* drag = [] {
+            auto* d = new PointerDrag;
+            if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(d);
+            return d;
+        }();
+        return *drag;
+    }
+
+    // Starts moving the top-level window of `w`; false when the left button is not held after a press
+    // in that window, or a drag is going on.
+    bool start(QWidget* w) {
+        QWidget* top = w ? w->window() : nullptr;
+        if (!top || dragged_ || !leftHeld_ || !pressWindow_ || pressWindow_ != top->windowHandle()) return false;
+        dragged_ = top;
+        return true;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseMove)
+            return false;
+        if (!watched->isWindowType()) return false;
+        auto* window = static_cast<QWindow*>(watched);
+        auto* e = static_cast<QMouseEvent*>(event);
+        leftHeld_ = e->buttons().testFlag(Qt::LeftButton);
+        if (type == QEvent::MouseButtonPress && e->button() == Qt::LeftButton) {
+            // The point in the top-level window: a native child lies at its offset in it.
+            QPoint inTop = e->windowPos().toPoint();
+            QWindow* top = window;
+            while (top->parent()) {
+                inTop += top->position();
+                top = top->parent();
+            }
+            pressWindow_ = top;
+            pressInWindow_ = inTop;
+            pressOnScreen_ = e->screenPos().toPoint();
+            return false;
+        }
+        if (!dragged_) return false;
+        if (type == QEvent::MouseMove && leftHeld_) {
+            follow(e->screenPos().toPoint());
+            return true;
+        }
+        if (!leftHeld_) {
+            if (type == QEvent::MouseButtonRelease) follow(e->screenPos().toPoint());
+            dragged_ = nullptr;
+        }
+        return false;
+    }
+
+private:
+    void follow(const QPoint& pointer) {
+        if (QWidget* w = dragged_) w->setGeometry(QRect(pointer - pressInWindow_, w->size()));
+    }
+
+    bool leftHeld_ = false;
+    QPointer<QWindow> pressWindow_;
+    QPoint pressInWindow_;
+    QPoint pressOnScreen_;
+    QPointer<QWidget> dragged_;
+};
+
 }  // namespace
 
 int registerWindow(QWidget* widget, const QString& className) {
     if (!widget) return 0;
+    PointerDrag::instance();  // watching the pointer before any window can be dragged
     if (const int h = find(widget)) {
         table()[h].className = className;
         return h;
@@ -143,7 +225,6 @@ void sendWindowMessage(int window, int message, int wParam, int lParam) {
     if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
     QWidget* w = windowOf(window);
     if (!w || message != 161) return;
-    QWindow* handle = w->window()->windowHandle();
     Qt::Edges edges;
     switch (wParam) {
     case 2: break;
@@ -158,7 +239,11 @@ void sendWindowMessage(int window, int message, int wParam, int lParam) {
     default: return;
     }
     bool started = false;
-    if (handle) started = wParam == 2 ? handle->startSystemMove() : handle->startSystemResize(edges);
+    if (wParam == 2) {
+        started = PointerDrag::instance().start(w);
+    } else if (QWindow* handle = w->window()->windowHandle()) {
+        started = handle->startSystemResize(edges);
+    }
     systemMoveRequests().push_back(SystemMoveRequest{window, wParam, started});
 }
 

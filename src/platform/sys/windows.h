@@ -2,8 +2,8 @@
 // Window handles and the window functions. A handle is a small integer in our own table that names a
 // widget together with a window class name; handles of widgets that went away read as absent. The
 // window functions work on that table: reparent a window, let a caption-less window be minimised,
-// hand a move or resize of a window to the window system, keep a window above all others, and find
-// a window of a given class among the windows inside another.
+// move a window by the pointer or hand its resize to the window system, keep a window above all
+// others, and find a window of a given class among the windows inside another.
 #include <QRect>
 #include <QString>
 
@@ -43,9 +43,13 @@ QRect windowRect(int window);
 void setParentWindow(int child, int parent);
 // Lets a caption-less window be minimised (the window keeps no frame and no caption bar).
 void makeMinimizable(int window);
-// Message 161 with hit-test code 2 starts a move of the window by the window system, codes 10 to 17
-// a resize from the edge or corner (left, right, top, top-left, top-right, bottom, bottom-left,
-// bottom-right). The mouse capture is released first. Other messages do nothing.
+// Message 161 with hit-test code 2 starts a move of the window by the pointer, as a press on a
+// caption bar would: the window follows the pointer until the left button goes up, moving by exactly
+// what the pointer moved since the left press in that window, wherever the window system had put it
+// before; the release then reaches the window as any release does. Only a left press in that window
+// that is still held starts it. Codes 10 to 17 hand a resize from the edge or corner (left, right,
+// top, top-left, top-right, bottom, bottom-left, bottom-right) to the window system. The mouse capture
+// is released first. Other messages do nothing.
 void sendWindowMessage(int window, int message, int wParam, int lParam);
 // Z order and place: insertAfter -1 keeps the window above all others, -2 ends that, 0 raises it,
 // 1 lowers it; flags 1 keep the size, 2 keep the place, 0x40 show, 0x80 hide. Sizes in pixels.
@@ -54,11 +58,11 @@ void setWindowPos(int window, int insertAfter, int x, int y, int cx, int cy, int
 // (a browser inside a container of the window does not count), or 0.
 int findPageWindow(QWidget* mainWindow);
 
-// Moves and resizes handed to the window system, in order (for tests: nothing else records them).
+// Moves and resizes asked for by message 161, in order (for tests: nothing else records them).
 struct SystemMoveRequest {
     int window;
     int hitTest;  // 2 move; 10..17 resize edge
-    bool started; // the window system took it
+    bool started; // the window follows the pointer, or the window system took the resize
 };
 std::vector<SystemMoveRequest>& systemMoveRequests();
 

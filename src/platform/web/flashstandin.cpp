@@ -120,17 +120,16 @@ private:
         const bool inPage = page && player_->parentWidget() == page;
         player_->setAttribute(Qt::WA_TransparentForMouseEvents, inPage);
         if (!inPage) {
-            // Nothing of the page lies over a player out of it: the mask it had from its site stays.
-            if (cut_) maskPlayer(siteMask_);
-            cut_ = false;
+            // Out of its page nothing clips the object and nothing of the page lies over it: the player
+            // shows whole, also when only a part of it was in view in the page.
+            maskPlayer(QRegion());
             return;
         }
         player_->setGeometry(geometry());
         siteMask_ = mask();
         const QRect whole(QPoint(0, 0), size());
         const QRegion over = shownBoxes(page, overPlayers_).translated(-pos()) & whole;
-        cut_ = !over.isEmpty();
-        if (!cut_) maskPlayer(siteMask_);
+        if (over.isEmpty()) maskPlayer(siteMask_);
         else if (QRegion shown = (siteMask_.isEmpty() ? QRegion(whole) : siteMask_) - over; !shown.isEmpty())
             maskPlayer(shown);
         else maskPlayer(QRegion(-1, -1, 1, 1));  // covered whole: a mask that leaves nothing of it
@@ -147,7 +146,6 @@ private:
     QPointer<QWidget> player_;
     QString overPlayers_;
     QRegion siteMask_;    // the site's mask when the player last followed it
-    bool cut_ = false;    // page elements are left out of the player
     bool pending_ = false;
 };
 

@@ -9,8 +9,9 @@
 // The engine places, clips, shows and hides a plug-in through a widget it owns. That widget (the
 // site) stays in the page and draws nothing; the player window is its sibling and follows the site's
 // place, size, clipping and visibility for as long as the page window is its parent. Given another
-// parent it stays where it was put, whatever the page does; given back to the page window, it takes
-// the site's place again at once. The site takes the player with it when it goes (the object left
+// parent it stays where it was put, whatever the page does, and shows whole (the page's clipping of a
+// partly hidden object goes); given back to the page window, it takes the site's place and clipping
+// again at once. The site takes the player with it when it goes (the object left
 // the page, or the page was closed), wherever the player is then.
 //
 // Inside its page the player lets the mouse through to the page, so the page sees the pointer over
