@@ -13,6 +13,7 @@
 #include "platform/sys/textfile.h"
 #include "platform/ui/services.h"
 
+#include <QBitArray>
 #include <QDir>
 #include <QHash>
 #include <QSet>
@@ -125,6 +126,7 @@ public:
                 }
                 node = *it;
             }
+            starts_.setBit(key[0].unicode());
             // The first rule of a pattern stands, as in the order the rules are tried.
             if (nodes_[node] < 0) nodes_[node] = r;
         }
@@ -132,6 +134,7 @@ public:
 
     // The first rule, in rule order, whose pattern starts at `at` of the folded text; -1 for none.
     int match(const QString& text, int at) const {
+        if (!starts_.testBit(text[at].unicode())) return -1;
         int best = -1;
         int node = 0;
         for (int i = at; i < text.size(); ++i) {
@@ -145,7 +148,8 @@ public:
     }
 
 private:
-    QVector<int> nodes_;  // the rule that ends at each node, -1 for none
+    QBitArray starts_{0x10000};  // the first characters of the patterns
+    QVector<int> nodes_;           // the rule that ends at each node, -1 for none
     QHash<quint64, int> edges_;
 };
 
@@ -206,16 +210,19 @@ QString colourText(const QString& text, Passes passes, QString* lastColour) {
     const QString key = folded(text);
     QString out;
     out.reserve(text.size() * 2);
-    int i = 0;
+    int i = 0, plain = 0;  // text from `plain` to `i` is copied as it is
     while (i < text.size()) {
         const int hit = matcher.match(key, i);
-        if (hit >= 0) {
-            out += rules[hit].replacement;
-            i += rules[hit].pattern.size();
-        } else {
-            out += text[i++];
+        if (hit < 0) {
+            ++i;
+            continue;
         }
+        out += text.midRef(plain, i - plain);
+        out += rules[hit].replacement;
+        i += rules[hit].pattern.size();
+        plain = i;
     }
+    out += text.midRef(plain);
     return out;
 }
 

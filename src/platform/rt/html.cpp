@@ -54,8 +54,16 @@ int numericReference(const QString& value, int pos, uint* codePoint) {
 }  // namespace
 
 QString htmlEscape(const QString& text, unsigned chars) {
-    // Text GBK holds whole (most text) is not looked at character by character.
-    const bool outsideGbk = !(chars & kHtmlKeepOutsideGbk) && rt::fromGbk(rt::toGbk(text)) != text;
+    // Text with nothing to escape (most text, and the markup of a large view) is returned as it is;
+    // text GBK holds whole is not looked at character by character.
+    bool special = false, wide = false;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80) wide = true;
+        else if (!special && reference(c, chars)) special = true;
+        if (wide && special) break;
+    }
+    const bool outsideGbk = wide && !(chars & kHtmlKeepOutsideGbk) && rt::fromGbk(rt::toGbk(text)) != text;
+    if (!special && !outsideGbk) return text;
     QString out;
     out.reserve(text.size() + text.size() / 8);
     for (int i = 0; i < text.size(); ++i) {
