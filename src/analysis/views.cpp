@@ -208,19 +208,26 @@ QString colourText(const QString& text, Passes passes, QString* lastColour) {
     if (rules.isEmpty()) return text;
     const Matcher matcher(rules);
     const QString key = folded(text);
-    QString out;
-    out.reserve(text.size() * 2);
-    int i = 0, plain = 0;  // text from `plain` to `i` is copied as it is
-    while (i < text.size()) {
+    // The places where a rule applies, then the text built at its final size.
+    QVector<QPair<int, int>> hits;  // place, rule
+    int size = text.size();
+    for (int i = 0; i < text.size();) {
         const int hit = matcher.match(key, i);
         if (hit < 0) {
             ++i;
             continue;
         }
-        out += text.midRef(plain, i - plain);
-        out += rules[hit].replacement;
+        hits.append({i, hit});
+        size += rules[hit].replacement.size() - rules[hit].pattern.size();
         i += rules[hit].pattern.size();
-        plain = i;
+    }
+    QString out;
+    out.reserve(size);
+    int plain = 0;  // the text from here to the next hit is copied as it is
+    for (const auto& [at, rule] : hits) {
+        out += text.midRef(plain, at - plain);
+        out += rules[rule].replacement;
+        plain = at + rules[rule].pattern.size();
     }
     out += text.midRef(plain);
     return out;

@@ -56,16 +56,15 @@ int numericReference(const QString& value, int pos, uint* codePoint) {
 QString htmlEscape(const QString& text, unsigned chars) {
     // Text with nothing to escape (most text, and the markup of a large view) is returned as it is;
     // text GBK holds whole is not looked at character by character.
-    bool special = false, wide = false;
+    int extra = 0, wide = 0;  // what the references of ASCII characters add; characters beyond ASCII
     for (const QChar c : text) {
-        if (c.unicode() >= 0x80) wide = true;
-        else if (!special && reference(c, chars)) special = true;
-        if (wide && special) break;
+        if (c.unicode() >= 0x80) ++wide;
+        else if (const char* ref = reference(c, chars)) extra += int(qstrlen(ref)) - 1;
     }
     const bool outsideGbk = wide && !(chars & kHtmlKeepOutsideGbk) && rt::fromGbk(rt::toGbk(text)) != text;
-    if (!special && !outsideGbk) return text;
+    if (!extra && !outsideGbk) return text;
     QString out;
-    out.reserve(text.size() + text.size() / 8);
+    out.reserve(text.size() + extra + (outsideGbk ? wide * 8 : 0));
     for (int i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c.unicode() < 0x80) {
