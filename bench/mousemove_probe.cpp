@@ -24,7 +24,8 @@
 // On the head page ("/head.html", a head of about 300 000 characters with 2 000 distinct attribute
 // names) the probe times the head view in milliseconds ("<report address>-headview?<ms>"): in the
 // program "02>HEAD" as the document menu runs it (the head's source read, escaped, coloured, written
-// and shown); the bare view times the engine's own reading of the head's source.
+// and shown); the bare view times the engine's own reading of the head's source. The median of 6,
+// after one untimed (in the program the first also makes the source window).
 // The process then waits to be killed.
 #include "analysis/attributetables.h"
 #include "analysis/elementlist.h"
@@ -142,6 +143,7 @@ private:
 };
 
 constexpr int kTicks = 50;
+constexpr int kViews = 6;
 
 double medianOf(std::vector<double> v) {
     std::sort(v.begin(), v.end());
@@ -240,11 +242,17 @@ int main(int argc, char** argv) {
     }
     wait(1000);
     if (path == QLatin1String("/head.html")) {
-        const double ms = bare ? timedMs([&] {
+        const std::function<void()> view = bare ? std::function<void()>([&] {
             walked += bare->page()->mainFrame()->findFirstElement(QStringLiteral("head")).toOuterXml().size();
         })
-                               : timedMs([] { forms::part<PageViews>().headView(); });
-        report(args[3] + QStringLiteral("-headview"), walked < 0 ? -1 : ms);
+                                                : std::function<void()>([] { forms::part<PageViews>().headView(); });
+        std::vector<double> ms;
+        for (int i = 0; i <= kViews; ++i) {
+            const double elapsed = timedMs(view);
+            if (i > 0) ms.push_back(elapsed);
+            QCoreApplication::processEvents();  // the source window loads the view shown, untimed
+        }
+        report(args[3] + QStringLiteral("-headview"), walked < 0 ? -1 : medianOf(ms));
         return application.exec();
     }
     if (path == QLatin1String("/list.html")) {
