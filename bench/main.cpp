@@ -70,12 +70,25 @@ QByteArray listPage() {
     return html + "</body></html>\n";
 }
 
+// The head page: a head of about 300 000 characters whose elements carry 2 000 distinct attribute
+// names (data-field0 .. data-field1999, each used about twice), for the head view.
+QByteArray headPage() {
+    QByteArray html = "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>head</title>\n";
+    for (int i = 0; html.size() < 300000; ++i) {
+        const QByteArray n = QByteArray::number(i % 2000);
+        html += "<meta name=\"row" + QByteArray::number(i) + "\" data-field" + n + "=\"value " + n +
+                "\" content=\"text of the head, for the head view\">\n";
+    }
+    return html + "</head><body><p>head</p></body></html>\n";
+}
+
 void addPages(LoopbackServer& server) {
     server.addPage(QStringLiteral("/small.html"), smallPage());
     server.addPage(QStringLiteral("/small-end.gif"), kPicture, "image/gif");
     server.addPage(QStringLiteral("/large.html"), largePage());
     server.addPage(QStringLiteral("/large-end.gif"), kPicture, "image/gif");
     server.addPage(QStringLiteral("/list.html"), listPage());
+    server.addPage(QStringLiteral("/head.html"), headPage());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -268,17 +281,26 @@ Value linkHover(Run& run) { return probed(run, QStringLiteral("linkhover")); }
 Value tagTable(Run& run) { return probed(run, QStringLiteral("tagtable")); }
 Value attributeTable(Run& run) { return probed(run, QStringLiteral("attributetable")); }
 
-// One tick of an element-list run over the 10 000 body elements of the list page (job 7 ticks every
-// 70 ms), in microseconds, as the side's probe measured it: in the program the tick with its press of
-// the worker, on the bare side the engine's walk of the same body.
-Value elementListTick(Run& run) {
-    run.openProbe(QStringLiteral("/list.html"));
-    const auto report = run.waitFor(QStringLiteral("/report-elementlist"));
+// A value the side's probe measured on the page `path` and reported as `kind`; a negative value is
+// none (the probe could not start the work).
+Value reportedOn(Run& run, const QString& path, const QString& kind) {
+    run.openProbe(path);
+    const auto report = run.waitFor(QStringLiteral("/report-") + kind);
     bool ok = false;
     const double value = report ? report->query.toDouble(&ok) : -1;
     if (!ok || value < 0) return std::nullopt;
     return value;
 }
+
+// One tick of an element-list run over the 10 000 body elements of the list page (job 7 ticks every
+// 70 ms), in microseconds, as the side's probe measured it: in the program the tick with its press of
+// the worker, on the bare side the engine's walk of the same body.
+Value elementListTick(Run& run) { return reportedOn(run, QStringLiteral("/list.html"), QStringLiteral("elementlist")); }
+
+// The head view ("02>HEAD") of the head page, in milliseconds, as the side's probe measured it: in
+// the program the whole view (the head's source read, escaped, coloured, written and shown), on the
+// bare side the engine's own reading of the head's source.
+Value headView(Run& run) { return reportedOn(run, QStringLiteral("/head.html"), QStringLiteral("headview")); }
 
 // Resident memory once the large page has loaded and the process holds still.
 Value memoryLarge(Run& run) {
@@ -303,6 +325,7 @@ const Measure kMeasures[] = {
     {"tag table, large page", "ms", tagTable},
     {"attribute table, large page", "ms", attributeTable},
     {"element-list tick, list page", "us", elementListTick},
+    {"head view, head page", "ms", headView},
 };
 constexpr int kMeasureCount = int(sizeof(kMeasures) / sizeof(kMeasures[0]));
 

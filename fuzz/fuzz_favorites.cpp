@@ -3,6 +3,7 @@
 #include "fuzz_support.h"
 
 #include "platform/rt/gbk.h"
+#include "platform/rt/html.h"
 #include "records/favoriterecord.h"
 
 #include <QStringList>
@@ -18,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         (void)address;
     }
     FavoriteRecord::indexOfId({line}, QStringLiteral("0.5"));
-    FavoriteRecord::unescape(line);
+    rt::htmlUnescape(line);
 
     // A record from four texts of any code units: its line survives the file whole.
     const QStringList parts = fuzz::units(input).split(QChar(0x1F));
@@ -35,8 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::check(back.id == r.id, "the id reads back");
     fuzz::check(back.text == r.text, "the text reads back");
     fuzz::check(FavoriteRecord::addressOf(stored) == r.address, "addressOf agrees with the record");
-    fuzz::check(FavoriteRecord::unescape(FavoriteRecord::escapeAttribute(r.address)) == r.address,
+    fuzz::check(rt::htmlUnescape(FavoriteRecord::escapeAttribute(r.address)) == r.address,
                 "escaping an attribute is undone");
-    fuzz::check(FavoriteRecord::unescape(FavoriteRecord::escapeText(r.text)) == r.text, "escaping a text is undone");
+    fuzz::check(rt::htmlUnescape(FavoriteRecord::escapeText(r.text)) == r.text, "escaping a text is undone");
     return 0;
 }

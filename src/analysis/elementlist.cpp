@@ -24,14 +24,13 @@ namespace {
 
 const QString kIdPrefix = QStringLiteral("ym");
 constexpr int kBodyTextLimit = 666;
+const QString kPageChanged = QStringLiteral("标签中的网页已改变，源码生成已停止");
 
 QString snippet(const forms::Key& key) {
     QString value;
     step([&] { value = forms::read(key); });
     return value;
 }
-
-void append(const QString& path, const QStringList& items) { sys::appendLine(path, items.join(QStringLiteral("\r\n"))); }
 
 }  // namespace
 
@@ -44,7 +43,7 @@ QString ElementList::row(int number, const QString& tag, const QString& text, in
     if (tag.isEmpty() || tag.size() > 10 || QString::number(number).size() > maxDigits) return QString();
     const QString numberText = number < 10000 ? QString::number(number).rightJustified(4, QLatin1Char('0')) : QString::number(number);
     return QString(8, QChar(0x3000)) + numberText + QStringLiteral(".<a href=# title=") + QString::number(text.size() - 6) +
-           QStringLiteral("+ id=") + kIdPrefix + QString::number(number) + QLatin1Char('>') + tag + QStringLiteral("</a>") +
+           QStringLiteral("+ id=") + kIdPrefix + QString::number(number) + QLatin1Char('>') + rt::htmlEscape(tag) + QStringLiteral("</a>") +
            QString(10 - tag.size(), QLatin1Char('-')) + QLatin1Char('>');
 }
 
@@ -141,9 +140,10 @@ void ElementList::start() {
 
 void ElementList::Command11_Click() {
     // The page the run lists: when the listed tab has loaded another since, the run is abandoned as a
-    // stop leaves it.
+    // stop leaves it, and the user is told.
     if (!listed_.isValid()) {
         step([&] { f.Timer4(7).setEnabled(false); });
+        analysis::refuse(kPageChanged);
         return;
     }
     // The listed body's elements, read once for this step: the element listed and the end test both
@@ -176,13 +176,13 @@ void ElementList::Command11_Click() {
     if (last) {
         items << QStringLiteral("</div></div>") << snippet(forms::yuyankey::script1) << snippet(forms::yuyankey::script2)
               << snippet(forms::yuyankey::script3);
-        step([&] { append(path, items); });
+        step([&] { analysis::appendToView(path, items); });
         step([&] { f.Timer4(7).setEnabled(false); });
         removeOverlay();
         analysis::showView(QStringLiteral("HTML - ") + m.html100(1).tag() + QStringLiteral(".html"));
         return;
     }
-    step([&] { append(path, items); });
+    step([&] { analysis::appendToView(path, items); });
     step([&] { f.Timer4(7).setEnabled(false); });
     step([&] { f.Timer4(7).setEnabled(true); });
 }

@@ -6,7 +6,8 @@
 // once, then one body element per step of job 7 (70 ms; DelayedJobs raises the percentage in the
 // progress overlay the run puts into the listed page and presses Command11, the worker). After the last
 // element the page is completed and shown in the source window. A double-click in the front tab's page
-// stops a run and removes the overlay.
+// stops a run and removes the overlay. A run whose tab has loaded another page since is stopped at its
+// next step with the refusal "标签中的网页已改变，源码生成已停止".
 //
 // Run state: Timer4(7) (enabled while a run waits for a step; its tag the step counter), Command11's
 // caption (the count of head elements numbered), tag (the percentage) and tool tip (the listed slot),

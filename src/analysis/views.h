@@ -7,7 +7,9 @@
 // The two escapings of source text:
 //  - plain: "<" and ">" become "&lt;" and "&gt;";
 //  - line-break: ">" becomes "&gt;", then "<" becomes "<br>&lt;", so every tag starts a line.
-//  Both leave "&" alone: the entities of the source show the characters they stand for.
+//  Both leave "&" alone: the entities of the source show the characters they stand for. Characters
+//  GBK cannot hold become character references only when the view is written (after the colouring,
+//  which would otherwise colour the digits of the references).
 // The colouring passes (lists of 语言.txt, read at each use): the digit pass (颜色名称1), the
 // attribute-name pass (颜色名称2, by the name's length; only for text holding `="`), the keyword pass
 // (iscript, every entry but the last, fuchsia).
@@ -34,6 +36,9 @@ ViewName nameNewView(const QString& prefix);
 ViewName nameNewView(const QString& prefix, const QString& number);
 // Appends the first line and `items`, each followed by CR LF.
 void writeView(const QString& name, const QStringList& items);
+// Appends `items` to the view file at `path`, each followed by CR LF. Every view is written through
+// here: characters GBK cannot hold become character references, so the view shows them.
+void appendToView(const QString& path, const QStringList& items);
 // Navigates the source window to the view, names it and presses Command9.
 void showView(const QString& name);
 // A refusal of a view: the message with the critical icon and no title of its own.

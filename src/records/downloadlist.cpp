@@ -7,7 +7,9 @@
 #include "platform/rt/format.h"
 #include "platform/rt/html.h"
 #include "platform/rt/text.h"
+#include "platform/sys/programfolder.h"
 #include "platform/ui/services.h"
+#include "platform/web/address.h"
 #include "platform/web/document.h"
 #include "platform/web/webbrowser.h"
 #include "records/favoriterecord.h"
@@ -23,21 +25,9 @@ constexpr int kNameLength = 39;
 
 // An address inside a quoted attribute: the characters that could end the attribute or the tag, "&",
 // and blanks are written as references, which read back to the same address.
-QString encodeAddress(const QString& address) {
-    QString out;
-    out.reserve(address.size());
-    for (const QChar c : address) {
-        switch (c.unicode()) {
-        case '&': out += QLatin1String("&amp;"); break;
-        case '"': out += QLatin1String("&quot;"); break;
-        case '<': out += QLatin1String("&lt;"); break;
-        case '>': out += QLatin1String("&gt;"); break;
-        case ' ': out += QLatin1String("&#32;"); break;
-        default: out += c; break;
-        }
-    }
-    return out;
-}
+constexpr unsigned kQuotedAddress = rt::kHtmlAmpersand | rt::kHtmlAngles | rt::kHtmlDoubleQuote | rt::kHtmlBlank;
+
+const QString kNotWritten = QStringLiteral("下载记录失败，文件不能写入：");
 
 }  // namespace
 
@@ -54,8 +44,10 @@ QString DownloadList::recordName(const QString& address) {
 }
 
 QString DownloadList::record(const QString& address, const QString& id, const QString& time, const QString& date) {
-    const QString a = encodeAddress(address);
-    return QStringLiteral("<a href=\"") + a + QStringLiteral("\" title=\"") + a + QStringLiteral("&#13;时间：") + time +
+    // The link goes where the engine asks (what GBK cannot hold percent-encoded); the tooltip shows the
+    // address as it reads, with character references.
+    return QStringLiteral("<a href=\"") + rt::htmlEscape(web::recordAddress(address), kQuotedAddress) + QStringLiteral("\" title=\"") +
+           rt::htmlEscape(address, kQuotedAddress) + QStringLiteral("&#13;时间：") + time +
            QStringLiteral("&#13;日期：") + date + QStringLiteral("\" id=") + id + QStringLiteral(" Target=_blank>") +
            rt::htmlEscape(recordName(address)) + QStringLiteral("</a><br><br>");
 }
@@ -67,11 +59,11 @@ QString DownloadList::addressOf(const QString& line) {
     const int from = at + start.size();
     if (line.midRef(from, 1) == QLatin1String("\"")) {
         const int end = line.indexOf(QLatin1Char('"'), from + 1);
-        return FavoriteRecord::unescape(line.mid(from + 1, end < 0 ? -1 : end - from - 1));
+        return web::addressFromRecord(rt::htmlUnescape(line.mid(from + 1, end < 0 ? -1 : end - from - 1)));
     }
     // An older line: the address stands unquoted up to the next blank.
     const int end = line.indexOf(QLatin1Char(' '), from);
-    return line.mid(from, end < 0 ? -1 : end - from);
+    return web::addressFromRecord(line.mid(from, end < 0 ? -1 : end - from));
 }
 
 void DownloadList::WebBrowser1_FileDownload(int Index, const QString& url, bool ActiveDocument) {
@@ -101,6 +93,8 @@ void DownloadList::WebBrowser1_FileDownload(int Index, const QString& url, bool 
     });
     if (line.isEmpty()) return;
     step([&] { w->List1.addItem(line, 0); });
-    step([&] { w->downloadRewrite(); });
+    if (!step([&] { w->downloadRewrite(); })) {
+        step([&] { ui::services().msgBox(kNotWritten + sys::nativePath(Form6::listFile()), ui::vbCritical, QString()); });
+    }
     step([&] { w->downloadReload(); });
 }

@@ -5,9 +5,13 @@
 //
 //     <a href="ADDRESS" title="ADDRESS&#13;时间：hh:mm:ss&#13;日期：mm-dd-yyyy" id=ID Target=_blank>NAME</a><br><br>
 //
-// with the download request's own address (attribute-escaped), a fresh record id and the name: the
-// address after its last "/", its last 39 characters, every "..." removed (text-escaped). An empty
-// address is never recorded, nor one that a record already holds (the whole address, exactly).
+// with the download request's own address, attribute-escaped (in the link, its characters GBK cannot
+// hold as the engine requests them, web::recordAddress; in the tooltip as character references), a
+// fresh record id and the name: the address after its last "/", its last 39 characters, every "..."
+// removed (text-escaped, characters GBK cannot hold as character references). An empty address is
+// never recorded, nor one that a record already holds (the whole address, exactly). A list the file
+// cannot take is said in a message naming the file
+// ("下载记录失败，文件不能写入：").
 //
 // First of all a download arms the main window's download-pending flag when it comes from the tab in
 // front (2 to 10) that holds no page of its own (a tab opened for the download): the next mouse move

@@ -5,6 +5,7 @@
 #include "forms/windowowner.h"
 #include "platform/rt/error.h"
 #include "platform/sys/launcher.h"
+#include "platform/sys/programfolder.h"
 #include "platform/ui/services.h"
 #include "platform/web/document.h"
 #include "records/downloadwindow.h"
@@ -42,7 +43,12 @@ void DownloadMenu::xiazai100_Click(int Index) {
         for (int i = 0; i < w->List1.listCount(); ++i) {
             if (w->List1.list(i).contains(QStringLiteral(" id=") + id + QLatin1Char(' '), Qt::CaseInsensitive)) {
                 step([&] { w->List1.removeItem(i); });
-                step([&] { w->downloadRewrite(); });
+                if (!step([&] { w->downloadRewrite(); })) {
+                    step([&] {
+                        ui::services().msgBox(QStringLiteral("删除失败，文件不能写入：") + sys::nativePath(Form6::listFile()),
+                                              ui::vbCritical, QString());
+                    });
+                }
                 step([&] { w->downloadReload(); });
                 return;
             }

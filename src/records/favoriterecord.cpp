@@ -1,7 +1,6 @@
 #include "records/favoriterecord.h"
 
 #include "platform/rt/format.h"
-#include "platform/rt/gbk.h"
 #include "platform/rt/html.h"
 #include "platform/rt/random.h"
 
@@ -18,79 +17,6 @@ const QString kLineEnd = QStringLiteral("</a><br><br>");
 
 // Draws that still give a used id before the id is made unique by appending digits.
 constexpr int kMaxDraws = 1000;
-
-struct Reference {
-    QChar ch;
-    const char* entity;
-};
-// Every reference the writer produces (those of rt::htmlAttributeEscape), decoded by unescape().
-const Reference kReferences[] = {
-    {QLatin1Char('&'), "&amp;"},  {QLatin1Char('<'), "&lt;"},   {QLatin1Char('>'), "&gt;"},
-    {QLatin1Char('"'), "&quot;"}, {QLatin1Char('\''), "&#39;"}, {QLatin1Char(' '), "&#32;"},
-    {QLatin1Char('='), "&#61;"},  {QLatin1Char('`'), "&#96;"},  {QLatin1Char('\t'), "&#9;"},
-    {QLatin1Char('\n'), "&#10;"}, {QLatin1Char('\r'), "&#13;"},
-};
-
-// Escapes one run of characters the file's code page can hold. The link text keeps its line ends as
-// references too: a record is one line of the file.
-QString escapeRun(const QString& run, bool attribute) {
-    if (attribute) return rt::htmlAttributeEscape(run);
-    QString text = rt::htmlEscape(run);
-    text.replace(QLatin1Char('\r'), QLatin1String("&#13;"));
-    text.replace(QLatin1Char('\n'), QLatin1String("&#10;"));
-    return text;
-}
-
-QString escapeWith(const QString& value, bool attribute) {
-    QString out;
-    out.reserve(value.size());
-    QString run;
-    const auto flush = [&] {
-        if (run.isEmpty()) return;
-        out += escapeRun(run, attribute);
-        run.clear();
-    };
-    for (int i = 0; i < value.size(); ++i) {
-        const QChar ch = value[i];
-        // A character the file's code page cannot hold goes in as a character reference, so the
-        // record keeps it.
-        if (ch.isHighSurrogate() && i + 1 < value.size() && value[i + 1].isLowSurrogate()) {
-            flush();
-            out += QStringLiteral("&#%1;").arg(QChar::surrogateToUcs4(ch, value[i + 1]));
-            ++i;
-            continue;
-        }
-        if (!rt::gbkHolds(value, i)) {
-            flush();
-            out += QStringLiteral("&#%1;").arg(ch.unicode());
-            continue;
-        }
-        run += ch;
-    }
-    flush();
-    return out;
-}
-
-// A decimal character reference "&#N;" at `pos`: its code point and length, or 0.
-int decimalReference(const QString& value, int pos, uint* codePoint) {
-    if (value.midRef(pos, 2) != QLatin1String("&#")) return 0;
-    int i = pos + 2;
-    uint n = 0;
-    while (i < value.size() && value[i].isDigit() && value[i].unicode() < 128 && i - pos < 9) {
-        n = n * 10 + (value[i].unicode() - '0');
-        ++i;
-    }
-    if (i == pos + 2 || i >= value.size() || value[i] != QLatin1Char(';') || n == 0 || n > 0x10FFFF) return 0;
-    *codePoint = n;
-    return i + 1 - pos;
-}
-
-// The character of a code point; one below U+10000 (a lone surrogate too) is one code unit.
-QString character(uint codePoint) {
-    if (codePoint < 0x10000) return QString(QChar(ushort(codePoint)));
-    const QChar pair[] = {QChar(QChar::highSurrogate(codePoint)), QChar(QChar::lowSurrogate(codePoint))};
-    return QString(pair, 2);
-}
 
 // Where the link's "title=" is looked for: after the label when the line has one, so a label that
 // holds "title=" cannot move the address.
@@ -190,7 +116,7 @@ bool FavoriteRecord::parse(const QString& line, FavoriteRecord* record) {
         const int from = labelStart + kLabelOpen.size();
         const int labelEnd = line.indexOf(kLabelClose, from);
         if (labelEnd >= 0)
-            r.label = unescape(line.mid(from, labelEnd - from));
+            r.label = rt::htmlUnescape(line.mid(from, labelEnd - from));
     }
     const int title = titleIndex(line);
     if (title < 0) {
@@ -205,26 +131,26 @@ bool FavoriteRecord::parse(const QString& line, FavoriteRecord* record) {
         int tagEnd = line.indexOf(QLatin1Char('>'), addressStart);
         if (tagEnd < 0)
             tagEnd = line.size();
-        r.address = unescape(line.mid(addressStart, tagEnd - addressStart));
+        r.address = rt::htmlUnescape(line.mid(addressStart, tagEnd - addressStart));
         const int textStart = tagEnd + 1;
         const int textEnd = line.lastIndexOf(kLinkClose);
         if (textStart < line.size() && textEnd >= textStart)
-            r.text = unescape(line.mid(textStart, textEnd - textStart));
+            r.text = rt::htmlUnescape(line.mid(textStart, textEnd - textStart));
     } else {
-        r.address = unescape(line.mid(addressStart, idMark - addressStart));
+        r.address = rt::htmlUnescape(line.mid(addressStart, idMark - addressStart));
         const int idStart = idMark + kIdMark.size();
         int idEnd = line.indexOf(QLatin1Char('>'), idStart);
         if (idEnd < 0)
             idEnd = line.size();
-        r.id = unescape(line.mid(idStart, idEnd - idStart));
+        r.id = rt::htmlUnescape(line.mid(idStart, idEnd - idStart));
         const int textStart = idEnd + 1;
         // The text ends at the link's closing tag; an older line may hold "</a>" inside its text,
         // so the last one counts.
         const int textEnd = line.lastIndexOf(kLinkClose);
         if (textStart <= line.size() && textEnd >= textStart)
-            r.text = unescape(line.mid(textStart, textEnd - textStart));
+            r.text = rt::htmlUnescape(line.mid(textStart, textEnd - textStart));
         else if (textStart < line.size())
-            r.text = unescape(line.mid(textStart));
+            r.text = rt::htmlUnescape(line.mid(textStart));
     }
     if (record)
         *record = r;
@@ -243,7 +169,7 @@ QString FavoriteRecord::addressOf(const QString& line) {
         return QString();
     const int start = title + kTitle.size();
     const int idMark = line.indexOf(kIdMark, start);
-    return unescape(idMark < 0 ? line.mid(start) : line.mid(start, idMark - start));
+    return rt::htmlUnescape(idMark < 0 ? line.mid(start) : line.mid(start, idMark - start));
 }
 
 int FavoriteRecord::indexOfId(const QStringList& lines, const QString& id) {
@@ -257,38 +183,7 @@ int FavoriteRecord::indexOfId(const QStringList& lines, const QString& id) {
     return -1;
 }
 
-QString FavoriteRecord::escapeAttribute(const QString& value) { return escapeWith(value, true); }
+QString FavoriteRecord::escapeAttribute(const QString& value) { return rt::htmlEscape(value, rt::kHtmlAttribute); }
 
-QString FavoriteRecord::escapeText(const QString& value) { return escapeWith(value, false); }
-
-QString FavoriteRecord::unescape(const QString& value) {
-    if (!value.contains(QLatin1Char('&')))
-        return value;
-    QString out;
-    out.reserve(value.size());
-    for (int i = 0; i < value.size();) {
-        if (value[i] == QLatin1Char('&')) {
-            bool matched = false;
-            for (const Reference& r : kReferences) {
-                const QLatin1String entity(r.entity);
-                if (value.midRef(i, entity.size()) == entity) {
-                    out += r.ch;
-                    i += entity.size();
-                    matched = true;
-                    break;
-                }
-            }
-            if (matched)
-                continue;
-            uint codePoint = 0;
-            if (const int length = decimalReference(value, i, &codePoint)) {
-                out += character(codePoint);
-                i += length;
-                continue;
-            }
-        }
-        out += value[i];
-        ++i;
-    }
-    return out;
-}
+// The link text keeps its line ends as references too: a record is one line of the file.
+QString FavoriteRecord::escapeText(const QString& value) { return rt::htmlEscape(value, rt::kHtmlText | rt::kHtmlLineEnds); }

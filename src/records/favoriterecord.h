@@ -68,10 +68,8 @@ public:
     // or -1. Only the id piece is compared, never the address or the text.
     static int indexOfId(const QStringList& lines, const QString& id);
 
-    // HTML escaping used in the line: for the unquoted title value and for the link text.
+    // HTML escaping used in the line (rt::htmlEscape): for the unquoted title value and for the link
+    // text. rt::htmlUnescape reads both back.
     static QString escapeAttribute(const QString& value);
     static QString escapeText(const QString& value);
-    // Decodes the references the writer produces (and decimal character references); any other "&"
-    // stays as it stands.
-    static QString unescape(const QString& value);
 };

@@ -1,6 +1,6 @@
 #include "records/tileline.h"
 
-#include "platform/rt/gbk.h"
+#include "platform/rt/html.h"
 #include "platform/rt/text.h"
 
 #include <QVector>
@@ -101,7 +101,7 @@ QVector<Tag> tagsOf(const QString& line) {
 }
 
 QString valueOf(const QString& line, const Attribute& a) {
-    return TileLine::unescape(line.mid(a.valueStart, a.valueEnd - a.valueStart));
+    return rt::htmlUnescape(line.mid(a.valueStart, a.valueEnd - a.valueStart));
 }
 
 // The index in `tags` of the tag whose id is exactly `id`, or -1.
@@ -124,29 +124,6 @@ const Attribute* fieldOf(const QString& line, const QVector<Tag>& tags, const QS
     for (int l = t; l >= 0; --l)
         if (tags[l].name == QLatin1String("a")) return tags[l].attribute(key);
     return nullptr;
-}
-
-// A decimal or hexadecimal character reference at `pos` ("&#32;", "&#x20;"): its length and code point.
-int numericReference(const QString& value, int pos, uint* codePoint) {
-    if (value.midRef(pos, 2) != QLatin1String("&#")) return 0;
-    int i = pos + 2;
-    const bool hex = i < value.size() && (value[i] == QLatin1Char('x') || value[i] == QLatin1Char('X'));
-    if (hex) ++i;
-    const int digitsStart = i;
-    quint64 n = 0;
-    while (i < value.size() && i - digitsStart < 8) {
-        const ushort c = value[i].unicode();
-        int d = -1;
-        if (c >= '0' && c <= '9') d = c - '0';
-        else if (hex && c >= 'a' && c <= 'f') d = c - 'a' + 10;
-        else if (hex && c >= 'A' && c <= 'F') d = c - 'A' + 10;
-        if (d < 0) break;
-        n = n * (hex ? 16 : 10) + d;
-        ++i;
-    }
-    if (i == digitsStart || i >= value.size() || value[i] != QLatin1Char(';') || n == 0 || n > 0x10FFFF) return 0;
-    *codePoint = uint(n);
-    return i + 1 - pos;
 }
 
 }  // namespace
@@ -198,78 +175,6 @@ QString TileLine::withTail(const QString& line, const QString& tail) {
 }
 
 QString TileLine::escape(const QString& value) {
-    QString out;
-    out.reserve(value.size() + value.size() / 8);
-    for (int i = 0; i < value.size(); ++i) {
-        const QChar c = value[i];
-        if (c.isHighSurrogate() && i + 1 < value.size() && value[i + 1].isLowSurrogate()) {
-            // A pair GBK may not hold: written as one reference, the file keeps it.
-            if (rt::gbkHolds(value, i)) {
-                out += c;
-                out += value[i + 1];
-            } else {
-                out += QStringLiteral("&#%1;").arg(QChar::surrogateToUcs4(c, value[i + 1]));
-            }
-            ++i;
-            continue;
-        }
-        switch (c.unicode()) {
-        case '&': out += QLatin1String("&amp;"); continue;
-        case '<': out += QLatin1String("&lt;"); continue;
-        case '>': out += QLatin1String("&gt;"); continue;
-        case '"': out += QLatin1String("&quot;"); continue;
-        case '\'': out += QLatin1String("&#39;"); continue;
-        case ' ': out += QLatin1String("&#32;"); continue;
-        case '\t': out += QLatin1String("&#9;"); continue;
-        case '\n': out += QLatin1String("&#10;"); continue;
-        case '\r': out += QLatin1String("&#13;"); continue;
-        case '\f': out += QLatin1String("&#12;"); continue;
-        case '`': out += QLatin1String("&#96;"); continue;
-        default: break;
-        }
-        if (!rt::gbkHolds(value, i))
-            out += QStringLiteral("&#%1;").arg(c.unicode());
-        else
-            out += c;
-    }
-    return out;
-}
-
-QString TileLine::unescape(const QString& value) {
-    if (!value.contains(QLatin1Char('&'))) return value;
-    static const struct {
-        const char* entity;
-        char ch;
-    } kNamed[] = {{"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&apos;", '\''}};
-    QString out;
-    out.reserve(value.size());
-    for (int i = 0; i < value.size();) {
-        if (value[i] != QLatin1Char('&')) {
-            out += value[i++];
-            continue;
-        }
-        uint codePoint = 0;
-        if (const int len = numericReference(value, i, &codePoint)) {
-            if (codePoint < 0x10000) {
-                out += QChar(ushort(codePoint));
-            } else {
-                out += QChar(QChar::highSurrogate(codePoint));
-                out += QChar(QChar::lowSurrogate(codePoint));
-            }
-            i += len;
-            continue;
-        }
-        bool named = false;
-        for (const auto& r : kNamed) {
-            const QLatin1String entity(r.entity);
-            if (value.midRef(i, entity.size()).compare(entity, Qt::CaseInsensitive) == 0) {
-                out += QLatin1Char(r.ch);
-                i += entity.size();
-                named = true;
-                break;
-            }
-        }
-        if (!named) out += value[i++];
-    }
-    return out;
+    return rt::htmlEscape(value, rt::kHtmlText | rt::kHtmlBlank | rt::kHtmlTab | rt::kHtmlLineEnds | rt::kHtmlFormFeed |
+                                     rt::kHtmlBacktick);
 }

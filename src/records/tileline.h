@@ -36,7 +36,6 @@ public:
     static QString tail(const QString& line);
     static QString withTail(const QString& line, const QString& tail);
 
-    // The escaping of written values and its decoding.
+    // The escaping of written values (rt::htmlEscape); rt::htmlUnescape decodes it.
     static QString escape(const QString& value);
-    static QString unescape(const QString& value);
 };

@@ -10,6 +10,7 @@
 #include "platform/sys/programfolder.h"
 #include "platform/sys/textfile.h"
 #include "platform/ui/services.h"
+#include "platform/web/address.h"
 #include "platform/web/document.h"
 #include "platform/web/webbrowser.h"
 #include "records/form3.h"
@@ -27,6 +28,7 @@ constexpr int kFixed = 24;       // number, bar, date, blank, time, bar
 constexpr int kTitleLength = 19;
 constexpr int kAddressLength = 666;
 constexpr int kLimit = 999;
+const QString kNotWritten = QStringLiteral("浏览记录失败，文件不能写入：");
 
 }  // namespace
 
@@ -66,13 +68,20 @@ QString VisitLog::record(int number, const QString& date, const QString& time, c
 QString VisitLog::addressOf(const QString& line) {
     const bool shaped = line.size() > kFixed && line.mid(3, 1) == kBar && line.mid(kFixed - 1, 1) == kBar;
     if (shaped) {
+        // The gap follows a title of at most 19 characters, which may itself end in blanks or hold six
+        // in a row: the address starts after the last gap within reach that is not followed by a
+        // blank (an address never starts with one).
+        int address = -1;
         for (int at = kFixed; at <= kFixed + kTitleLength && at + kGap.size() <= line.size(); ++at) {
-            if (line.midRef(at, kGap.size()) == kGap) return line.mid(at + kGap.size(), kAddressLength);
+            const int after = at + kGap.size();
+            if (line.midRef(at, kGap.size()) == kGap && (after == line.size() || line[after] != QLatin1Char(' ')))
+                address = after;
         }
+        if (address >= 0) return web::addressFromRecord(line.mid(address, kAddressLength));
     }
     const int http = line.indexOf(QStringLiteral("http"), 0, Qt::CaseInsensitive);
     if (http < 0) return QString();
-    return line.mid(http, kAddressLength);
+    return web::addressFromRecord(line.mid(http, kAddressLength));
 }
 
 void VisitLog::Command12_Click() {
@@ -98,10 +107,12 @@ void VisitLog::Command12_Click() {
     step([&] {
         const QDateTime now = ui::services().now();
         const web::Document doc = f.WebBrowser1(forms::frontSlot(f)).document();
-        line = record(n + 1, rt::dateText(now), rt::timeText(now), doc.title(), doc.url());
+        line = record(n + 1, rt::dateText(now), rt::timeText(now), doc.title(), web::recordAddress(doc.url()));
         built = true;
     });
     if (!built) return;
     step([&] { forms::window<Form3>().List1.addItem(line, 0); });
-    step([&] { sys::appendLine(file, line); });
+    if (!step([&] { sys::appendLine(file, line); })) {
+        step([&] { ui::services().msgBox(kNotWritten + sys::nativePath(file), ui::vbCritical, QString()); });
+    }
 }

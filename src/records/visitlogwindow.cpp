@@ -63,7 +63,12 @@ void VisitLogWindow::clear() {
     step([&] { answer = ui::services().msgBox(QStringLiteral("清空"), ui::vbYesNo + ui::vbQuestion, QString()); });
     if (answer != ui::vbYes) return;
     step([&] { w.List1.clear(); });
-    step([&] { sys::writeText(Form3::logFile(), QString()); });
+    if (!step([&] { sys::writeText(Form3::logFile(), QString()); })) {
+        step([&] {
+            ui::services().msgBox(QStringLiteral("清空失败，文件不能写入：") + sys::nativePath(Form3::logFile()), ui::vbCritical,
+                                  QString());
+        });
+    }
 }
 
 QString VisitLogWindow::selectedAddress(const QString& message) {

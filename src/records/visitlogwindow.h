@@ -2,7 +2,8 @@
 // The visit log window's handlers (Form3): load (icon, the list filled from the file newest first),
 // size (the list fills the window below the buttons), drag by the body, a list click hands the focus
 // to Text1, a double-click presses 浏览, and the three buttons:
-//   1 清空  asks "清空" (Yes/No); Yes empties the list and the file;
+//   1 清空  asks "清空" (Yes/No); Yes empties the list and the file (a file that cannot be emptied is
+//           said: "清空失败，文件不能写入：" and the file);
 //   2 复制  the address of the selected line on the clipboard, then "OK";
 //   3 浏览  the address of the selected line in a new tab (the frame-blocking counter "0", the main
 //           window restored and focused).

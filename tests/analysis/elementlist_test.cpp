@@ -133,9 +133,46 @@ TEST_F(ElementListTest, NavigatingTheListedTabAbandonsTheRun) {
     startRun();
     ASSERT_EQ(due(7), 70);
     ASSERT_TRUE(load(k, servePage("/other.html", "<html><body><p>别的</p></body></html>"), "/other.html"));
+    services.clearRecords();
     clock.advance(70);
     EXPECT_EQ(due(7), -1);
     EXPECT_FALSE(page().contains("</div></div>"));
+    // The user is told that the list stopped, as the views' other refusals tell.
+    EXPECT_EQ(services.messages(), QStringList({"标签中的网页已改变，源码生成已停止"}));
+    ASSERT_FALSE(services.boxes().empty());
+    EXPECT_EQ(services.boxes().back().style, ui::vbOKOnly + ui::vbCritical);
+    EXPECT_EQ(services.boxes().back().title, "");
+}
+
+// A tag name holding "<" stays one row, and text GBK cannot hold shows in the list.
+TEST_F(ElementListTest, ATagNameWithABracketAndTextOutsideGbkAreListed) {
+    ASSERT_TRUE(load(k, servePage("/odd.html", "<html><head><meta charset=\"utf-8\"><title>한국어 😀</title></head>"
+                                               "<body><p id=\"p\">ñ façade عربي</p><x<y>inner</x<y><span>after</span></body></html>"),
+                     "/odd.html"));
+    services.clearRecords();
+    startRun();
+    runToTheEnd(20);
+    ASSERT_EQ(due(7), -1);
+    EXPECT_TRUE(page().contains(">X&lt;Y</a>")) << page().toStdString();
+    EXPECT_TRUE(page().contains("<label>&#54620;&#44397;&#50612; &#128512;</label>")) << page().toStdString();
+    EXPECT_TRUE(page().contains("&#241; fa&#231;ade &#1593;&#1585;&#1576;&#1610;")) << page().toStdString();
+    Form11* w = forms::windows().existing<Form11>();
+    ASSERT_NE(w, nullptr);
+    QStringList tags;
+    ASSERT_TRUE(waitFor([&] {
+        try {
+            if (w->WebBrowser1.busy() || !w->WebBrowser1.document().url().contains("0.125")) return false;
+            tags.clear();
+            for (const web::Element& a : w->WebBrowser1.document().getElementsByTagName("a"))
+                if (a.id().startsWith("ym")) tags << a.innerText();
+            return !tags.isEmpty();
+        } catch (...) {
+            return false;
+        }
+    }));
+    EXPECT_TRUE(tags.contains("X<Y")) << tags.join('|').toStdString();
+    EXPECT_TRUE(tags.contains("SPAN")) << tags.join('|').toStdString();
+    EXPECT_TRUE(w->WebBrowser1.document().body().innerText().contains(QString::fromUtf8("한국어 😀")));
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 #include "analysis/views_fixture.h"
 
 #include "forms/form14.h"
+#include "platform/rt/format.h"
+
+#include <QElapsedTimer>
 
 #include <QApplication>
 
@@ -250,6 +253,70 @@ TEST_F(PageViewsTest, ATitleWithMarkupShowsAsText) {
     settle(200);
     EXPECT_TRUE(server.requestsFor("/x.png").isEmpty());
     EXPECT_TRUE(w->WebBrowser1.document().body().innerText().contains("<img src=/x.png>"));
+}
+
+}  // namespace
+
+namespace {
+
+const char kScripts[] = "한국어 ñ façade 😀 عربي 中文";
+
+// Every view shows the characters GBK cannot hold: the file holds them as character references.
+TEST_F(PageViewsTest, TextOutsideGbkShowsInEveryView) {
+    storeText(forms::Txt::Yuyan, "表格头", "<table id=t>");
+    storeText(forms::Txt::Yuyan, "表格尾", "</table>");
+    const QByteArray scripts(kScripts);
+    const int k = openOn("<title>" + scripts + "</title>",
+                         "<p id=\"p\" title=\"" + scripts + "\">" + scripts + "</p><img id=\"i\" alt=\"" + scripts + "\">");
+    struct Case {
+        const char* name;
+        const char* menu;
+        int item;
+        float number;
+    };
+    const Case cases[] = {
+        {"head view", "html100", 2, 0.5f},
+        {"body view", "html100", 3, 0.25f},
+        {"tag table of img", "BJYM100", 3, 0.125f},
+        {"attribute table of title", "CS100", 5, 0.375f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        rt::setRandomSequence({c.number});
+        choose(k, c.menu, c.item, "p");
+        EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('|').toStdString();
+        Form11* w = source();
+        ASSERT_NE(w, nullptr);
+        const QString name = w->caption();
+        ASSERT_TRUE(name.contains(rt::str(c.number))) << name.toStdString();
+        EXPECT_TRUE(viewBytes(name).contains("&#54620;&#44397;&#50612; &#241; fa&#231;ade &#128512; "
+                                             "&#1593;&#1585;&#1576;&#1610; " + rt::toGbk("中文")))
+            << viewText(name).toStdString();
+        EXPECT_TRUE(waitFor([&] {
+            try {
+                return !w->WebBrowser1.busy() && w->WebBrowser1.document().url().contains(rt::str(c.number)) &&
+                       w->WebBrowser1.document().body().innerText().contains(QString::fromUtf8(kScripts));
+            } catch (...) {
+                return false;
+            }
+        })) << w->WebBrowser1.document().body().innerText().toStdString();
+    }
+}
+
+// A head of 300 000 characters with thousands of distinct attribute names is coloured in one walk
+// over its text, however many names it holds.
+TEST_F(PageViewsTest, ALargeHeadWithManyAttributeNamesIsColouredAtOnce) {
+    QString head = "<head>";
+    for (int i = 0; head.size() < 300000; ++i)
+        head += QStringLiteral("<meta name=\"row%1\" data-field%2=\"value %2\" content=\"text of the head\">\n").arg(i).arg(i % 3000);
+    head += "</head>";
+    QElapsedTimer timer;
+    timer.start();
+    const QString text = analysis::colourText(analysis::lineBreakEscape(head), {true, true, true});
+    const qint64 ms = timer.elapsed();
+    EXPECT_LT(ms, 1000) << "a menu click must not freeze the window";
+    EXPECT_TRUE(text.contains("<font color=indigo>data-field2999=</font>\"value <font color=")) << text.left(400).toStdString();
+    EXPECT_EQ(text.count("<font"), text.count("</font>"));
 }
 
 }  // namespace

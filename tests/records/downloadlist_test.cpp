@@ -9,6 +9,7 @@
 #include "forms/slots.h"
 #include "forms/windowowner.h"
 #include "platform/rt/gbk.h"
+#include "platform/rt/html.h"
 #include "records/downloadlist.h"
 #include "records/form6.h"
 
@@ -53,6 +54,18 @@ protected:
                 return false;
             }
         });
+    }
+    // A left click on a record link of the download window, as a person makes it; the download it
+    // starts is saved as again.bin.
+    void clickRecord(Form6& w, const web::Element& link) {
+        QWidget* view = w.WebBrowser1.pageWidget();
+        const QPoint at = link.boundingClientRect().center();
+        server.clearRequests();
+        services.queueSaveFile(home.path() + "/again.bin");
+        QMouseEvent press(QEvent::MouseButtonPress, at, view->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, view->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view, &release);
     }
     int tab = 0;
     QString saved;
@@ -193,6 +206,75 @@ TEST_F(DownloadListTest, DuplicatesPrefixesAndNames) {
     EXPECT_EQ(DownloadList::addressOf("<a href=http://h/old title=\"x\" id=0.1 Target=_blank>old</a><br><br>"), "http://h/old");
 }
 
+// Addresses and names in several scripts through the record and a GBK file: the address reads back
+// exactly and the name shows every character.
+TEST_F(DownloadListTest, RecordsKeepEveryCharacterOfAddressesInEveryScript) {
+    struct Case {
+        const char* name;
+        const char* address;
+    };
+    const Case cases[] = {
+        {"Chinese", "http://h.cn/下载/文件.zip"},
+        {"Hangul and accents", "http://h/niño/한.zip"},
+        {"Arabic", "http://h/ملف/عربي.pdf"},
+        {"emoji", "http://h/a😀b.bin?x=é"},
+        {"a host GBK cannot hold", "http://한국.kr/파일.zip"},
+        {"markup", "http://h/é <b>\"x\"&y.zip"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString address = QString::fromUtf8(c.address);
+        const QString line = DownloadList::record(address, "0.5", "09:05:07", "12-08-2026");
+        const QString stored = rt::fromGbk(rt::toGbk(line));
+        EXPECT_EQ(stored, line) << "the file holds the line as it is";
+        EXPECT_EQ(DownloadList::addressOf(stored), address);
+        const int textStart = stored.indexOf("Target=_blank>") + 14;
+        EXPECT_EQ(rt::htmlUnescape(stored.mid(textStart, stored.lastIndexOf("</a>") - textStart)), DownloadList::recordName(address));
+    }
+    // Where GBK holds the address the record is as before.
+    EXPECT_EQ(DownloadList::record("http://h.cn/下载/a b.zip", "0.5", "09:05:07", "12-08-2026"),
+              QString::fromUtf8("<a href=\"http://h.cn/下载/a&#32;b.zip\" title=\"http://h.cn/下载/a&#32;b.zip&#13;时间：09:05:07&#13;"
+                                "日期：12-08-2026\" id=0.5 Target=_blank>a b.zip</a><br><br>"));
+}
+
+// A download whose address holds characters GBK cannot hold: recorded once, shown by its name, and a
+// click on it asks for the same address again.
+TEST_F(DownloadListTest, ADownloadOutsideGbkIsRecordedOnceAndDownloadsAgain) {
+    tab = openTab();
+    ASSERT_TRUE(load(tab, servePage("/page", titled("页面", "x")), "/page"));
+    const QString path = "/ni%C3%B1o/%ED%95%9C%F0%9F%98%80.zip";
+    download(path, "file.zip");
+    ASSERT_EQ(listLines().size(), 1);
+    EXPECT_EQ(DownloadList::addressOf(listLines()[0]), server.urlText(path));
+    download(path, "file.zip");
+    EXPECT_EQ(listLines().size(), 1) << "the same download is not recorded again";
+    Form6& w = window();
+    w.show();
+    ASSERT_TRUE(listShown(w));
+    const web::Element link = w.WebBrowser1.document().getElementsByTagName("a").value(0);
+    EXPECT_TRUE(waitFor([&] { return link.innerText() == QString::fromUtf8("001. 한😀.zip"); })) << link.innerText().toStdString();
+    EXPECT_EQ(link.hrefResolved(), server.urlText(path));
+    clickRecord(w, link);
+    EXPECT_TRUE(waitFor([&] { return !server.requestsFor(path).isEmpty(); }));
+}
+
+// A list the file cannot take is said with the file's name; the record waits in the mirror.
+TEST_F(DownloadListTest, AListTheFileCannotTakeIsSaid) {
+    sys::writeLines(Form6::listFile(), {DownloadList::record("http://h/old", "0.1", "1", "2")});
+    QFile file(sys::nativePath(Form6::listFile()));
+    ASSERT_TRUE(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    tab = openTab();
+    ASSERT_TRUE(load(tab, servePage("/page", titled("页面", "x")), "/page"));
+    services.clearRecords();
+    download("/f/new");
+    file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
+    EXPECT_EQ(services.messages(), QStringList({"下载记录失败，文件不能写入：" + sys::nativePath(Form6::listFile())}));
+    for (const ShownBox& box : services.boxes())
+        if (box.kind == ShownBox::Message) EXPECT_EQ(box.style, ui::vbCritical);
+    EXPECT_EQ(listLines().size(), 1);
+    EXPECT_EQ(window().List1.listCount(), 2);
+}
+
 TEST_F(DownloadListTest, TheListStopsAt501) {
     QStringList lines;
     for (int i = 0; i < 501; ++i) lines << DownloadList::record(QStringLiteral("http://h/%1").arg(i), QStringLiteral("0.%1").arg(i), "1", "2");
@@ -217,14 +299,7 @@ TEST_F(DownloadListTest, ClickingARecordDownloadsAgainAndTheListComesBack) {
     w.show();
     ASSERT_TRUE(listShown(w));
     const web::Element link = w.WebBrowser1.document().getElementsByTagName("a").value(0);
-    QWidget* view = w.WebBrowser1.pageWidget();
-    const QPoint at = link.boundingClientRect().center();
-    server.clearRequests();
-    services.queueSaveFile(home.path() + "/again.bin");
-    QMouseEvent press(QEvent::MouseButtonPress, at, view->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(view, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, view->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(view, &release);
+    clickRecord(w, link);
     EXPECT_TRUE(waitFor([&] { return !server.requestsFor("/f/one").isEmpty(); }));
     EXPECT_FALSE(w.listMode);
     // Another download while a record was clicked: the list is shown again, styled and numbered.

@@ -1,6 +1,7 @@
 #include "records/favoriterecord.h"
 
 #include "platform/rt/gbk.h"
+#include "platform/rt/html.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -124,8 +125,8 @@ TEST(FavoriteRecord, EveryCodePointSurvivesTheFile) {
             if (++failures > 10) return;
         }
     }
-    EXPECT_EQ(FavoriteRecord::unescape("&#65279;"), QString(QChar(0xFEFF)));
-    EXPECT_EQ(FavoriteRecord::unescape("&#128512;"), QString::fromUtf8("😀"));
+    EXPECT_EQ(rt::htmlUnescape("&#65279;"), QString(QChar(0xFEFF)));
+    EXPECT_EQ(rt::htmlUnescape("&#128512;"), QString::fromUtf8("😀"));
 }
 
 // The address is looked for after the label: a label holding "title=" moves nothing.
@@ -222,9 +223,9 @@ TEST(FavoriteRecord, AddLimitLetsTheListGrowTo501) {
 }
 
 TEST(FavoriteRecord, UnescapeDecodesOnlyWhatTheWriterEscapes) {
-    EXPECT_EQ(FavoriteRecord::unescape("&amp;lt;"), "&lt;");
-    EXPECT_EQ(FavoriteRecord::unescape("a&b&nbsp;&#32;c"), "a&b&nbsp; c");
-    EXPECT_EQ(FavoriteRecord::unescape(FavoriteRecord::escapeAttribute("a b=c`'\"<>&\t")), "a b=c`'\"<>&\t");
+    EXPECT_EQ(rt::htmlUnescape("&amp;lt;"), "&lt;");
+    EXPECT_EQ(rt::htmlUnescape("a&b&nbsp;&#32;c"), "a&b&nbsp; c");
+    EXPECT_EQ(rt::htmlUnescape(FavoriteRecord::escapeAttribute("a b=c`'\"<>&\t")), "a b=c`'\"<>&\t");
     EXPECT_EQ(FavoriteRecord::escapeText("a b.c=d"), "a b.c=d");
 }
 
@@ -246,7 +247,7 @@ TEST(FavoriteRecord, EscapingIsThePageEscapingWithLineEndsAndCodePageKept) {
         const QString value = QString::fromUtf8(c.value);
         EXPECT_EQ(FavoriteRecord::escapeAttribute(value), QString::fromUtf8(c.attribute)) << c.value;
         EXPECT_EQ(FavoriteRecord::escapeText(value), QString::fromUtf8(c.text)) << c.value;
-        EXPECT_EQ(FavoriteRecord::unescape(FavoriteRecord::escapeAttribute(value)), value) << c.value;
-        EXPECT_EQ(FavoriteRecord::unescape(FavoriteRecord::escapeText(value)), value) << c.value;
+        EXPECT_EQ(rt::htmlUnescape(FavoriteRecord::escapeAttribute(value)), value) << c.value;
+        EXPECT_EQ(rt::htmlUnescape(FavoriteRecord::escapeText(value)), value) << c.value;
     }
 }

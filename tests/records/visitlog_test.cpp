@@ -6,6 +6,9 @@
 #include "platform/rt/gbk.h"
 #include "records/form3.h"
 #include "records/visitlog.h"
+#include "platform/rt/convert.h"
+#include "platform/sys/programfolder.h"
+#include "platform/sys/textfile.h"
 
 #include <QFile>
 
@@ -123,6 +126,12 @@ TEST_F(VisitLogTest, AddressesOfLines) {
         {"001║12-08-2026 09:05:07║关于HTTP的一页      http://example.com/a", "http://example.com/a"},
         {"002║12-08-2026 09:05:07║      file:///home/user/page.html", "file:///home/user/page.html"},
         {"003║12-08-2026 09:05:07║恰好十九个字的标题啊恰好十九个字的标题      https://x.org/", "https://x.org/"},
+        // A title cut at 19 characters ending in a blank, and one holding six blanks in a row.
+        {"004║12-08-2026 09:05:07║一二三四五六七八九十一二三四五六七八       http://x.org/b", "http://x.org/b"},
+        {"005║12-08-2026 09:05:07║a      b      http://x.org/c", "http://x.org/c"},
+        {"006║12-08-2026 09:05:07║t       ", ""},
+        // Characters GBK cannot hold, stored as the engine requests them, read back as visited.
+        {"007║12-08-2026 09:05:07║한      http://x/ni%C3%B1o/%ED%95%9C.zip", "http://x/niño/한.zip"},
         {"a line of another shape http://example.com/b", "http://example.com/b"},
         {"no address at all", ""},
     };
@@ -157,6 +166,80 @@ TEST_F(VisitLogTest, CopyAndOpenTheSelectedLine) {
     services.clearRecords();
     w.Command1(2).press();
     EXPECT_EQ(services.messages(), QStringList({"请点击一条连接，再点复制按钮"}));
+}
+
+// Pages whose addresses and titles hold characters of several scripts: the file keeps every character
+// of the address, and 复制 and 浏览 give back the address exactly as it was visited.
+TEST_F(VisitLogTest, AddressesInEveryScriptReadBackExactly) {
+    struct Case {
+        const char* name;
+        const char* path;   // as requested
+        const char* query;  // as typed
+        const char* title;
+    };
+    const Case cases[] = {
+        {"Chinese", "/%E4%B8%AD%E6%96%87/%E9%A1%B5.html", "", "中文网页"},
+        {"Hangul", "/%ED%95%9C%EA%B5%AD%EC%96%B4.html", "", "한국어 페이지"},
+        {"accents", "/ni%C3%B1o/caf%C3%A9.html", "?q=été", "Niño café"},
+        {"Arabic", "/%D8%B9%D8%B1%D8%A8%D9%8A.html", "", "صفحة عربية"},
+        {"emoji", "/a%F0%9F%98%80b.html", "?e=😀", "😀 emoji"},
+    };
+    Form3& w = window();
+    QString visited;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const int before = sys::fileExists(Form3::logFile()) ? logLines().size() : 0;
+        const int k = openTab();
+        ASSERT_TRUE(load(k, servePage(c.path, titled(c.title, "<p>内容</p>")) + QString::fromUtf8(c.query)));
+        ASSERT_TRUE(waitFor([&] { return logLines().size() == before + 1; }));
+        visited = f1().WebBrowser1(k).document().url();
+        EXPECT_EQ(VisitLog::addressOf(logLines().last()), visited) << logLines().last().toStdString();
+        selectLine(0);
+        w.Command1(2).press();
+        EXPECT_EQ(services.clipboard(), visited);
+    }
+    // 浏览 opens the last one again, at its own address.
+    const int before = logLines().size();
+    w.Command1(3).press();
+    const int opened = rt::toInt32(f1().Label9.caption());
+    EXPECT_TRUE(waitFor([&] {
+        const web::Document d = f1().WebBrowser1(opened).document();
+        return !f1().WebBrowser1(opened).busy() && !d.isNull() && d.url() == visited;
+    })) << f1().WebBrowser1(opened).document().url().toStdString();
+    ASSERT_TRUE(waitFor([&] { return logLines().size() == before + 1; }));
+    EXPECT_EQ(VisitLog::addressOf(logLines().last()), visited);
+}
+
+// A title cut at 19 characters that ends in a blank: 复制 copies the address alone.
+TEST_F(VisitLogTest, CopyTakesTheAddressAloneAfterATitleEndingInABlank) {
+    visit("/blank", "一二三四五六七八九十一二三四五六七八 尾巴");
+    ASSERT_EQ(logLines().size(), 1);
+    EXPECT_TRUE(logLines()[0].contains("七八       http")) << logLines()[0].toStdString();
+    Form3& w = window();
+    selectLine(0);
+    w.Command1(2).press();
+    EXPECT_EQ(services.clipboard(), server.urlText("/blank"));
+}
+
+// A record the file cannot take, and a clear that cannot empty it, are said with the file's name.
+TEST_F(VisitLogTest, AFileThatCannotBeWrittenIsSaid) {
+    visit("/one", "一");
+    QFile file(sys::nativePath(Form3::logFile()));
+    ASSERT_TRUE(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    services.clearRecords();
+    visit("/two", "二");
+    const QString named = sys::nativePath(Form3::logFile());
+    EXPECT_EQ(services.messages(), QStringList({"浏览记录失败，文件不能写入：" + named}));
+    ASSERT_FALSE(services.boxes().empty());
+    EXPECT_EQ(services.boxes().back().style, ui::vbCritical);
+    EXPECT_EQ(logLines().size(), 1);
+    EXPECT_EQ(window().List1.listCount(), 2) << "the record stays in the list";
+    services.clearRecords();
+    services.queueMsgBoxAnswer(ui::vbYes);
+    window().Command1(1).press();
+    file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
+    EXPECT_EQ(services.messages(), QStringList({"清空", "清空失败，文件不能写入：" + named}));
+    EXPECT_EQ(logLines().size(), 1);
 }
 
 TEST_F(VisitLogTest, ClearEmptiesListAndFileAfterYes) {

@@ -1,5 +1,7 @@
 #include "platform/rt/html.h"
 
+#include "platform/rt/gbk.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -48,6 +50,69 @@ TEST(HtmlEscape, EscapedTextHoldsNoMarkupCharacters) {
         for (int i = s.indexOf('&'); i >= 0; i = s.indexOf('&', i + 1))
             EXPECT_TRUE(s.mid(i).contains(';')) << s.mid(i, 8).toStdString();
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Text in several scripts: GBK holds the Chinese (and the accented letters of pinyin, such as é), not
+// the Hangul, the other accented letters, the Arabic or the emoji.
+struct ScriptCase {
+    const char* name;
+    const char* text;
+    const char* escaped;  // htmlEscape (text set)
+};
+
+const ScriptCase kScripts[] = {
+    {"Chinese", "中文网页", "中文网页"},
+    {"Hangul", "한국어", "&#54620;&#44397;&#50612;"},
+    {"accents", "niño façade café", "ni&#241;o fa&#231;ade café"},
+    {"Arabic", "عربي", "&#1593;&#1585;&#1576;&#1610;"},
+    {"emoji", "a😀b", "a&#128512;b"},
+    {"mixed with markup", "<한>&中", "&lt;&#54620;&gt;&amp;中"},
+};
+
+TEST(HtmlEscape, CharactersGbkCannotHoldBecomeReferencesAndReadBack) {
+    for (const ScriptCase& c : kScripts) {
+        SCOPED_TRACE(c.name);
+        const QString text = QString::fromUtf8(c.text);
+        const QString escaped = rt::htmlEscape(text);
+        EXPECT_EQ(escaped, QString::fromUtf8(c.escaped));
+        // Through a GBK file and back, exactly; the attribute form too.
+        EXPECT_EQ(rt::htmlUnescape(rt::fromGbk(rt::toGbk(escaped))), text);
+        EXPECT_EQ(rt::htmlUnescape(rt::fromGbk(rt::toGbk(rt::htmlAttributeEscape(text)))), text);
+        // Only the characters GBK cannot hold: the last step of a page written from the program's markup.
+        EXPECT_EQ(rt::htmlUnescape(rt::fromGbk(rt::toGbk(rt::htmlEscape(text, rt::kHtmlNone)))), text);
+        // Source text keeps them, for the colouring that comes before the write.
+        EXPECT_EQ(rt::htmlEscape(text, rt::kHtmlSource), QString(text).replace("<", "&lt;").replace(">", "&gt;"));
+    }
+    // A lone surrogate is kept as the reference of its code unit.
+    EXPECT_EQ(rt::htmlEscape(QString(QChar(0xD800))), "&#55296;");
+}
+
+TEST(HtmlEscape, SetsOfCharacters) {
+    const QString in = QStringLiteral("<a b=\"c\" d='e'>\tf\r\n\fg`&");
+    struct Case {
+        unsigned chars;
+        const char* out;
+    };
+    const Case cases[] = {
+        {rt::kHtmlNone, "<a b=\"c\" d='e'>\tf\r\n\fg`&"},
+        {rt::kHtmlSource, "&lt;a b=\"c\" d='e'&gt;\tf\r\n\fg`&"},
+        {rt::kHtmlSource | rt::kHtmlBreakBeforeTags, "<br>&lt;a b=\"c\" d='e'&gt;\tf\r\n\fg`&"},
+        {rt::kHtmlText | rt::kHtmlLineEnds, "&lt;a b=&quot;c&quot; d=&#39;e&#39;&gt;\tf&#13;&#10;\fg`&amp;"},
+        {rt::kHtmlText | rt::kHtmlBlank | rt::kHtmlTab | rt::kHtmlLineEnds | rt::kHtmlFormFeed | rt::kHtmlBacktick,
+         "&lt;a&#32;b=&quot;c&quot;&#32;d=&#39;e&#39;&gt;&#9;f&#13;&#10;&#12;g&#96;&amp;"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(rt::htmlEscape(in, c.chars), QString::fromUtf8(c.out)) << c.out;
+}
+
+TEST(HtmlUnescape, DecodesWhatTheEscapeWritesAndLeavesOtherAmpersands) {
+    EXPECT_EQ(rt::htmlUnescape("&amp;lt;"), "&lt;");
+    EXPECT_EQ(rt::htmlUnescape("a&b&nbsp;&#32;c&#x4E00;&QUOT;&apos;"), QString::fromUtf8("a&b&nbsp; c一\"'"));
+    EXPECT_EQ(rt::htmlUnescape("&#0;&#1114112;&#;&#x;"), "&#0;&#1114112;&#;&#x;");
+    EXPECT_EQ(rt::htmlUnescape("&#128512;"), QString::fromUtf8("😀"));
 }
 
 }  // namespace

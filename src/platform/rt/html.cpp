@@ -1,50 +1,130 @@
 #include "platform/rt/html.h"
 
+#include "platform/rt/gbk.h"
+
 namespace rt {
 
 namespace {
 
-// The reference for a character of the text set, or nullptr for one that stays.
-const char* textReference(QChar c) {
+// The reference of an ASCII character of the set, or nullptr for one that stays.
+const char* reference(QChar c, unsigned chars) {
     switch (c.unicode()) {
-    case '&': return "&amp;";
-    case '<': return "&lt;";
-    case '>': return "&gt;";
-    case '"': return "&quot;";
-    case '\'': return "&#39;";
+    case '&': return chars & kHtmlAmpersand ? "&amp;" : nullptr;
+    case '<':
+        if (chars & kHtmlBreakBeforeTags) return "<br>&lt;";
+        return chars & kHtmlAngles ? "&lt;" : nullptr;
+    case '>': return chars & (kHtmlAngles | kHtmlBreakBeforeTags) ? "&gt;" : nullptr;
+    case '"': return chars & kHtmlDoubleQuote ? "&quot;" : nullptr;
+    case '\'': return chars & kHtmlApostrophe ? "&#39;" : nullptr;
+    case ' ': return chars & kHtmlBlank ? "&#32;" : nullptr;
+    case '\t': return chars & kHtmlTab ? "&#9;" : nullptr;
+    case '\n': return chars & kHtmlLineEnds ? "&#10;" : nullptr;
+    case '\r': return chars & kHtmlLineEnds ? "&#13;" : nullptr;
+    case '\f': return chars & kHtmlFormFeed ? "&#12;" : nullptr;
+    case '=': return chars & kHtmlEquals ? "&#61;" : nullptr;
+    case '`': return chars & kHtmlBacktick ? "&#96;" : nullptr;
     default: return nullptr;
     }
 }
 
-const char* attributeReference(QChar c) {
-    switch (c.unicode()) {
-    case ' ': return "&#32;";
-    case '\t': return "&#9;";
-    case '\n': return "&#10;";
-    case '\r': return "&#13;";
-    case '=': return "&#61;";
-    case '`': return "&#96;";
-    default: return textReference(c);
+// A decimal or hexadecimal character reference at `pos` ("&#32;", "&#x20;"): its length and code
+// point, or 0.
+int numericReference(const QString& value, int pos, uint* codePoint) {
+    if (value.midRef(pos, 2) != QLatin1String("&#")) return 0;
+    int i = pos + 2;
+    const bool hex = i < value.size() && (value[i] == QLatin1Char('x') || value[i] == QLatin1Char('X'));
+    if (hex) ++i;
+    const int digitsStart = i;
+    quint64 n = 0;
+    while (i < value.size() && i - digitsStart < 8) {
+        const ushort c = value[i].unicode();
+        int d = -1;
+        if (c >= '0' && c <= '9') d = c - '0';
+        else if (hex && c >= 'a' && c <= 'f') d = c - 'a' + 10;
+        else if (hex && c >= 'A' && c <= 'F') d = c - 'A' + 10;
+        if (d < 0) break;
+        n = n * (hex ? 16 : 10) + d;
+        ++i;
     }
-}
-
-template <class Reference>
-QString escape(const QString& text, Reference reference) {
-    QString out;
-    out.reserve(text.size() + text.size() / 8);
-    for (const QChar c : text) {
-        if (const char* ref = reference(c))
-            out += QLatin1String(ref);
-        else
-            out += c;
-    }
-    return out;
+    if (i == digitsStart || i >= value.size() || value[i] != QLatin1Char(';') || n == 0 || n > 0x10FFFF) return 0;
+    *codePoint = uint(n);
+    return i + 1 - pos;
 }
 
 }  // namespace
 
-QString htmlEscape(const QString& text) { return escape(text, textReference); }
+QString htmlEscape(const QString& text, unsigned chars) {
+    // Text with nothing to escape (most text, and the markup of a large view) is returned as it is;
+    // text GBK holds whole is not looked at character by character.
+    int extra = 0, wide = 0;  // what the references of ASCII characters add; characters beyond ASCII
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80) ++wide;
+        else if (const char* ref = reference(c, chars)) extra += int(qstrlen(ref)) - 1;
+    }
+    const bool outsideGbk = wide && !(chars & kHtmlKeepOutsideGbk) && rt::fromGbk(rt::toGbk(text)) != text;
+    if (!extra && !outsideGbk) return text;
+    QString out;
+    out.reserve(text.size() + extra + (outsideGbk ? wide * 8 : 0));
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.unicode() < 0x80) {
+            if (const char* ref = reference(c, chars)) out += QLatin1String(ref);
+            else out += c;
+            continue;
+        }
+        const bool pair = c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        if (!outsideGbk || rt::gbkHolds(text, i)) {
+            out += c;
+            if (pair) out += text[++i];
+        } else if (pair) {
+            out += QStringLiteral("&#%1;").arg(QChar::surrogateToUcs4(c, text[i + 1]));
+            ++i;
+        } else {
+            out += QStringLiteral("&#%1;").arg(c.unicode());
+        }
+    }
+    return out;
+}
 
-QString htmlAttributeEscape(const QString& value) { return escape(value, attributeReference); }
+QString htmlAttributeEscape(const QString& value) { return htmlEscape(value, kHtmlAttribute); }
+
+QString htmlUnescape(const QString& value) {
+    if (!value.contains(QLatin1Char('&'))) return value;
+    static const struct {
+        const char* entity;
+        char ch;
+    } kNamed[] = {{"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&apos;", '\''}};
+    QString out;
+    out.reserve(value.size());
+    for (int i = 0; i < value.size();) {
+        if (value[i] != QLatin1Char('&')) {
+            out += value[i++];
+            continue;
+        }
+        uint codePoint = 0;
+        if (const int len = numericReference(value, i, &codePoint)) {
+            if (codePoint < 0x10000) {
+                out += QChar(ushort(codePoint));
+            } else {
+                out += QChar(QChar::highSurrogate(codePoint));
+                out += QChar(QChar::lowSurrogate(codePoint));
+            }
+            i += len;
+            continue;
+        }
+        bool named = false;
+        for (const auto& r : kNamed) {
+            const QLatin1String entity(r.entity);
+            if (value.midRef(i, entity.size()).compare(entity, Qt::CaseInsensitive) == 0) {
+                out += QLatin1Char(r.ch);
+                i += entity.size();
+                named = true;
+                break;
+            }
+        }
+        if (!named) out += value[i++];
+    }
+    return out;
+}
 
 }  // namespace rt
