@@ -107,6 +107,7 @@ TEST(PictureSize, IconEntriesAndGifCanvasesAreCheckedAtTheSizeTheyDecodeTo) {
         {"a small entry, then a huge PNG entry", icon({fileOf(small, "PNG"), pngHead(20000, 20000)}), false},
         {"an icon entry holding a huge bitmap", icon({bmpHead(20000, 40000)}), false},
         {"an icon entry holding a bitmap of negative height", icon({bmpHead(16, -40000)}), false},
+        {"an icon entry that claims 2 GB", icon({fileOf(small, "PNG")}).replace(14, 4, le32(0x7fff0000)), false},
         {"a 1 x 1 GIF", gif(1, 1), true},
         {"a GIF of a 16000 x 16000 canvas", gif(16000, 16000), false},
         {"a GIF whose frame reaches far past its canvas", gif(1, 1, 20000, 0), false},

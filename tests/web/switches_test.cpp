@@ -101,13 +101,16 @@ TEST_F(SwitchesTest, ScriptsOffStopsTheScriptsOfDataDocuments) {
     web::EngineSwitches off;
     off.scriptsOff = true;
     web::setEngineSwitches(off);
-    ASSERT_TRUE(load(b, server.urlText("/dataframes")));
-    b->Navigate(server.urlText("/datarefresh"));
-    ASSERT_TRUE(waitUntil([&] { return b->document().url().startsWith("data:"); }));
-    settle(500);
-    for (const QString& w : who) EXPECT_TRUE(server.requestsFor("/ran/" + w).isEmpty()) << w.toStdString();
-    // The documents are still shown.
-    EXPECT_EQ(b->document().evaluate("String(document.getElementsByTagName('script').length)"), "1");
+    for (int time = 1; time <= 2; ++time) {  // and again, the same addresses once more
+        SCOPED_TRACE(time);
+        ASSERT_TRUE(load(b, server.urlText("/dataframes")));
+        b->Navigate(server.urlText("/datarefresh"));
+        ASSERT_TRUE(waitUntil([&] { return b->document().url().startsWith("data:"); }));
+        settle(500);
+        for (const QString& w : who) EXPECT_TRUE(server.requestsFor("/ran/" + w).isEmpty()) << w.toStdString();
+        // The document is still shown, under its own address.
+        EXPECT_EQ(b->document().evaluate("String(document.getElementsByTagName('script').length)"), "1");
+    }
 }
 
 TEST_F(SwitchesTest, PicturesOffLoadsNoPictures) {

@@ -25,6 +25,7 @@ public:
     Peek& operator=(const Peek&) = delete;
 
     bool ok() const { return ok_; }
+    qint64 size() const { return ok_ ? device_->size() : 0; }
     // `n` bytes at `at`, or an empty array when there are fewer.
     QByteArray at(qint64 at, int n) {
         if (!ok_ || at < 0 || !device_->seek(at)) return QByteArray();
@@ -52,7 +53,7 @@ const QByteArray kPngSignature("\x89PNG\r\n\x1a\n", 8);
 
 // An icon file (ICO or CUR): every entry is decoded by what its data is, a PNG at the size of its own
 // header or a bitmap at the size of its info header, whatever the directory entry says. All entries
-// must be allowed (an entry whose data cannot be read decodes to nothing and is passed over).
+// must be allowed and lie within the file (an entry whose header cannot be read decodes to nothing).
 bool iconAllowed(Peek& peek) {
     const QByteArray dir = peek.at(0, 6);
     if (dir.isEmpty()) return false;
@@ -64,7 +65,11 @@ bool iconAllowed(Peek& peek) {
         const int entryWidth = uchar(entry[0]) ? uchar(entry[0]) : 256;
         const int entryHeight = uchar(entry[1]) ? uchar(entry[1]) : 256;
         if (!pictureSizeAllowed(QSize(entryWidth, entryHeight))) return false;
+        // The reader takes the entry's bytes in one piece of the length the entry gives: an entry
+        // that says it holds more than the file does would have it ask for up to 4 GB.
+        const qint64 length = le32(entry, 8);
         const qint64 offset = le32(entry, 12);
+        if (offset + length > peek.size()) return false;
         const QByteArray head = peek.at(offset, 24);
         if (head.isEmpty()) continue;
         QSize decoded;
