@@ -10,7 +10,7 @@ BENCH_ARGS ?=
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 FUZZ_TIME ?= 20
-FUZZ_TARGETS = settings gbk favorites registry desktop numbers
+FUZZ_TARGETS = settings gbk favorites registry desktop numbers pictures
 
 .PHONY: run test bench build setup clean test-sanitize fuzz fuzz-build fuzz-setup
 

@@ -75,10 +75,13 @@ QStringList programKeys(forms::Txt file) {
     return keys;
 }
 
-// Before anything reads a setting: the leftovers of rewrites cut short go, and each settings file is
-// looked at once. A file an editor saved as UTF-8 is converted back to GBK (the user is told once, for
-// all of them); a file that cannot be read or lacks the section is named in a message, and the program
-// goes on.
+// The record files of the program folder.
+const char* const kRecordFiles[] = {"\\导航.html", "\\txt\\网址.html", "\\txt\\xiazai.html", "\\txt\\liulan.txt"};
+
+// Before anything reads a setting or a record: the leftovers of rewrites cut short go, and each
+// settings file and record file is looked at once. A file an editor saved as UTF-8 is converted back
+// to GBK (the user is told once, for all of them); a settings file that is missing, cannot be read or
+// lacks the section is named in a message, and the program goes on.
 void checkProgramFiles() {
     for (const char* tail : {"", "\\txt", "\\html"})
         rt::step([&] { sys::removeInterruptedRewrites(sys::appPath() + QString::fromUtf8(tail)); });
@@ -96,6 +99,9 @@ void checkProgramFiles() {
                 ui::services().msgBox(QStringLiteral("设置文件是UTF-8编码，无法转换为GBK：") + shown, ui::vbExclamation,
                                       QString());
                 break;
+            case sys::SettingsFileState::Missing:
+                ui::services().msgBox(QStringLiteral("设置文件找不到：") + shown, ui::vbExclamation, QString());
+                break;
             case sys::SettingsFileState::Unreadable:
                 ui::services().msgBox(QStringLiteral("设置文件无法读取：") + shown, ui::vbExclamation, QString());
                 break;
@@ -104,14 +110,29 @@ void checkProgramFiles() {
                                       ui::vbExclamation, QString());
                 break;
             case sys::SettingsFileState::Fine:
-            case sys::SettingsFileState::Missing:
+                break;
+            }
+        });
+    }
+    for (const char* tail : kRecordFiles) {
+        rt::step([&] {
+            const QString file = sys::appPath() + QString::fromUtf8(tail);
+            switch (sys::checkRecordFile(file)) {
+            case sys::SettingsFileState::Converted:
+                converted << sys::nativePath(file);
+                break;
+            case sys::SettingsFileState::NotConverted:
+                ui::services().msgBox(QStringLiteral("记录文件是UTF-8编码，无法转换为GBK：") + sys::nativePath(file),
+                                      ui::vbExclamation, QString());
+                break;
+            default:  // a missing or unreadable record file is the record code's to handle
                 break;
             }
         });
     }
     if (!converted.isEmpty()) {
         rt::step([&] {
-            ui::services().msgBox(QStringLiteral("设置文件已从UTF-8转换为GBK编码，原文件加后缀.utf8保留：\n") +
+            ui::services().msgBox(QStringLiteral("文件已从UTF-8转换为GBK编码，原文件加后缀.utf8保留：\n") +
                                       converted.join(QLatin1Char('\n')),
                                   ui::vbInformation, QString());
         });

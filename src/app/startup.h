@@ -1,12 +1,12 @@
 #pragma once
 // The start of the program. Before the main window exists, `Form_Initialize` refuses to start without
-// the folder `txt` beside the executable, clears what rewrites cut short left, converts settings files
-// an editor saved as UTF-8 back to GBK (and names any it cannot read), and rewrites the desktop
-// shortcut on request. When the main window loads, `Form_Load` brings its controls into their start
+// the folder `txt` beside the executable, clears what rewrites cut short left, converts settings and
+// record files an editor saved as UTF-8 back to GBK (and names any settings file that is missing or
+// that it cannot read), and rewrites the desktop shortcut on request. When the main window loads, `Form_Load` brings its controls into their start
 // state from the settings, writes the engine's registry settings, schedules the default-browser check
 // and opens the home slot's first page.
 //
-// The start-up writes no settings file, except to convert one saved as UTF-8.
+// The start-up writes no settings or record file, except to convert one saved as UTF-8.
 #include "app/enginesettings.h"
 
 #include <QString>

@@ -29,6 +29,8 @@ Form2::Form2() : ui::Form(true) {
 
     WebBrowser1.setName(QStringLiteral("WebBrowser1"));
     WebBrowser1.move(120, kTitleRow, 6000 - 240, 4500 - 635);
+    // It shows pictures: no script of a picture (an SVG's) or of any page opened in it runs.
+    WebBrowser1.setRunsNoScripts(true);
 }
 
 Form2::~Form2() = default;

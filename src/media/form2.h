@@ -5,7 +5,8 @@
 // (picturemenu.h).
 //
 // Whoever wants to show a picture navigates `WebBrowser1` to it: the completed page sizes, places and
-// shows the window. A title row across the top holds the size text (`Label1(0)`, also a drag handle)
+// shows the window. The browser runs no scripts of what it shows; an SVG picture is shown as a
+// picture (an img element, as every other picture). A title row across the top holds the size text (`Label1(0)`, also a drag handle)
 // and two glyphs, minimise and close (there is no glyph 2); the browser lies below it.
 //
 // The picture list is shown exactly when the caption of `Label1(0)` holds "图片" (the count

@@ -35,6 +35,11 @@ QByteArray asUtf8(const QString& file, const QString& from, const QString& to) {
     return text.toUtf8();
 }
 
+// A favorites record with a Chinese text, and a navigation page line, as an editor saved them.
+const QString kFavoriteLine = QString::fromUtf8(
+    "<label>12-01-2026　上午10:00:00</label>　<a href=javascript:; title=http://a.cn/ id=0.5>中文标题</a><br><br>\r\n");
+const QByteArray kNavUtf8 = QString::fromUtf8("<html><head><title>导航</title></head><body><p>网站</p></body></html>\r\n").toUtf8();
+
 struct FileCase {
     const char* name;
     std::function<void(const QString& folder)> prepare;
@@ -47,7 +52,7 @@ struct FileCase {
 const FileCase kCases[] = {
     {"UTF8 settings file",
      [](const QString& d) { put(d + "/txt/应用.txt", asUtf8(d + "/txt/应用.txt", "Zelvaro浏览器", "测试浏览器")); },
-     {"设置文件已从UTF-8转换为GBK编码，原文件加后缀.utf8保留：\n%1/txt/应用.txt"},
+     {"文件已从UTF-8转换为GBK编码，原文件加后缀.utf8保留：\n%1/txt/应用.txt"},
      {},
      {"txt/应用.txt.utf8"},
      "测试浏览器"},
@@ -56,10 +61,48 @@ const FileCase kCases[] = {
          put(d + "/txt/应用.txt", asUtf8(d + "/txt/应用.txt", "Zelvaro浏览器", "测试浏览器"));
          put(d + "/txt/fg.txt", asUtf8(d + "/txt/fg.txt", "关闭=×", "关闭=关"));
      },
-     {"设置文件已从UTF-8转换为GBK编码，原文件加后缀.utf8保留：\n%1/txt/应用.txt\n%1/txt/fg.txt"},
+     {"文件已从UTF-8转换为GBK编码，原文件加后缀.utf8保留：\n%1/txt/应用.txt\n%1/txt/fg.txt"},
      {},
      {"txt/应用.txt.utf8", "txt/fg.txt.utf8"},
      "测试浏览器"},
+    {"UTF8 record files",
+     [](const QString& d) {
+         put(d + "/导航.html", kNavUtf8);
+         put(d + "/txt/网址.html", kFavoriteLine.toUtf8());
+         put(d + "/txt/xiazai.html", QString("1 <a href=\"http://a.cn/文件.zip\">文件.zip</a><br>\r\n").toUtf8());
+         put(d + "/txt/liulan.txt", QString("1 标题 😀 http://a.cn/\r\n").toUtf8());
+     },
+     {"文件已从UTF-8转换为GBK编码，原文件加后缀.utf8保留：\n%1/导航.html\n%1/txt/网址.html\n%1/txt/xiazai.html\n"
+      "%1/txt/liulan.txt"},
+     {},
+     {"导航.html.utf8", "txt/网址.html.utf8", "txt/xiazai.html.utf8", "txt/liulan.txt.utf8"},
+     "Zelvaro浏览器"},
+    {"a UTF8 settings file and a UTF8 record file, one message",
+     [](const QString& d) {
+         put(d + "/txt/应用.txt", asUtf8(d + "/txt/应用.txt", "Zelvaro浏览器", "测试浏览器"));
+         put(d + "/txt/网址.html", ("\xEF\xBB\xBF" + kFavoriteLine).toUtf8());
+     },
+     {"文件已从UTF-8转换为GBK编码，原文件加后缀.utf8保留：\n%1/txt/应用.txt\n%1/txt/网址.html"},
+     {},
+     {"txt/应用.txt.utf8", "txt/网址.html.utf8"},
+     "测试浏览器"},
+    {"GBK record files and a UTF8 one with accents only",
+     [](const QString& d) {
+         put(d + "/txt/网址.html", rt::toGbk(kFavoriteLine));
+         put(d + "/txt/liulan.txt", QString("1 café http://a.cn/\r\n").toUtf8());
+         // GBK whose bytes happen to be valid UTF-8 ("录" is C2 BC)
+         put(d + "/txt/xiazai.html", rt::toGbk("1 录<br>\r\n"));
+     },
+     {},
+     {"txt/网址.html.utf8", "txt/liulan.txt.utf8", "txt/xiazai.html.utf8"},
+     {},
+     "Zelvaro浏览器"},
+    {"missing settings file",
+     [](const QString& d) { QFile::remove(d + "/txt/右键.txt"); },
+     {"设置文件找不到：%1/txt/右键.txt"},
+     {},
+     {},
+     "Zelvaro浏览器"},
     {"unreadable settings file",
      [](const QString& d) {
          QFile::remove(d + "/txt/fg.txt");
@@ -81,15 +124,18 @@ const FileCase kCases[] = {
      {},
      {},
      "Zelvaro浏览器"},
-    {"leftovers of cut rewrites",
+    {"leftovers of cut rewrites and copies users made",
      [](const QString& d) {
-         for (const char* f : {"/txt/fg.txt.HQQJiq", "/txt/网址.html.aBcDeF", "/导航.html.Xy12Zq", "/html/a.html.QwErTy",
-                               "/txt/notes.HQQJiq"})
+         for (const char* f : {"/txt/fg.txt.zelvaro-HQQJiq", "/txt/网址.html.zelvaro-aBcDeF", "/导航.html.zelvaro-Xy12Zq",
+                               "/html/a.html.zelvaro-QwErTy", "/txt/notes.zelvaro-HQQJiq", "/txt/网址.html.backup",
+                               "/txt/应用.txt.backup", "/txt/笔记.txt.before", "/导航.html.backup", "/html/a.html.before"})
              put(d + QString::fromUtf8(f), "half a file");
      },
      {},
-     {"txt/fg.txt.HQQJiq", "txt/网址.html.aBcDeF", "导航.html.Xy12Zq", "html/a.html.QwErTy"},
-     {"txt/notes.HQQJiq", "txt/fg.txt"},
+     {"txt/fg.txt.zelvaro-HQQJiq", "txt/网址.html.zelvaro-aBcDeF", "导航.html.zelvaro-Xy12Zq",
+      "html/a.html.zelvaro-QwErTy"},
+     {"txt/notes.zelvaro-HQQJiq", "txt/fg.txt", "txt/网址.html.backup", "txt/应用.txt.backup", "txt/笔记.txt.before",
+      "导航.html.backup", "html/a.html.before"},
      "Zelvaro浏览器"},
 };
 
@@ -131,6 +177,20 @@ INSTANTIATE_TEST_SUITE_P(Table, StartupFiles, ::testing::ValuesIn(kCases), [](co
     name.replace(' ', '_').replace(',', '_');
     return name.toStdString();
 });
+
+// A UTF-8 favorites file is GBK before the first change, so the change keeps every record whole.
+TEST_F(AppTest, UTF8FavoritesKeepTheirRecordsThroughAChange) {
+    const QString file = folder.path() + "/txt/网址.html";
+    put(file, kFavoriteLine.toUtf8());
+    ASSERT_TRUE(start());
+    f1().Text7.setText("www.example.cn");
+    f1().Command1.press();
+    const QStringList lines = rt::fromGbk(bytesOf(file)).split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[0].contains("www：example：cn"));
+    EXPECT_EQ(lines[1] + "\r\n", kFavoriteLine);
+    EXPECT_EQ(bytesOf(file + ".utf8"), kFavoriteLine.toUtf8());
+}
 
 // Converted once: the next start finds GBK and says nothing.
 TEST_F(AppTest, UTF8SettingsFileIsConvertedOnlyOnce) {

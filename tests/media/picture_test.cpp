@@ -263,6 +263,38 @@ TEST_F(PictureTest, APageWithoutAPictureShowsTheViewerAsItIsWith0KB) {
     expectLaidOut(635);
 }
 
+// An SVG picture is shown as a picture, sized to it, and its own scripts never run; nor do those of a
+// page opened in the viewer. Each script asks the loopback server for a path that names it.
+TEST_F(PictureTest, SvgPicturesAndPagesInTheViewerRunNoScripts) {
+    const auto svg = [&](const QString& who) {
+        return ("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"200\" height=\"100\" onload=\"new Image().src='" +
+                server.urlText("/ran/" + who + "-onload") + "'\"><script>new Image().src='" +
+                server.urlText("/ran/" + who) + "';</script><rect width=\"200\" height=\"100\" fill=\"red\"/></svg>")
+            .toUtf8();
+    };
+    const QString local = folder.path() + "/pictures/script.svg";
+    writeFile(local, svg("local"));
+    server.addPage("/pictures/script.svg", svg("web"), "image/svg+xml");
+    const QString data = "data:image/svg+xml;base64," + QString::fromLatin1(svg("data").toBase64());
+    for (const QString& address : {local, server.urlText("/pictures/script.svg"), data}) {
+        SCOPED_TRACE(address.left(60).toStdString());
+        ASSERT_TRUE(show(address));
+        ASSERT_TRUE(waitFor([&] { return v().visible(); }));
+        EXPECT_DOUBLE_EQ(v().width(), 3000 + 2000);
+        EXPECT_DOUBLE_EQ(v().height(), 1500 + 1600);
+        v().Label1_Click(3);
+    }
+    const QString html = pageFile("scripted.html", titled("文", "<script>new Image().src='" + server.urlText("/ran/page").toUtf8() +
+                                                                      "';</script>"));
+    ASSERT_TRUE(show(html));
+    settle(300);
+    for (const char* who : {"local", "local-onload", "web", "web-onload", "data", "data-onload", "page"})
+        EXPECT_TRUE(server.requestsFor(QString("/ran/") + who).isEmpty()) << who;
+    // The program's own listeners still work: the page's menu is the program's.
+    ASSERT_TRUE(show(local));
+    EXPECT_FALSE(menu().captions().isEmpty());
+}
+
 TEST_F(PictureTest, ACompletionWhileTheBrowserIsBusyChangesNothing) {
     // The frame completes first, while the picture of the page is still on its way.
     server.addPage("/frame.html", titled("框", "<p>框</p>"));

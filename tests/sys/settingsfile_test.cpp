@@ -126,6 +126,45 @@ TEST_F(SettingsFile, AFileThatCannotBeRewrittenStaysAsItWas) {
     EXPECT_EQ(bytesOf(path()), kUtf8);
 }
 
+// Record files have no keys: their bytes tell.
+TEST_F(SettingsFile, RecordFilesAreConvertedWhenTheirBytesAreUtf8) {
+    const QString record = sys::appPath() + "\\txt\\网址.html";
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        SettingsFileState state;
+    } cases[] = {
+        {"UTF8 Chinese", QString("<a title=http://a.cn/ id=1>中文</a><br><br>\r\n").toUtf8(), SettingsFileState::Converted},
+        {"UTF8 emoji", QString("1 a😀 http://a.cn/\r\n").toUtf8(), SettingsFileState::Converted},
+        {"ASCII with a byte order mark", "\xEF\xBB\xBF" "1 a http://a.cn/\r\n", SettingsFileState::Converted},
+        {"GBK", rt::toGbk("<a title=http://a.cn/ id=1>中文</a><br><br>\r\n"), SettingsFileState::Fine},
+        {"GBK that is valid UTF8", rt::toGbk("1 路录 http://a.cn/\r\n"), SettingsFileState::Fine},
+        {"UTF8 accents only", QString("1 café http://a.cn/\r\n").toUtf8(), SettingsFileState::Fine},
+        {"plain ASCII", "1 a http://a.cn/\r\n", SettingsFileState::Fine},
+        {"empty", "", SettingsFileState::Fine},
+        {"binary", raw("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xd8\0["), SettingsFileState::Fine},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        putBytes(native("txt/网址.html"), c.bytes);
+        QFile::remove(sys::utf8CopyOf(record));
+        EXPECT_EQ(sys::checkRecordFile(record), c.state);
+        if (c.state == SettingsFileState::Converted) {
+            EXPECT_EQ(bytesOf(sys::utf8CopyOf(record)), c.bytes);
+            QByteArray body = c.bytes;
+            if (body.startsWith("\xEF\xBB\xBF")) body.remove(0, 3);
+            EXPECT_EQ(rt::fromGbk(bytesOf(native("txt/网址.html"))),
+                      QString::fromUtf8(body).replace(QString::fromUtf8("😀"), "?"));
+            EXPECT_EQ(sys::checkRecordFile(record), SettingsFileState::Fine);
+        } else {
+            EXPECT_EQ(bytesOf(native("txt/网址.html")), c.bytes);
+            EXPECT_FALSE(QFile::exists(sys::utf8CopyOf(record)));
+        }
+    }
+    QFile::remove(native("txt/网址.html"));
+    EXPECT_EQ(sys::checkRecordFile(record), SettingsFileState::Missing);
+}
+
 TEST(Utf8, StrictValidation) {
     const struct { QByteArray bytes; bool valid; } cases[] = {
         {"", true},
@@ -153,13 +192,18 @@ TEST(Utf8, StrictValidation) {
 // Leftovers of whole rewrites cut short.
 
 TEST_F(SettingsFile, InterruptedRewritesAreRemovedAndNothingElse) {
-    const QStringList leftovers = {"fg.txt.HQQJiq", "应用.txt.ab12CD", "网址.html.zzzzzz", "a.HTM.QwErTy"};
-    const QStringList kept = {"fg.txt", "fg.txt.utf8", "fg.txt.HQQJi", "fg.txt.HQQJiqq", "fg.txt.HQ-Jiq",
-                              "notes.HQQJiq", "pic.png.HQQJiq", "fg.txt.HQQJiq.txt", ".txt.HQQJiq",
-                              "fg.txt.HQQJiä"};
+    // Only the temporary names the program's rewrites make go; files users named so stay, even when
+    // their last part is six letters.
+    const QStringList leftovers = {"fg.txt.zelvaro-HQQJiq", "应用.txt.zelvaro-ab12CD", "网址.html.zelvaro-zzzzzz",
+                                   "a.HTM.zelvaro-QwErTy", "应用.txt.utf8.zelvaro-Ab3dEf"};
+    const QStringList kept = {"fg.txt", "fg.txt.utf8", "网址.html.backup", "应用.txt.backup", "笔记.txt.before",
+                              "fg.txt.HQQJiq", "fg.txt.zelvaro-HQQJi", "fg.txt.zelvaro-HQQJiqq",
+                              "fg.txt.zelvaro-HQ-Jiq", "notes.zelvaro-HQQJiq", "pic.png.zelvaro-HQQJiq",
+                              "fg.txt.zelvaro-HQQJiq.txt", ".txt.zelvaro-HQQJiq", "fg.txt.zelvaro-HQQJiä",
+                              "fg.txt.Zelvaro-HQQJiq"};
     for (const QString& name : leftovers + kept) putBytes(native("txt/" + name), "x");
-    ASSERT_TRUE(QDir().mkdir(native("txt/dir.txt.AbCdEf")));
-    ASSERT_TRUE(QFile::link(native("txt/fg.txt"), native("txt/link.txt.AbCdEf")));
+    ASSERT_TRUE(QDir().mkdir(native("txt/dir.txt.zelvaro-AbCdEf")));
+    ASSERT_TRUE(QFile::link(native("txt/fg.txt"), native("txt/link.txt.zelvaro-AbCdEf")));
 
     QStringList removed = sys::removeInterruptedRewrites(sys::appPath() + "\\txt");
     removed.sort();
@@ -168,7 +212,7 @@ TEST_F(SettingsFile, InterruptedRewritesAreRemovedAndNothingElse) {
     expected.sort();
     EXPECT_EQ(removed, expected);
     QStringList left = QDir(native("txt")).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
-    QStringList want = kept + QStringList{"dir.txt.AbCdEf", "link.txt.AbCdEf"};
+    QStringList want = kept + QStringList{"dir.txt.zelvaro-AbCdEf", "link.txt.zelvaro-AbCdEf"};
     left.sort();
     want.sort();
     EXPECT_EQ(left, want);

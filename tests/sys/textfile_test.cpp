@@ -58,6 +58,21 @@ TEST_F(TextFiles, RewriteIsAtomicAndLeavesNoTemporaryFile) {
     EXPECT_EQ(QDir(native("txt")).entryList(QDir::Files | QDir::Hidden), QStringList({"xiazai.html"}));
 }
 
+TEST_F(TextFiles, RewriteKeepsThePermissionsAndReplacesWhatALinkPointsTo) {
+    const QString file = sys::appPath() + "\\txt\\fg.txt";
+    sys::writeLines(file, {"old"});
+    const QFileDevice::Permissions mine = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(native("txt/fg.txt"), mine));
+    sys::writeLines(file, {"new"});
+    EXPECT_EQ(QFile::permissions(native("txt/fg.txt")) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser), mine);
+    ASSERT_TRUE(QFile::link(native("txt/fg.txt"), native("txt/link.txt")));
+    sys::writeLines(sys::appPath() + "\\txt\\link.txt", {"through the link"});
+    EXPECT_TRUE(QFileInfo(native("txt/link.txt")).isSymLink());
+    EXPECT_EQ(bytesOf(native("txt/fg.txt")), QByteArray("through the link\r\n"));
+    EXPECT_EQ(QDir(native("txt")).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name),
+              QStringList({"fg.txt", "link.txt"}));
+}
+
 TEST_F(TextFiles, FailedRewriteLeavesTheFileAsItWas) {
     const QString file = sys::appPath() + "\\txt\\ro.txt";
     sys::writeLines(file, {"keep"});

@@ -4,6 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
+
 #include <cmath>
 #include <limits>
 
@@ -68,6 +74,43 @@ TEST(ScriptedServices, ClipboardScreenTimeAndExitAreUnderTheTestsControl) {
     ui::services().exitProcess(0);
     ui::services().exitProcess(3);
     EXPECT_EQ(s.exitCodes(), (std::vector<int>{0, 3}));
+}
+
+// The real boxes show their prompts as text: a page title or a tag name holding markup is shown as it
+// is written, never rendered (no picture, no bold text).
+TEST(RealBoxes, PromptsAreShownAsPlainText) {
+    ASSERT_EQ(dynamic_cast<ScriptedServices*>(&ui::services()), nullptr);
+    const QString prompt = QStringLiteral("删除 [ <img src=\"file:///tmp/x.png\"><b>标题</b> ]");
+    struct Seen {
+        bool found = false;
+        QStringList plainLabels;  // the labels showing the prompt, as plain text
+    };
+    const auto answerWhenShown = [&](Seen& seen) {
+        auto* timer = new QTimer;
+        QObject::connect(timer, &QTimer::timeout, [timer, &seen, &prompt] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (!box) return;
+            timer->stop();
+            timer->deleteLater();
+            seen.found = true;
+            for (QLabel* label : box->findChildren<QLabel*>()) {
+                if (label->text() == prompt && label->textFormat() == Qt::PlainText) seen.plainLabels << label->text();
+            }
+            if (auto* message = qobject_cast<QMessageBox*>(box)) EXPECT_EQ(message->textFormat(), Qt::PlainText);
+            if (auto* dialog = qobject_cast<QDialog*>(box)) dialog->reject();
+        });
+        timer->start(20);
+    };
+    Seen message;
+    answerWhenShown(message);
+    EXPECT_EQ(ui::services().msgBox(prompt, ui::vbYesNo + ui::vbQuestion, QString()), ui::vbNo);
+    EXPECT_TRUE(message.found);
+    EXPECT_EQ(message.plainLabels, QStringList{prompt});
+    Seen input;
+    answerWhenShown(input);
+    EXPECT_EQ(ui::services().inputBox(prompt, QStringLiteral("<i>标题</i>"), QStringLiteral("x"), 0, 0), QString());
+    EXPECT_TRUE(input.found);
+    EXPECT_EQ(input.plainLabels, QStringList{prompt});
 }
 
 // A window rectangle fitted into the screens' work areas.

@@ -64,6 +64,56 @@ TEST_F(SwitchesTest, ScriptsOffBlocksNetworkPageScriptsWhileSinksAndProgramScrip
     ASSERT_TRUE(waitUntil([&] { return b->document().title() == QStringLiteral("链接脚本运行了"); }));
 }
 
+// Documents a network page makes from data: addresses run no scripts either while scripts are off:
+// a data: frame, a data: object, a refresh to a data: address, and a data: SVG in a frame. Each
+// document's script asks the loopback server for a picture whose path names it.
+TEST_F(SwitchesTest, ScriptsOffStopsTheScriptsOfDataDocuments) {
+    const auto ran = [&](const QString& who) {
+        return "new Image().src='" + server.urlText("/ran/" + who) + "';";
+    };
+    const auto data = [](const QString& type, const QString& content) {
+        return "data:" + type + "," + QString::fromLatin1(QUrl::toPercentEncoding(content));
+    };
+    const QString frames =
+        "<html><body>"
+        "<iframe src=\"" + data("text/html", "<script>" + ran("frame") + "</script>") + "\"></iframe>"
+        "<iframe src=\"" + data("text/html;charset=utf-8", "<!DOCTYPE html><body onload=\"" + ran("handler") + "\">") +
+        "\"></iframe>"
+        "<object type=\"text/html\" data=\"" + data("text/html", "<script>" + ran("object") + "</script>") +
+        "\"></object>"
+        "<iframe src=\"" + data("image/svg+xml", "<svg xmlns='http://www.w3.org/2000/svg'><script>" + ran("svg") +
+                                 "</script></svg>") + "\"></iframe>"
+        "</body></html>";
+    server.addPage("/dataframes", frames.toUtf8());
+    const QString refresh = "<html><head><meta http-equiv=\"refresh\" content=\"0;url=" +
+                            data("text/html", "<script>" + ran("refresh") + "</script>") + "\"></head><body>x</body></html>";
+    server.addPage("/datarefresh", refresh.toUtf8());
+    const QStringList who = {"frame", "handler", "object", "svg", "refresh"};
+
+    // With scripts on, every one of them runs (so the page does try each).
+    WebBrowser* b = makeBrowser();
+    ASSERT_TRUE(load(b, server.urlText("/dataframes")));
+    b->Navigate(server.urlText("/datarefresh"));
+    for (const QString& w : who) {
+        EXPECT_TRUE(waitUntil([&] { return !server.requestsFor("/ran/" + w).isEmpty(); })) << w.toStdString();
+    }
+    server.clearRequests();
+
+    web::EngineSwitches off;
+    off.scriptsOff = true;
+    web::setEngineSwitches(off);
+    for (int time = 1; time <= 2; ++time) {  // and again, the same addresses once more
+        SCOPED_TRACE(time);
+        ASSERT_TRUE(load(b, server.urlText("/dataframes")));
+        b->Navigate(server.urlText("/datarefresh"));
+        ASSERT_TRUE(waitUntil([&] { return b->document().url().startsWith("data:"); }));
+        settle(500);
+        for (const QString& w : who) EXPECT_TRUE(server.requestsFor("/ran/" + w).isEmpty()) << w.toStdString();
+        // The document is still shown, under its own address.
+        EXPECT_EQ(b->document().evaluate("String(document.getElementsByTagName('script').length)"), "1");
+    }
+}
+
 TEST_F(SwitchesTest, PicturesOffLoadsNoPictures) {
     web::EngineSwitches off;
     off.picturesOff = true;

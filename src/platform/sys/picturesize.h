@@ -17,8 +17,14 @@ constexpr long long kMaxPicturePixels = 40'000'000;
 // Whether a picture of `size` pixels may be decoded (an invalid or empty size may not).
 bool pictureSizeAllowed(const QSize& size);
 
-// Whether the picture at the reader's current image may be decoded: the size its header declares is
-// allowed. A reader that can not tell the size before decoding says no.
+// Whether the reader's picture may be decoded: the size its header declares is allowed, and so is
+// the size of what decoding really makes where a format declares one size and decodes another. An
+// icon file (ICO, CUR) decodes each entry at the size of the entry's own picture (a PNG or a bitmap
+// header), not the size of its directory entry: every entry must be allowed, and lie within the file
+// (the reader takes an entry's bytes in one piece of the length the entry claims). A GIF decodes a canvas of
+// its logical screen, made larger by frames that reach past it: that canvas must be allowed. All of
+// it is read from the headers before anything is decoded; the device is left where it was. A reader
+// that can not tell the size before decoding says no.
 bool pictureSizeAllowed(QImageReader& reader);
 
 }  // namespace sys

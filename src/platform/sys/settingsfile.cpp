@@ -72,20 +72,46 @@ bool isUtf8Settings(const QByteArray& bytes, const QString& section, const QStri
     return true;
 }
 
+bool isUtf8Record(const QByteArray& bytes) {
+    if (isAscii(bytes) || !isValidUtf8(bytes)) return false;
+    if (bytes.startsWith(kUtf8Mark)) return true;
+    // A lead byte of a three- or four-byte sequence; the bytes are valid UTF-8, so it starts one.
+    for (const char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0xE0) return true;
+    return false;
+}
+
 QString utf8CopyOf(const QString& file) { return nativePath(file) + QStringLiteral(".utf8"); }
 
-SettingsFileState checkSettingsFile(const QString& file, const QString& section, const QStringList& keys) {
+namespace {
+
+// Reads a program file and converts it to GBK when `isUtf8` says its bytes are UTF-8: the original
+// first goes to its ".utf8" copy, so that a failure never leaves the user without it. `fine` is what
+// a file that is not converted is.
+template <class IsUtf8, class Fine>
+SettingsFileState convertWhenUtf8(const QString& file, IsUtf8 isUtf8, Fine fine) {
     QByteArray bytes;
     int error = 0;
     if (!readFileBytes(file, bytes, &error))
         return error == rt::FileNotFound ? SettingsFileState::Missing : SettingsFileState::Unreadable;
-    if (isUtf8Settings(bytes, section, keys)) {
-        // The original first, so that a failure never leaves the user without it.
-        if (!replaceFileBytes(utf8CopyOf(file), bytes)) return SettingsFileState::NotConverted;
-        if (!replaceFileBytes(file, rt::toGbk(utf8Text(bytes)))) return SettingsFileState::NotConverted;
-        return SettingsFileState::Converted;
-    }
-    return hasProfileSection(bytes, section) ? SettingsFileState::Fine : SettingsFileState::NoSection;
+    if (!isUtf8(bytes)) return fine(bytes);
+    if (!replaceFileBytes(utf8CopyOf(file), bytes)) return SettingsFileState::NotConverted;
+    if (!replaceFileBytes(file, rt::toGbk(utf8Text(bytes)))) return SettingsFileState::NotConverted;
+    return SettingsFileState::Converted;
+}
+
+}  // namespace
+
+SettingsFileState checkSettingsFile(const QString& file, const QString& section, const QStringList& keys) {
+    return convertWhenUtf8(
+        file, [&](const QByteArray& bytes) { return isUtf8Settings(bytes, section, keys); },
+        [&](const QByteArray& bytes) {
+            return hasProfileSection(bytes, section) ? SettingsFileState::Fine : SettingsFileState::NoSection;
+        });
+}
+
+SettingsFileState checkRecordFile(const QString& file) {
+    return convertWhenUtf8(file, isUtf8Record, [](const QByteArray&) { return SettingsFileState::Fine; });
 }
 
 }  // namespace sys

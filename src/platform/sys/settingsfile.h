@@ -12,6 +12,12 @@
 // - an absent file is left to the store's rule (it reads as empty).
 // Characters of the UTF-8 file that GBK cannot hold become "?" in the converted file; the ".utf8" copy
 // keeps them.
+//
+// The record files (the navigation page, the favorites list, the download list, the visit log) are GBK
+// text too and are converted the same way, with the same ".utf8" copy. They have no keys, so their
+// bytes tell: valid UTF-8, not plain ASCII, and a byte-order mark or at least one character of three or
+// four bytes (from U+0800 on: Chinese, Japanese, Hangul, emoji). A GBK file practically never reads so;
+// a file whose only other characters are two-byte ones (accents) is as likely GBK and is left as it is.
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -19,17 +25,20 @@
 namespace sys {
 
 enum class SettingsFileState {
-    Fine,          // GBK (or plain ASCII) with the section
+    Fine,          // GBK (or plain ASCII) with the section; a record file: not UTF-8
     Missing,       // no such file
     Converted,     // was UTF-8, now GBK; the original is `utf8CopyOf(file)`
     NotConverted,  // is UTF-8, but the file or its copy could not be written: left as it was
     Unreadable,    // there, but cannot be read (a folder, no permission, a read error)
-    NoSection,     // read, but without the section
+    NoSection,     // read, but without the section (settings files only)
 };
 
 // Looks at one settings file and converts it when it is UTF-8 (see above). `keys` are names of keys
 // the program reads from it.
 SettingsFileState checkSettingsFile(const QString& file, const QString& section, const QStringList& keys);
+
+// Looks at one record file and converts it when it is UTF-8 (see above). Never gives NoSection.
+SettingsFileState checkRecordFile(const QString& file);
 
 // Where the UTF-8 original of a converted file is kept: the file's native path with ".utf8".
 QString utf8CopyOf(const QString& file);
@@ -40,5 +49,8 @@ bool isValidUtf8(const QByteArray& bytes);
 
 // True when the bytes of a settings file should be converted by the rule above.
 bool isUtf8Settings(const QByteArray& bytes, const QString& section, const QStringList& keys);
+
+// True when the bytes of a record file should be converted by the rule above.
+bool isUtf8Record(const QByteArray& bytes);
 
 }  // namespace sys

@@ -8,7 +8,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace sys {
 namespace {
@@ -37,6 +42,60 @@ void setError(int* errorNumber, int number) {
 }
 
 void raiseOnFailure(int number) { rt::raise(number ? number : rt::PathFileAccessError); }
+
+// What the temporary file of a rewrite adds to its file's name, before six random letters or digits.
+const QLatin1String kRewriteMark(".zelvaro-");
+constexpr int kRewriteRandomLength = 6;
+
+QString randomLettersAndDigits(int n) {
+    static const char kChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString text;
+    for (int i = 0; i < n; ++i) text += QLatin1Char(kChars[QRandomGenerator::global()->bounded(62)]);
+    return text;
+}
+
+bool writeAll(int fd, const QByteArray& bytes) {
+    const char* at = bytes.constData();
+    qint64 left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, at, static_cast<size_t>(left));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        at += n;
+        left -= n;
+    }
+    return true;
+}
+
+// Writes `bytes` to a new file beside `native` (its name followed by kRewriteMark and six random
+// letters or digits), keeps the old file's permissions, flushes it to the disk and renames it over
+// `native`. A link is followed: the file it points to is replaced. On failure the temporary file goes.
+bool rewriteAtomically(const QString& native, const QByteArray& bytes) {
+    QString target = native;
+    const QFileInfo info(native);
+    if (info.isSymLink()) {
+        const QString resolved = info.symLinkTarget();
+        if (!resolved.isEmpty()) target = resolved;
+    }
+    const QByteArray targetName = QFile::encodeName(target);
+    struct stat old {};
+    const bool existed = ::stat(targetName.constData(), &old) == 0;
+    QByteArray tempName;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        tempName = QFile::encodeName(target + kRewriteMark + randomLettersAndDigits(kRewriteRandomLength));
+        fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) return false;
+    }
+    if (fd < 0) return false;
+    // A file system that cannot sync (EINVAL) is written all the same.
+    bool ok = (!existed || ::fchmod(fd, old.st_mode & 07777) == 0) && writeAll(fd, bytes) &&
+              (::fdatasync(fd) == 0 || errno == EINVAL);
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(tempName.constData(), targetName.constData()) == 0;
+    if (!ok) ::unlink(tempName.constData());
+    return ok;
+}
 
 QByteArray linesToBytes(const QStringList& lines) {
     QByteArray bytes;
@@ -77,9 +136,7 @@ bool replaceFileBytes(const QString& path, const QByteArray& bytes, int* errorNu
         setError(errorNumber, obstacle);
         return false;
     }
-    QSaveFile file(native);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        file.cancelWriting();
+    if (!rewriteAtomically(native, bytes)) {
         setError(errorNumber, rt::PathFileAccessError);
         return false;
     }
@@ -141,17 +198,20 @@ void appendLine(const QString& path, const QString& line) {
 
 namespace {
 
-// The temporary file of a rewrite (QSaveFile): the name of a ".txt", ".html" or ".htm" file (any case)
-// followed by "." and six random letters or digits.
+// The temporary file of a rewrite (rewriteAtomically): the name of a file of the kinds the program
+// rewrites (".txt", ".html", ".htm" and the ".utf8" copies, any case) followed by kRewriteMark and six
+// letters or digits.
 bool isRewriteLeftover(const QString& name) {
+    const int tail = kRewriteMark.size() + kRewriteRandomLength;
     const int n = name.size();
-    if (n < 8 || name[n - 7] != QLatin1Char('.')) return false;
-    for (int i = n - 6; i < n; ++i) {
+    if (n <= tail || name.midRef(n - tail, kRewriteMark.size()) != kRewriteMark) return false;
+    for (int i = n - kRewriteRandomLength; i < n; ++i) {
         if (!rt::isAsciiLetter(name[i]) && !rt::isAsciiDigit(name[i])) return false;
     }
-    const QString file = name.left(n - 7);
+    const QString file = name.left(n - tail);
     if (file.contains(QLatin1Char('\n'))) return false;
-    for (const QLatin1String extension : {QLatin1String(".txt"), QLatin1String(".html"), QLatin1String(".htm")}) {
+    for (const QLatin1String extension :
+         {QLatin1String(".txt"), QLatin1String(".html"), QLatin1String(".htm"), QLatin1String(".utf8")}) {
         if (file.size() > extension.size() && file.endsWith(extension, Qt::CaseInsensitive)) return true;
     }
     return false;

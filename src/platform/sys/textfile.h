@@ -2,8 +2,9 @@
 // Text files of the program folder: GBK text with CR LF line ends.
 //
 // Paths may be written with backslashes (see programfolder.h). A whole rewrite goes to a temporary
-// file in the same folder that is then renamed over the old file, so a failure or a crash never
-// leaves half a file. Failures raise rt::RuntimeError: file not found (53), path not found (76, the
+// file in the same folder (see removeInterruptedRewrites for its name) that keeps the old file's
+// permissions, is flushed to the disk and is then renamed over the old file, so a failure or a crash
+// never leaves half a file. Failures raise rt::RuntimeError: file not found (53), path not found (76, the
 // folder is missing), path/file access error (75, the file cannot be read or written).
 #include <QByteArray>
 #include <QString>
@@ -35,9 +36,10 @@ bool replaceFileBytes(const QString& path, const QByteArray& bytes, int* errorNu
 QStringList splitLines(const QString& text);
 
 // Removes what whole rewrites cut short (a kill, a power cut) left in `folder`: the temporary file of a
-// rewrite is named after its file, a dot and six letters or digits ("fg.txt.HQQJiq"). Only such files
-// of the program's own kinds (*.txt, *.html, *.htm) are removed, never a folder or a link. Gives the
-// native paths removed.
+// rewrite is named after its file, ".zelvaro-" and six letters or digits ("fg.txt.zelvaro-HQ7Jiq").
+// Only such files beside files of the program's own kinds (*.txt, *.html, *.htm, *.utf8) are removed,
+// never a folder or a link, and never a file a user named ("网址.html.backup", "笔记.txt.before").
+// Gives the native paths removed.
 QStringList removeInterruptedRewrites(const QString& folder);
 
 }  // namespace sys

@@ -20,7 +20,7 @@ QPixmap loadPicture(const QString& programPath) {
     // Nothing is decoded before the size is known to be one that can be shown.
     const QSize size = reader.size();
     if (!size.isValid()) rt::raise(rt::InvalidPicture, path);
-    if (!sys::pictureSizeAllowed(size)) rt::raise(rt::FileNotFound, path);
+    if (!sys::pictureSizeAllowed(reader)) rt::raise(rt::FileNotFound, path);
     const QImage image = reader.read();
     if (image.isNull()) rt::raise(rt::InvalidPicture, path);
     return QPixmap::fromImage(image);

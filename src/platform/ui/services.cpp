@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -61,6 +62,8 @@ public:
     int msgBox(const QString& prompt, int style, const QString& title) override {
         QMessageBox box(QApplication::activeWindow());
         box.setWindowTitle(titleOr(title));
+        // Prompts carry page titles, addresses and tag names: text, never markup to render.
+        box.setTextFormat(Qt::PlainText);
         box.setText(prompt);
         switch (style & 0x70) {
         case vbCritical: box.setIcon(QMessageBox::Critical); break;
@@ -100,6 +103,7 @@ public:
         dialog.setTextValue(defaultText);
         dialog.setOkButtonText(QStringLiteral("确定"));
         dialog.setCancelButtonText(QStringLiteral("取消"));
+        for (QLabel* label : dialog.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
         dialog.move(toPixels(xTwips), toPixels(yTwips));
         if (dialog.exec() != QDialog::Accepted) return QString();
         return dialog.textValue();

@@ -7,6 +7,8 @@
 #include "platform/web/callsafely.h"
 #include "platform/web/downloadjob.h"
 #include "platform/web/pluginfactory.h"
+#include "platform/web/scriptless.h"
+#include "platform/web/switches.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -138,11 +140,17 @@ void BrowserPage::startNavigation(const Navigation& navigation, QWebFrame* frame
 bool BrowserPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkRequest& request, NavigationType type) {
     // The opener's check before a new window: the window itself raises the event when it loads.
     if (!frame) return true;
+    // The rewritten load of a data: document (below) was allowed as the navigation it stands for.
+    bool scriptlessLoad = false;
     {
         FrameState& state = frames_[frame];
         if (state.redirectTarget.isValid() && sameAddress(state.redirectTarget, request.url())) {
             state.redirectTarget = QUrl();
             return true;
+        }
+        if (state.scriptlessAddress.isValid() && sameAddress(state.scriptlessAddress, request.url())) {
+            state.scriptlessAddress = QUrl();
+            scriptlessLoad = true;
         }
     }
     const bool top = frame == mainFrame();
@@ -153,7 +161,7 @@ bool BrowserPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkReques
     // A reload repeats the loaded page without asking again.
     const bool reload = type == NavigationTypeReload || type == NavigationTypeFormResubmitted;
     bool cancel = false;
-    if (!reload && hasHandler(kBeforeNavigate2)) {
+    if (!reload && !scriptlessLoad && hasHandler(kBeforeNavigate2)) {
         const QString headers = ours ? pending_->headersText : newWindow ? newWindow->headersText : QString();
         const QByteArray post = ours ? pending_->postData : QByteArray();
         const QString target = top ? QString() : frame->frameName();
@@ -173,6 +181,10 @@ bool BrowserPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkReques
         if (!loading_) busy_ = false;
         return false;
     }
+    if (!scriptlessLoad && loadWithoutScripts(frame, request.url())) {
+        if (stillOurs) pending_.reset();
+        return false;
+    }
     frames_[frame].documentUrl = request.url();
     if (top) {
         activeHeaders_ = stillOurs ? pending_->headers : newWindow ? newWindow->headers : HeaderList();
@@ -184,6 +196,21 @@ bool BrowserPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkReques
             if (!loading_) busy_ = false;
         });
     }
+    return true;
+}
+
+bool BrowserPage::loadWithoutScripts(QWebFrame* frame, const QUrl& url) {
+    if (!runsNoScripts && !engineSwitches().scriptsOff) return false;
+    QByteArray type;
+    QByteArray bytes;
+    if (!dataAddressContent(url, type, bytes) || !isScriptable(type)) return false;
+    const RewrittenDocument d = scriptlessDocument(url, type, bytes);
+    frames_[frame].scriptlessAddress = url;
+    // Not inside the engine's own decision: the rewritten document is loaded once it has returned.
+    QPointer<QWebFrame> f = frame;
+    QTimer::singleShot(0, this, [f, d, url] {
+        if (f) f->setContent(d.bytes, QString::fromLatin1(d.contentType), url);
+    });
     return true;
 }
 

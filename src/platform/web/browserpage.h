@@ -68,6 +68,7 @@ public:
     bool hasDocument() const { return hasDocument_; }
     void setBusy(bool busy) { busy_ = busy; }
     bool silent = false;
+    bool runsNoScripts = false;  // see WebBrowser::setRunsNoScripts
     bool f5Cancelled = false;
     int callbackDepth = 0;
 
@@ -107,11 +108,17 @@ private:
     struct FrameState {
         QUrl documentUrl;     // the document request the frame is waiting for
         QUrl redirectTarget;  // the hop the engine will re-check
+        QUrl scriptlessAddress;  // the data: document being loaded rewritten, without its scripts
         bool loading = false;
         QByteArray bytes;
         QUrl bytesUrl;
     };
     void hookFrame(QWebFrame* frame);
+    // While page scripts are off (the switch, or runsNoScripts), a document made from a data: address
+    // runs none either. The engine makes such documents without the network layer, so the navigation
+    // is refused and the document loaded in its place rewritten (scriptless.h), under the same address;
+    // that load goes on as the navigation the handler allowed. Returns whether it did so.
+    bool loadWithoutScripts(QWebFrame* frame, const QUrl& url);
     void onLoadStarted();
     void onLoadFinished(bool ok);
     void onFrameLoadStarted(QWebFrame* frame);

@@ -28,7 +28,10 @@ QNetworkReply* NetworkManager::createRequest(Operation op, const QNetworkRequest
     if (startAtOnce_ && (scheme == QLatin1String("http") || scheme == QLatin1String("https"))) toStart_ << inner;
     // A synchronous request must come back finished; it is passed on as it is.
     if (request.attribute(QNetworkRequest::SynchronousRequestAttribute).toBool()) return inner;
-    auto* reply = new PassReply(inner, document ? frame : nullptr, engineSwitches().scriptsOff, this);
+    const PageScripts scripts = page && page->runsNoScripts ? PageScripts::None
+                                : engineSwitches().scriptsOff    ? PageScripts::NetworkOff
+                                                                 : PageScripts::Run;
+    auto* reply = new PassReply(inner, document ? frame : nullptr, scripts, this);
     if (document) {
         reply->onDocumentRedirect = [page](QWebFrame* f, const QUrl& target) {
             if (page) page->documentRedirected(f, target);

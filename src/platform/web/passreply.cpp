@@ -1,33 +1,43 @@
 #include "platform/web/passreply.h"
 
 #include "platform/web/responsesizes.h"
+#include "platform/web/scriptless.h"
 
 #include <QFileInfo>
+#include <QMimeDatabase>
 #include <QWebFrame>
+
+#include <cstring>
 
 namespace web {
 
 namespace {
 
-const QByteArray kScriptsOffPolicy = "script-src 'none'";
 const qint64 kMaxCapturedBytes = 32 * 1024 * 1024;
+
+bool isHttp(const QUrl& url) { return url.scheme().startsWith(QLatin1String("http"), Qt::CaseInsensitive); }
+
+bool isSvg(const QByteArray& contentType) {
+    return contentType.split(';').first().trimmed().toLower() == "image/svg+xml";
+}
 
 }  // namespace
 
-PassReply::PassReply(QNetworkReply* inner, QWebFrame* documentFrame, bool addScriptsOff, QObject* parent)
-    : QNetworkReply(parent), inner_(inner), documentFrame_(documentFrame), addScriptsOff_(addScriptsOff) {
+PassReply::PassReply(QNetworkReply* inner, QWebFrame* documentFrame, PageScripts scripts, QObject* parent)
+    : QNetworkReply(parent), inner_(inner), documentFrame_(documentFrame), scripts_(scripts) {
     inner_->setParent(this);
     setRequest(inner_->request());
     setOperation(inner_->operation());
     setUrl(inner_->url());
     open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    // A rewritten document reaches the engine only when it is whole.
     connect(inner_, &QNetworkReply::metaDataChanged, this, [this] {
         copyMetaData();
-        emit metaDataChanged();
+        if (!rewrite_) emit metaDataChanged();
     });
     connect(inner_, &QNetworkReply::readyRead, this, [this] {
         copyMetaData();
-        emit readyRead();
+        if (!rewrite_) emit readyRead();
     });
     connect(inner_, &QNetworkReply::downloadProgress, this, &QNetworkReply::downloadProgress);
     connect(inner_, &QNetworkReply::uploadProgress, this, &QNetworkReply::uploadProgress);
@@ -55,18 +65,44 @@ void PassReply::copyMetaData() {
     }
     // The page-script switch is the Internet zone's: it reaches documents from the network only, and
     // the program's own local pages keep their scripts.
-    if (addScriptsOff_ && url().scheme().startsWith(QLatin1String("http"), Qt::CaseInsensitive)) {
+    if (scripts_ != PageScripts::Run && isHttp(url())) {
         // A policy of our own beside any the server sent: both apply.
         const QByteArray existing = inner_->rawHeader("Content-Security-Policy");
         setRawHeader("Content-Security-Policy", existing.isEmpty() ? kScriptsOffPolicy : existing + ", " + kScriptsOffPolicy);
     }
+    rewrite_ = mustRewrite();
+}
+
+// The document's content type: the reply's, or for a local file the one its name tells.
+QByteArray PassReply::contentType() const {
+    const QByteArray type = inner_->header(QNetworkRequest::ContentTypeHeader).toByteArray();
+    if (!type.isEmpty() || isHttp(url())) return type;
+    return QMimeDatabase().mimeTypeForFile(url().path(), QMimeDatabase::MatchExtension).name().toLatin1();
+}
+
+// In a browser that runs no scripts: the engine takes the policy from http replies only, so a local
+// document that could run scripts is rewritten; an SVG picture is, from anywhere, so that it is shown
+// as a picture.
+bool PassReply::mustRewrite() const {
+    if (!documentFrame_ || scripts_ != PageScripts::None) return false;
+    const QByteArray type = contentType();
+    if (isHttp(url())) return inner_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200 && isSvg(type);
+    return isScriptable(type);
 }
 
 qint64 PassReply::bytesAvailable() const {
+    if (rewrite_) return QNetworkReply::bytesAvailable() + (rewritten_.size() - rewrittenRead_);
     return QNetworkReply::bytesAvailable() + inner_->bytesAvailable();
 }
 
 qint64 PassReply::readData(char* data, qint64 maxSize) {
+    if (rewrite_) {
+        const qint64 n = qMin(maxSize, rewritten_.size() - rewrittenRead_);
+        if (n <= 0) return isFinished() ? -1 : 0;
+        std::memcpy(data, rewritten_.constData() + rewrittenRead_, size_t(n));
+        rewrittenRead_ += n;
+        return n;
+    }
     const qint64 n = inner_->read(data, maxSize);
     if (n > 0) {
         counted_ += n;
@@ -91,8 +127,45 @@ void PassReply::deliverIfDone() {
     if (documentFrame_ && onDocumentBytes) onDocumentBytes(documentFrame_, url(), captured_);
 }
 
+void PassReply::emitError(QNetworkReply::NetworkError code) {
+    emit errorOccurred(code);
+#if QT_DEPRECATED_SINCE(5, 15)
+QT_WARNING_PUSH
+QT_WARNING_DISABLE_DEPRECATED
+    emit error(code);
+QT_WARNING_POP
+#endif
+}
+
+// A rewritten document, whole: its type and length set, its size and bytes noted, then the engine told.
+void PassReply::finishRewritten() {
+    const QNetworkReply::NetworkError failure = inner_->error();
+    if (failure == QNetworkReply::NoError) {
+        const RewrittenDocument d = scriptlessDocument(url(), contentType(), inner_->readAll());
+        rewritten_ = d.bytes;
+        setHeader(QNetworkRequest::ContentTypeHeader, d.contentType);
+        setHeader(QNetworkRequest::ContentLengthHeader, rewritten_.size());
+    } else {
+        setError(failure, inner_->errorString());
+    }
+    setFinished(true);
+    delivered_ = true;
+    if (failure == QNetworkReply::NoError) {
+        recordSize(url(), rewritten_.size());
+        if (documentFrame_ && onDocumentBytes) onDocumentBytes(documentFrame_, url(), rewritten_);
+    }
+    emit metaDataChanged();
+    if (!rewritten_.isEmpty()) emit readyRead();
+    if (failure != QNetworkReply::NoError) emitError(failure);
+    emit finished();
+}
+
 void PassReply::onInnerFinished() {
     copyMetaData();
+    if (rewrite_) {
+        finishRewritten();
+        return;
+    }
     if (inner_->error() != QNetworkReply::NoError) setError(inner_->error(), inner_->errorString());
     const QVariant redirect = inner_->attribute(QNetworkRequest::RedirectionTargetAttribute);
     if (documentFrame_ && redirect.isValid() && onDocumentRedirect)
@@ -101,15 +174,7 @@ void PassReply::onInnerFinished() {
     // The size and the bytes are noted before the engine hears of the end: it may finish the page
     // (and the program read the size) inside its finished handler.
     deliverIfDone();
-    if (inner_->error() != QNetworkReply::NoError) {
-        emit errorOccurred(inner_->error());
-#if QT_DEPRECATED_SINCE(5, 15)
-QT_WARNING_PUSH
-QT_WARNING_DISABLE_DEPRECATED
-        emit error(inner_->error());
-QT_WARNING_POP
-#endif
-    }
+    if (inner_->error() != QNetworkReply::NoError) emitError(inner_->error());
     emit finished();
     deliverIfDone();
 }

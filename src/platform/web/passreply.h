@@ -1,6 +1,7 @@
 #pragma once
 // A pass-through reply under every page (web layer internal): it records sizes and document bytes and
-// adds the page-script switch to responses from the network.
+// adds the page-script switch to responses from the network; in a browser that runs no scripts at all
+// it also makes local documents and SVG pictures scriptless (scriptless.h).
 #include <QByteArray>
 #include <QNetworkReply>
 #include <QPointer>
@@ -11,13 +12,22 @@ class QWebFrame;
 
 namespace web {
 
+// Which page scripts a reply lets run.
+enum class PageScripts {
+    Run,         // all of them
+    NetworkOff,  // none of documents from the network (the page-script switch)
+    None,        // none at all (a browser that shows pictures only)
+};
+
 // Forwards an inner reply unchanged, except for the additions described at the top.
 class PassReply : public QNetworkReply {
     Q_OBJECT
 public:
-    // `documentFrame` is set for a frame's document request; `addScriptsOff` adds the page-script
-    // switch to an http reply (local files keep their scripts).
-    PassReply(QNetworkReply* inner, QWebFrame* documentFrame, bool addScriptsOff, QObject* parent);
+    // `documentFrame` is set for a frame's document request. Unless `scripts` is Run, an http reply
+    // gets the page-script switch (local files keep their scripts). With None, a local document of a
+    // kind that runs scripts, and an SVG picture from anywhere, are rewritten (scriptlessDocument) and
+    // held back until they are whole.
+    PassReply(QNetworkReply* inner, QWebFrame* documentFrame, PageScripts scripts, QObject* parent);
     ~PassReply() override;
 
     void abort() override;
@@ -37,12 +47,19 @@ protected:
 
 private:
     void copyMetaData();
+    bool mustRewrite() const;
+    QByteArray contentType() const;
+    void finishRewritten();
+    void emitError(QNetworkReply::NetworkError code);
     void onInnerFinished();
     void deliverIfDone();
 
     QNetworkReply* inner_;
     QPointer<QWebFrame> documentFrame_;
-    bool addScriptsOff_;
+    PageScripts scripts_;
+    bool rewrite_ = false;  // the document is served from `rewritten_` once whole
+    QByteArray rewritten_;
+    qint64 rewrittenRead_ = 0;
     bool metaCopied_ = false;
     QByteArray captured_; // a document's bytes, for Save As and its size
     qint64 counted_ = 0;

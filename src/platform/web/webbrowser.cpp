@@ -288,6 +288,10 @@ bool WebBrowser::silent() const { return d_->page->silent; }
 
 void WebBrowser::setSilent(bool silent) { d_->page->silent = silent; }
 
+bool WebBrowser::runsNoScripts() const { return d_->page->runsNoScripts; }
+
+void WebBrowser::setRunsNoScripts(bool on) { d_->page->runsNoScripts = on; }
+
 bool WebBrowser::registerAsDropTarget() const { return d_->dropTarget; }
 
 void WebBrowser::setRegisterAsDropTarget(bool on) {

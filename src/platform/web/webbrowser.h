@@ -63,6 +63,11 @@ public:
     bool busy() const;
     bool silent() const;
     void setSilent(bool silent);
+    // A browser that runs no script of what it shows (off by default): pages from the network get the
+    // page-script switch, local and data: documents are made scriptless, and an SVG picture is shown
+    // as a picture. The program's own listeners go on working. Takes effect from the next load.
+    bool runsNoScripts() const;
+    void setRunsNoScripts(bool on);
     bool registerAsDropTarget() const;
     void setRegisterAsDropTarget(bool on);
     QString locationURL() const;
