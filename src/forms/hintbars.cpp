@@ -1,7 +1,6 @@
 #include "forms/hintbars.h"
 
 #include "forms/pageelements.h"
-#include "forms/settings.h"
 #include "platform/rt/error.h"
 
 #include <algorithm>
@@ -40,13 +39,11 @@ const HintBars::Bar& HintBars::of(const web::Document& doc) {
     rt::raise(rt::ObjectRequired, QStringLiteral("hint bar"));
 }
 
-void HintBars::make(const web::Document& doc) {
+void HintBars::make(const web::Document& doc, const QString& font) {
     Bar bar;
     bar.strip = appendToBody(
         doc, QStringLiteral("input"), kStripId,
         {[](web::Element& e) { e.setAttribute(QStringLiteral("type"), QStringLiteral("button")); }}, kStripCss);
-    QString font;
-    rt::step([&] { font = read(fgkey::字体); });
     bar.label = appendToBody(doc, QStringLiteral("label"), kLabelId,
                              {[](web::Element& e) { e.setInnerText(kFirstText); }},
                              QStringLiteral("z-index:99999;color:#FFFFFF;font-size:16px;font-family:") + font +
@@ -55,8 +52,8 @@ void HintBars::make(const web::Document& doc) {
     if (bar.label.isValid()) bars_.push_back(bar);
 }
 
-void HintBars::notice(const web::Document& doc, const QString& text) {
-    if (!has(doc)) make(doc);
+void HintBars::notice(const web::Document& doc, const QString& text, const QString& font) {
+    if (!has(doc)) make(doc, font);
     const Bar& bar = of(doc);
     rt::step([&] { bar.label.setInnerText(text); });
     rt::step([&] { bar.label.setStyleProperty(QStringLiteral("visibility"), QString()); });

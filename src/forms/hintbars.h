@@ -24,11 +24,11 @@ public:
     bool has(const web::Document& doc);
     // The bar the program made in `doc`; raises 424 when it made none there.
     const Bar& of(const web::Document& doc);
-    // Makes the bar in `doc`: the strip, then the label with its first text in the font of `字体`
-    // (fg.txt), each appended to the body, and keeps it. Each step is a statement of its own.
-    void make(const web::Document& doc);
-    // Shows `text` on the bar of `doc`, making the bar first when the page has none.
-    void notice(const web::Document& doc, const QString& text);
+    // Makes the bar in `doc`: the strip, then the label with its first text in `font` (the setting
+    // `字体` of fg.txt), each appended to the body, and keeps it. Each step is a statement of its own.
+    void make(const web::Document& doc, const QString& font);
+    // Shows `text` on the bar of `doc`, making the bar first (in `font`) when the page has none.
+    void notice(const web::Document& doc, const QString& text, const QString& font);
 
     static const QString kLabelId;    // "Tavrolinid"
     static const QString kStripId;    // "input_x"

@@ -47,7 +47,9 @@ void HintBar::Command8_Click() {
     bool has = false;
     step([&] { has = f.hintBars.has(doc); });
     if (has) return;
-    f.hintBars.make(doc);
+    QString font;
+    step([&] { font = forms::read(forms::fgkey::字体); });
+    f.hintBars.make(doc, font);
 }
 
 const forms::HintBars::Bar& HintBar::barOf(int k) { return f.hintBars.of(f.WebBrowser1(k).document()); }

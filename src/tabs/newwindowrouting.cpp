@@ -43,7 +43,9 @@ void NewWindowRouting::WebBrowser1_NewWindow2(int Index, web::WebBrowser*& ppDis
     //    and the opener's page says so on its hint bar.
     if (guard([&] { return !f.WebBrowser1(Index).userGesture(); }) && guard([&] { return opening.noTabFree(); })) {
         Cancel = true;
-        step([&] { f.hintBars.notice(f.WebBrowser1(Index).document(), QString::fromUtf8(kBlockedNotice)); });
+        QString font;
+        step([&] { font = forms::read(forms::fgkey::字体); });
+        step([&] { f.hintBars.notice(f.WebBrowser1(Index).document(), QString::fromUtf8(kBlockedNotice), font); });
         return;
     }
 

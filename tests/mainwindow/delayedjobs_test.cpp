@@ -314,7 +314,7 @@ TEST_P(HintHide, HidesABarStillShowingItsFirstText) {
     const HintCase& c = GetParam();
     // The page has its own element named like the bar's label; the program's bar comes after it.
     const int k = openPage("<label id=\"Tavrolinid\">页面自己的..</label>");
-    f1().hintBars.make(doc(k));
+    f1().hintBars.make(doc(k), "宋体");
     const forms::HintBars::Bar bar = f1().hintBars.of(doc(k));
     bar.label.setInnerText(QString::fromUtf8(c.text));
     f1().Timer4(6).setTag("0");

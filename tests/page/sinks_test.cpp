@@ -224,7 +224,7 @@ TEST_F(PageSinksTest, APageWhosePictureNeverArrivesIsHandledOnceItsDocumentIsThe
     ASSERT_TRUE(waitFor([&] { return f1().lv(k).caption().contains("等图片"); }));
     // The user waits for the page to show; it is still loading.
     ASSERT_TRUE(waitFor([&] { return has(k, "tall"); }));
-    settle(300);
+    ASSERT_TRUE(waitFor([&] { return f1().ORIBERISA.document() == doc(k); }));
     EXPECT_TRUE(f1().WebBrowser1(k).busy());
 
     expectTheProgramsHandling(k, "text");

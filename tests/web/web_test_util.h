@@ -51,6 +51,24 @@ inline void click(web::WebBrowser* b, const QString& id) {
     clickAt(b->pageWidget(), b->document().getElementById(id).boundingClientRect().center());
 }
 
+// A double click on `word` in the first text of the element, as the user selects a word.
+inline void doubleClickWord(web::WebBrowser* b, const QString& id, const QString& word) {
+    const QStringList centre =
+        b->document()
+            .evaluate(QStringLiteral("(function(){var t=document.getElementById('%1').firstChild;"
+                                     "var i=t.data.indexOf('%2');var r=document.createRange();"
+                                     "r.setStart(t,i);r.setEnd(t,i+%3);var b=r.getBoundingClientRect();"
+                                     "return Math.round((b.left+b.right)/2)+','+Math.round((b.top+b.bottom)/2);})()")
+                          .arg(id, word)
+                          .arg(word.size()))
+            .split(QLatin1Char(','));
+    const QPoint at(centre.value(0).toInt(), centre.value(1).toInt());
+    QWidget* view = b->pageWidget();
+    clickAt(view, at);
+    mouse(view, QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
+    mouse(view, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+}
+
 inline QString pagePath(const QString& name) { return QDir(QStringLiteral(ZV_TEST_PAGES)).filePath(name); }
 
 class WebTest : public ::testing::Test {

@@ -1,6 +1,5 @@
 #include "platform/web/bridge.h"
 
-#include "platform/web/browserpage.h"
 #include "platform/web/callsafely.h"
 
 #include <QJsonDocument>
@@ -26,8 +25,13 @@ PageEventHandler& pageEventHandler() {
     return handler;
 }
 
-RewriteHandler& rewriteHandler() {
-    static RewriteHandler handler;
+FrameHandler& rewriteHandler() {
+    static FrameHandler handler;
+    return handler;
+}
+
+FrameHandler& arrivalHandler() {
+    static FrameHandler handler;
     return handler;
 }
 
@@ -116,7 +120,9 @@ ElementCatcher* catcher() {
 
 void setPageEventHandler(PageEventHandler handler) { pageEventHandler() = std::move(handler); }
 
-void setRewriteHandler(RewriteHandler handler) { rewriteHandler() = std::move(handler); }
+void setRewriteHandler(FrameHandler handler) { rewriteHandler() = std::move(handler); }
+
+void setArrivalHandler(FrameHandler handler) { arrivalHandler() = std::move(handler); }
 
 FrameLink::FrameLink(QWebFrame* frame) : QObject(frame), frame_(frame) {}
 
@@ -139,12 +145,15 @@ bool FrameLink::dispatch(int window, const QString& type, const QWebElement& tar
 
 void FrameLink::arrived(int window) {
     if (window != window_) return;
-    if (auto* page = qobject_cast<BrowserPage*>(frame_->page())) page->documentArrived(frame_);
+    const FrameHandler handler = arrivalHandler();
+    if (!handler) return;
+    QWebFrame* frame = frame_;
+    callSafely([&] { handler(frame); });
 }
 
 void FrameLink::rewritten(int window) {
     if (window != window_) return;
-    const RewriteHandler handler = rewriteHandler();
+    const FrameHandler handler = rewriteHandler();
     if (!handler) return;
     QWebFrame* frame = frame_;
     callSafely([&] { handler(frame); });

@@ -30,8 +30,10 @@ void setPageEventHandler(PageEventHandler handler);
 
 // Receives the frames whose page rewrote its document in place (document.open): the document has a new
 // root, the listener still listens to it.
-using RewriteHandler = std::function<void(QWebFrame* frame)>;
-void setRewriteHandler(RewriteHandler handler);
+using FrameHandler = std::function<void(QWebFrame* frame)>;
+void setRewriteHandler(FrameHandler handler);
+// Receives the frames whose listener saw its document arrive (parsed; pictures may still be loading).
+void setArrivalHandler(FrameHandler handler);
 
 // Puts the listener into the frame's new window: called when the frame's window object is cleared.
 void installListener(QWebFrame* frame);

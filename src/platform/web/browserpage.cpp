@@ -50,6 +50,13 @@ QString saveAsTitle() { return QStringLiteral("另存为"); }
 BrowserPage::BrowserPage(WebBrowser* owner, BrowserEvents* events, const ArrayLink* array,
                          QNetworkAccessManager* network, QWidget* view)
     : QWebPage(view), owner_(owner), events_(events), array_(array) {
+    // The arrival of a document reaches the page of its frame.
+    static const bool arrivals = (setArrivalHandler([](QWebFrame* frame) {
+                                      if (auto* page = qobject_cast<BrowserPage*>(frame ? frame->page() : nullptr))
+                                          page->documentArrived(frame);
+                                  }),
+                                  true);
+    Q_UNUSED(arrivals);
     setNetworkAccessManager(network);
     setPluginFactory(new PluginFactory(view, this));
     setForwardUnsupportedContent(true);
