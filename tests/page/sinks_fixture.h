@@ -5,6 +5,7 @@
 
 #include "forms/form4.h"
 #include "forms/slots.h"
+#include "support/word_spot.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -33,15 +34,7 @@ protected:
     }
     // A double click on `word` of the element's first text, as a person selects a word.
     void doubleClickWord(int k, const QString& id, const QString& word) {
-        const QStringList centre =
-            doc(k).evaluate(QStringLiteral("(function(){var t=document.getElementById('%1').firstChild;"
-                                           "var i=t.data.indexOf('%2');var r=document.createRange();"
-                                           "r.setStart(t,i);r.setEnd(t,i+%3);var b=r.getBoundingClientRect();"
-                                           "return Math.round((b.left+b.right)/2)+','+Math.round((b.top+b.bottom)/2);})()")
-                                .arg(id, word)
-                                .arg(word.size()))
-                .split(QLatin1Char(','));
-        const QPoint at(centre.value(0).toInt(), centre.value(1).toInt());
+        const QPoint at = wordSpot(doc(k), id, word);
         mouse(k, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
         mouse(k, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
         mouse(k, QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);

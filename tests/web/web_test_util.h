@@ -5,6 +5,7 @@
 #include "platform/web/webbrowser.h"
 #include "support/http_server.h"
 #include "support/scripted_services.h"
+#include "support/word_spot.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -53,16 +54,7 @@ inline void click(web::WebBrowser* b, const QString& id) {
 
 // A double click on `word` in the first text of the element, as the user selects a word.
 inline void doubleClickWord(web::WebBrowser* b, const QString& id, const QString& word) {
-    const QStringList centre =
-        b->document()
-            .evaluate(QStringLiteral("(function(){var t=document.getElementById('%1').firstChild;"
-                                     "var i=t.data.indexOf('%2');var r=document.createRange();"
-                                     "r.setStart(t,i);r.setEnd(t,i+%3);var b=r.getBoundingClientRect();"
-                                     "return Math.round((b.left+b.right)/2)+','+Math.round((b.top+b.bottom)/2);})()")
-                          .arg(id, word)
-                          .arg(word.size()))
-            .split(QLatin1Char(','));
-    const QPoint at(centre.value(0).toInt(), centre.value(1).toInt());
+    const QPoint at = wordSpot(b->document(), id, word);
     QWidget* view = b->pageWidget();
     clickAt(view, at);
     mouse(view, QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
