@@ -2,6 +2,7 @@
 // The main window: every control with its index and its state at creation, the window-level
 // variables, and the public procedures other windows call. Handlers do not live here: the subsystem
 // objects set them on the controls.
+#include "forms/hintbars.h"
 #include "platform/ui/controlarray.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
@@ -64,6 +65,7 @@ public:
     int downloadPending = 0;  // 1 after a download began: the next move over the page closes the tab
     int downloadPendingSlot = 0;  // the tab (2..10) the flag was armed for; only that tab closes
     int hintOpenMode = 0;     // 1: the link hint says "new tab"; 0: "replace"
+    forms::HintBars hintBars;  // the link hint bars the program put into pages, kept by reference
 
     // --- public procedures ----------------------------------------------------------------------
     // The refusal for an action on the popped-out slot.

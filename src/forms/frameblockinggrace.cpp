@@ -1,6 +1,10 @@
 #include "forms/frameblockinggrace.h"
 
+#include "forms/form1.h"
+#include "forms/parts.h"
 #include "forms/settings.h"
+#include "platform/rt/convert.h"
+#include "platform/rt/error.h"
 #include "platform/sys/inifile.h"
 
 namespace {
@@ -31,3 +35,13 @@ void FrameBlockingGrace::end() {
     writeCount_ = 0;
     if (ours) sys::writeProfileString(file, forms::kSection, key(), QStringLiteral("0"));
 }
+
+namespace forms {
+
+void openUserNavigationGrace(Form1& f) {
+    if (!rt::guard([&] { return rt::toDouble(read(appkey::框架不加载)) == 0; })) return;
+    rt::step([&] { part<FrameBlockingGrace>().open(); });
+    rt::step([&] { f.Timer4(1).setEnabled(true); });
+}
+
+}  // namespace forms

@@ -156,17 +156,13 @@ void DelayedJobs::shortUrlAnswer() {
 }
 
 void DelayedJobs::hintHide() {
-    if (guard([&] {
-            return rt::instr(frontDocument(f).getElementById(QStringLiteral("Tavrolinid")).innerText(),
-                             QStringLiteral("..")) > 0;
-        })) {
+    // The program's own bar of the front page, never an element the page named like it.
+    if (guard([&] { return rt::instr(f.hintBars.of(frontDocument(f)).label.innerText(), QStringLiteral("..")) > 0; })) {
         step([&] {
-            frontDocument(f).getElementById(QStringLiteral("Tavrolinid")).setStyleProperty(QStringLiteral("visibility"),
-                                                                                             QStringLiteral("hidden"));
+            f.hintBars.of(frontDocument(f)).label.setStyleProperty(QStringLiteral("visibility"), QStringLiteral("hidden"));
         });
         step([&] {
-            frontDocument(f).getElementById(QStringLiteral("input_x")).setStyleProperty(QStringLiteral("visibility"),
-                                                                                          QStringLiteral("hidden"));
+            f.hintBars.of(frontDocument(f)).strip.setStyleProperty(QStringLiteral("visibility"), QStringLiteral("hidden"));
         });
     }
     step([&] { f.Timer4(6).setTag(QStringLiteral("1")); });

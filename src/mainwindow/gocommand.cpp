@@ -42,7 +42,7 @@ void GoCommand::Command1_Click() {
 
     addFavorite();
 
-    if (guard([&] { return rt::toDouble(forms::read(forms::appkey::框架不加载)) == 0; })) openGrace();
+    forms::openUserNavigationGrace(f);
 
     // No tab open: the address opens in a new tab.
     if (guard([&] {
@@ -88,11 +88,6 @@ void GoCommand::addFavorite() {
         const QString id = FavoriteRecord::makeId(w->records());
         w->addRecord(FavoriteRecord::make(now, address, id, FavoriteRecord::typedText(address)));
     });
-}
-
-void GoCommand::openGrace() {
-    step([&] { forms::part<FrameBlockingGrace>().open(); });
-    step([&] { f.Timer4(1).setEnabled(true); });
 }
 
 void GoCommand::navigate(int k) {

@@ -4,7 +4,7 @@
 // list, suspends frame blocking for the page about to load (the frame-blocking grace), and navigates
 // a new tab or the front tab, with the User-Agent header while the override is on.
 //
-// The frame-blocking grace (FrameBlockingGrace) is opened here and ended by delayed job 1.
+// The frame-blocking grace (forms::openUserNavigationGrace) is opened here and ended by delayed job 1.
 #include <QString>
 
 class Form1;
@@ -23,8 +23,6 @@ public:
 private:
     // Builds the typed-address record and puts it on top of the favorites list.
     void addFavorite();
-    // Opens the grace: writes "1" and starts job 1.
-    void openGrace();
     // Navigates WebBrowser1(k) to the address box text under the User-Agent rule.
     void navigate(int k);
 

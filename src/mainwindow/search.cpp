@@ -1,5 +1,6 @@
 #include "mainwindow/search.h"
 
+#include "forms/frameblockinggrace.h"
 #include "forms/settings.h"
 #include "forms/useragent.h"
 #include "forms/form1.h"
@@ -33,6 +34,8 @@ void Search::Label13_Click() {
     QString pattern;
     step([&] { engine = forms::read(forms::appkey::搜索引擎); });
     step([&] { pattern = forms::read(forms::Txt::Sousuo, QStringLiteral("搜索连接") + engine); });
+    // The user's own navigation passes frame blocking like a typed address.
+    forms::openUserNavigationGrace(f);
     step([&] { f.Command24.press(); });
     for (int k = 2; k <= 10; ++k) {
         if (!guard([&] { return rt::len(f.lv(k).caption()) < 2; })) continue;

@@ -1,7 +1,7 @@
 #include "page/hintbar.h"
 
 #include "forms/form1.h"
-#include "forms/pageelements.h"
+#include "forms/hintbars.h"
 #include "forms/settings.h"
 #include "forms/slots.h"
 #include "platform/rt/convert.h"
@@ -9,20 +9,15 @@
 #include "platform/rt/text.h"
 #include "platform/web/document.h"
 
-#include <algorithm>
-
 using rt::guard;
 using rt::step;
 
+// The same names as forms::HintBars' (constants of another file are not yet made while this one's are).
 const QString HintBar::kLabelId = QStringLiteral("Tavrolinid");
 const QString HintBar::kStripId = QStringLiteral("input_x");
 const QString HintBar::kFirstText = QStringLiteral("加载完成..");
 
 namespace {
-
-const QString kStripCss = QStringLiteral(
-    "z-index:99999;background:#000000;border:0px;filter:alpha(opacity=60);opacity:0.6;width:700px;height:33px;"
-    "left:0%;top:96%;position:fixed");
 
 const QString kHidden = QStringLiteral("hidden");
 const QString kVisibility = QStringLiteral("visibility");
@@ -47,37 +42,17 @@ void HintBar::Command8_Click() {
     target_ = 0;
     web::Document doc;
     step([&] { doc = f.WebBrowser1(k != 0 ? k : forms::frontSlot(f)).document(); });
-    // A page without the bar makes the look-up fail, and then the bar goes in.
-    if (!guard([&] { return rt::len(doc.allItem(kLabelId).id()) < 2; })) return;
-    Bar bar;
-    bar.strip = forms::appendToBody(
-        doc, QStringLiteral("input"), kStripId,
-        {[](web::Element& e) { e.setAttribute(QStringLiteral("type"), QStringLiteral("button")); }}, kStripCss);
+    // The page has the bar when the program made one in it; a page's own element with the bar's id
+    // does not count.
+    bool has = false;
+    step([&] { has = f.hintBars.has(doc); });
+    if (has) return;
     QString font;
     step([&] { font = forms::read(forms::fgkey::字体); });
-    bar.label = forms::appendToBody(doc, QStringLiteral("label"), kLabelId,
-                                    {[](web::Element& e) { e.setInnerText(kFirstText); }},
-                                    QStringLiteral("z-index:99999;color:#FFFFFF;font-size:16px;font-family:") + font +
-                                        QStringLiteral(";left:3px;top:96%;position:fixed"));
-    forgetGoneBars();
-    if (bar.label.isValid()) bars_.push_back(bar);
+    f.hintBars.make(doc, font);
 }
 
-void HintBar::forgetGoneBars() {
-    // A handle would keep the document of a page that is gone alive.
-    bars_.erase(std::remove_if(bars_.begin(), bars_.end(), [](const Bar& b) { return !b.label.isValid(); }),
-                bars_.end());
-}
-
-const HintBar::Bar& HintBar::barOf(int k) {
-    forgetGoneBars();
-    const web::Document doc = f.WebBrowser1(k).document();
-    for (const Bar& bar : bars_) {
-        if (bar.label.document() == doc) return bar;
-    }
-    rt::raise(rt::ObjectRequired, QStringLiteral("hint bar"));
-}
-
+const forms::HintBars::Bar& HintBar::barOf(int k) { return f.hintBars.of(f.WebBrowser1(k).document()); }
 QString HintBar::labelText(const QString& text, int hintOpenMode) {
     const QString prefix = hintOpenMode != 0 ? QStringLiteral("新建") : QStringLiteral("覆盖");
     return prefix + rt::mid(rt::left(text, 67), rt::instr(text, QStringLiteral("://")) + 3, 60);

@@ -23,15 +23,13 @@
 // - Hint-hiding mode: `Timer4(6).Tag`, "0" from each hint re-arm, "1" from job 6 (which hides a bar
 //   still showing "..", usually its first text); empty or no number counts as on.
 //
-// The status text comes with every move of the pointer between links and other elements, so it finds
-// the bar without searching the page: the part keeps the two elements of every bar it injected, and
-// a page whose bar it did not inject has none (an element of the page's own with one of the ids is
-// not the bar and is left alone).
-#include "platform/web/document.h"
+// The program keeps the two elements of every bar it injected by reference (Form1::hintBars,
+// forms/hintbars.h) and never looks them up by their ids: a page whose bar it did not inject has none,
+// and an element of the page's own with one of the ids is not the bar and is left alone (it neither
+// stops the injection nor is filled, shown or hidden).
+#include "forms/hintbars.h"
 
 #include <QString>
-
-#include <vector>
 
 class Form1;
 
@@ -56,15 +54,9 @@ public:
     static const QString kFirstText;  // "加载完成.."
 
 private:
-    struct Bar {
-        web::Element label;
-        web::Element strip;
-    };
     // The bar injected into the page slot k shows now; raises when that page has none.
-    const Bar& barOf(int k);
-    void forgetGoneBars();
+    const forms::HintBars::Bar& barOf(int k);
 
     Form1& f;
-    int target_ = 0;         // the slot of the press in progress; 0: the front slot
-    std::vector<Bar> bars_;  // the bars injected into pages still loaded
+    int target_ = 0;  // the slot of the press in progress; 0: the front slot
 };

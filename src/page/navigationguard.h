@@ -16,7 +16,8 @@
 //     log's 浏览) the next navigation loads and every later one (frames, redirects, script
 //     navigations, in any slot) is cancelled; job 8 then hides the front page's iframes. A cancelled
 //     navigation ends the handler. While blocking is off the counter is neither read nor written.
-//     The go command's grace (forms/frameblockinggrace.h) switches blocking off for three seconds.
+//     The grace of the navigations the user starts from the main window (the go command, a typed
+//     search, a recent address; forms/frameblockinggrace.h) switches blocking off for three seconds.
 //  3. Hint re-arm, for a navigation let through while `连接提示` reads 1 (empty or no number counts as
 //     1): jobs 0 and 6 restarted, `Timer4(6).Tag` "0" (the link hint bar, hintbar.h).
 //

@@ -3,7 +3,10 @@
 // it. Each step works on the page of the browser that raised the event (slot `Index`), whichever slot
 // is in front, and writes that slot's label; only the document connections follow the front slot.
 //
-// Download complete (once per top-level load, error pages included):
+// Download complete (once the page's document has arrived, while pictures and frames may still be
+// loading, so that a page that never finishes is handled all the same; and again at the end of every
+// top-level load, error pages included). Running it twice on one page is harmless: the connection is
+// set to the same document (one listener per document), the scripts were already replaced.
 //  1. Document connections: the home slot binds `M_Dom` to the home page; any other slot binds
 //     `ORIBERISA` to the front slot's page, and only while a tab (slot 2 to 10) is in front.
 //  2. Script stripping while `脚本被删除` reads 0 (empty or no number counts as on): every script

@@ -1,5 +1,6 @@
 #include "records/favoriteslist.h"
 
+#include "forms/frameblockinggrace.h"
 #include "forms/form1.h"
 #include "forms/form4.h"
 #include "forms/windowowner.h"
@@ -82,6 +83,8 @@ void FavoritesList::keep() {
 void FavoritesList::top20_Click(int Index) {
     QString address;
     step([&] { address = f4.top20(Index).tag(); });
+    // The user's own navigation passes frame blocking like a typed address.
+    forms::openUserNavigationGrace(f);
     // No tab opened: every tab was taken and the cycling question was answered No; nothing changes.
     if (records::openInNewTab(f, address) == 0) return;
     for (int i = 1; i <= 10; ++i) step([&] { f4.top20(i).setChecked(false); });

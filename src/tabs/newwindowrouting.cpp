@@ -38,13 +38,24 @@ void NewWindowRouting::WebBrowser1_NewWindow2(int Index, web::WebBrowser*& ppDis
         return;
     }
 
-    // 2. Every tab taken: the tab cycling question.
+    // 2. A window the user did not ask for (no button or key of the user's on the opener's page within
+    //    the last second) never clears the tabs: with every tab taken it is dropped without a question,
+    //    and the opener's page says so on its hint bar.
+    if (guard([&] { return !f.WebBrowser1(Index).userGesture(); }) && guard([&] { return opening.noTabFree(); })) {
+        Cancel = true;
+        QString font;
+        step([&] { font = forms::read(forms::fgkey::字体); });
+        step([&] { f.hintBars.notice(f.WebBrowser1(Index).document(), QString::fromUtf8(kBlockedNotice), font); });
+        return;
+    }
+
+    // 3. Every tab taken: the tab cycling question.
     if (!opening.confirmOpen()) {
         Cancel = true;
         return;
     }
 
-    // 3. The link filter, over the last hovered link.
+    // 4. The link filter, over the last hovered link.
     if (forms::read(forms::appkey::过滤连接) != QLatin1String("0")) {
         const QString list = forms::read(forms::appkey::Lv20);
         const QString bytes = forms::read(forms::appkey::字节);
@@ -58,7 +69,7 @@ void NewWindowRouting::WebBrowser1_NewWindow2(int Index, web::WebBrowser*& ppDis
         }
     }
 
-    // 4. Into the tab that Command24 opens: the front slot once it has run, still free.
+    // 5. Into the tab that Command24 opens: the front slot once it has run, still free.
     step([&] { f.Command24.press(); });
     web::WebBrowser* tab = nullptr;
     step([&] {

@@ -5,11 +5,15 @@
 //
 //   1. popped-out guard: a window from the slot whose Flash player is popped out (Command7's tag) is
 //      dropped with FlashMsg, nothing else;
-//   2. every tab taken: the tab cycling question (TabSlots::confirmOpen); anything but Yes drops it;
-//   3. link filter (while 过滤连接 is anything but "0"): the last hovered link, not the new window's
+//   2. a window the user did not ask for: when the page had no button or key of the user's within the
+//      last second (a window.open on load, on a timer, in a loop) and every tab is taken, the window is
+//      dropped without a question and no tab is closed; the opener's page shows "已阻止一个弹出窗口"
+//      on its hint bar (made for the notice when the page has none);
+//   3. every tab taken: the tab cycling question (TabSlots::confirmOpen); anything but Yes drops it;
+//   4. link filter (while 过滤连接 is anything but "0"): the last hovered link, not the new window's
 //      address, is searched for the items of Lv20; a match drops the window with
-//      "点击被中断，< 过滤连接 >" and forgets a Yes of step 2, so the next open asks again;
-//   4. routing: Command24 opens a tab (the first free slot, or slot 2 after the cycling reset) and the
+//      "点击被中断，< 过滤连接 >" and forgets a Yes of step 3, so the next open asks again;
+//   5. routing: Command24 opens a tab (the first free slot, or slot 2 after the cycling reset) and the
 //      new window loads in that tab's own browser, the page's POST data included. While the
 //      User-Agent override is on, its first request carries the override header.
 //
@@ -44,6 +48,8 @@ public:
     // searched.
     static bool linkFiltered(const QString& list, const QString& bytes, const QString& link);
 
+    // The notice of a window the user did not ask for, dropped because every tab is taken.
+    static constexpr const char* kBlockedNotice = "已阻止一个弹出窗口";
     // The refusal of the link filter.
     static constexpr const char* kFilteredMessage = "点击被中断，< 过滤连接 >";
 

@@ -45,6 +45,11 @@ bool TabSlots::askCyclingQuestion() {
                                  QString::fromUtf8(kCyclingTitle)) == ui::vbYes;
 }
 
+bool TabSlots::noTabFree() {
+    claimOpenedSlots();
+    return forms::allTaken(f);
+}
+
 bool TabSlots::confirmOpen() {
     claimOpenedSlots();
     if (!forms::allTaken(f)) return true;

@@ -36,6 +36,9 @@ public:
     // True when the open may go on (no tab needed clearing, or Yes); a Yes also stands for the next
     // press of Command24, which then clears the tabs without asking again.
     bool confirmOpen();
+    // Every tab is taken (an open tab that still carries the free-slot marker counts as taken, as for
+    // the question): a new tab would need the cycling reset.
+    bool noTabFree();
     // Drops a Yes that no press of Command24 used.
     void forgetConfirmation() { cyclingConfirmed_ = false; }
 

@@ -56,8 +56,8 @@ TEST_F(DocumentMenuTest, ItemsFollowTheLinkTheSelectionAndThePicture) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        unselect(k);
-        if (c.selection) select(k, "text");
+        scriptUnselect(k);
+        if (c.selection) scriptSelect(k, "text");
         f1().Label1.setCaption(c.label1);
         const ShownPopup p = menuOn(c.element);
         EXPECT_EQ(p.menu.name, "WDYJ");
@@ -94,13 +94,13 @@ TEST_F(DocumentMenuTest, HistorySearchWordsAndCaptions) {
 
 TEST_F(DocumentMenuTest, CopyAndPaste) {
     // With a selection: the selection, no box.
-    select(k, "link");
+    scriptSelect(k, "link");
     services.setClipboard("之前");
     choose("link", "WDYJ100", 3);
     EXPECT_EQ(services.clipboard(), "链接");
     EXPECT_TRUE(services.boxes(ShownBox::Input).empty());
     // Without one: the link offered in a box; OK with an edited text, Cancel and empty keep the clipboard.
-    unselect(k);
+    scriptUnselect(k);
     f1().Label1.setCaption("http://example.com/a");
     services.queueInput("http://example.com/edited");
     choose("text", "WDYJ100", 3);

@@ -169,6 +169,43 @@ TEST_F(HintBarTest, Job6HidesTheBarWhenNoLinkWasHovered) {
     EXPECT_TRUE(barHidden(k));
 }
 
+// A page's own elements named like the bar are not the bar: the program still puts its bar in, fills
+// and hides its own bar only, and leaves the page's elements as the page made them.
+TEST_F(HintBarTest, APagesElementsNamedLikeTheBarAreLeftAlone) {
+    servePage("/named.html", titled("同名", "<label id=\"Tavrolinid\">页面自己的..</label>"
+                                            "<input id=\"input_x\" type=\"text\" value=\"页面\">"));
+    const int k = openPage("/named.html");
+    ASSERT_EQ(bars(k), 22);  // the page's pair and the program's
+    const web::Element pageLabel = doc(k).getElementById(HintBar::kLabelId);
+    const web::Element pageStrip = doc(k).getElementById(HintBar::kStripId);
+    ASSERT_EQ(pageLabel.innerHTML(), "页面自己的..");
+    // The program's bar is the pair it appended last to the body.
+    struct {
+        web::Element label, strip;
+    } bar{doc(k).querySelectorAll("[id='Tavrolinid']").last(), doc(k).querySelectorAll("[id='input_x']").last()};
+    EXPECT_NE(bar.label, pageLabel);
+    EXPECT_EQ(bar.label.innerHTML(), "加载完成..");
+
+    // Job 6 hides the program's bar, which still shows its first text, and nothing of the page's.
+    clock.advance(10000);
+    EXPECT_EQ(bar.label.styleProperty("visibility"), "hidden");
+    EXPECT_EQ(bar.strip.styleProperty("visibility"), "hidden");
+    EXPECT_EQ(pageLabel.styleProperty("visibility"), "");
+    EXPECT_EQ(pageStrip.styleProperty("visibility"), "");
+
+    // A link's status text goes into the program's label and shows its bar.
+    status(k, "http://a.cn/x");
+    ASSERT_TRUE(waitFor([&] { return f1().Label1.caption() == "http://a.cn/x"; }));
+    EXPECT_EQ(bar.label.innerHTML(), "覆盖a.cn/x");
+    EXPECT_EQ(bar.label.styleProperty("visibility"), "");
+    EXPECT_EQ(pageLabel.innerHTML(), "页面自己的..");
+    status(k, "");
+    ASSERT_TRUE(waitFor([&] { return f1().Label1.caption() == "."; }));
+    EXPECT_EQ(bar.label.styleProperty("visibility"), "hidden");
+    EXPECT_EQ(pageLabel.styleProperty("visibility"), "");
+    EXPECT_EQ(pageStrip.styleProperty("visibility"), "");
+}
+
 TEST_F(HintBarTest, HintOffLeavesOnlyLabel1AndTheHiding) {
     setSetting("连接提示", "0");
     const int k = openPage();

@@ -3,7 +3,10 @@
 // WebBrowser22 that loads nothing.
 #include "page_fixture.h"
 
+#include "forms/form4.h"
 #include "forms/frameblockinggrace.h"
+#include "records/favoriterecord.h"
+#include "platform/sys/textfile.h"
 
 namespace {
 
@@ -175,6 +178,48 @@ TEST_F(NavigationGuardTest, TypedAddressAndItsFramesPassDuringTheGrace) {
     f1().WebBrowser1(k).Navigate(addressOfLength(60));
     EXPECT_FALSE(f1().WebBrowser1(k).busy());
     EXPECT_EQ(due(8), 100);
+}
+
+// Every navigation the user starts from the main window passes frame blocking like a typed address,
+// also when a page has left the counter at "2": a typed search (a second one too, after the grace of
+// the first has ended) and a pick from the address box's recent addresses.
+TEST_F(NavigationGuardTest, SearchesAndRecentAddressesPassLikeATypedAddress) {
+    servePage("/search", titled("search", "<p>search</p>"));
+    const QString recent = servePage("/recent.html", titled("recent", "<p>recent</p>"));
+    storeText(forms::Txt::Sousuo, "搜索连接1", server.urlText("/search") + "?q=%s%");
+    setSetting("搜索引擎", "1");
+    const QDateTime when(QDate(2026, 12, 1), QTime(21, 5, 33));
+    sys::writeLines(sys::appPath() + "\\txt\\网址.html",
+                    {FavoriteRecord::make(when, recent, "0.1", FavoriteRecord::typedText(recent)).toLine()});
+    setSetting("框架不加载", "0");
+
+    struct Step {
+        const char* name;
+        std::function<void()> start;
+        QString path;
+    };
+    const Step steps[] = {
+        {"typed search", [&] { f1().Label13.setTag("first"); f1().Label13_Click(); }, "/search"},
+        {"second typed search", [&] { f1().Label13.setTag("second"); f1().Label13_Click(); }, "/search"},
+        {"recent address",
+         [&] {
+             services.queuePopupChoice("top20", 1);
+             f1().Text7.onMouseDown(2, 0, 0, 0);
+         },
+         "/recent.html"},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.name);
+        // A page's frames and scripts have used the navigation the last click allowed.
+        f1().Command8.setTag("2");
+        clock.advance(3000);  // any grace before has ended
+        ASSERT_EQ(setting("框架不加载"), "0");
+        server.clearRequests();
+        s.start();
+        const int k = rt::toInt32(f1().Label9.caption());
+        EXPECT_TRUE(waitFor([&] { return !server.requestsFor(s.path).isEmpty(); }));
+        EXPECT_TRUE(waitLoaded(k, s.path));
+    }
 }
 
 // --- an untitled page resets the counter ---------------------------------------------------------

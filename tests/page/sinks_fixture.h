@@ -5,6 +5,7 @@
 
 #include "forms/form4.h"
 #include "forms/slots.h"
+#include "support/word_spot.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -31,6 +32,14 @@ protected:
         mouse(k, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
         mouse(k, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
     }
+    // A double click on `word` of the element's first text, as a person selects a word.
+    void doubleClickWord(int k, const QString& id, const QString& word) {
+        const QPoint at = wordSpot(doc(k), id, word);
+        mouse(k, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        mouse(k, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+        mouse(k, QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
+        mouse(k, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    }
     void moveOver(int k, const QString& id) { mouse(k, QEvent::MouseMove, centre(k, id), Qt::NoButton, Qt::NoButton); }
     void wheel(int k, const QString& id) {
         const QPoint at = centre(k, id);
@@ -51,13 +60,13 @@ protected:
         QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
         QCoreApplication::sendEvent(view(k), &release);
     }
-    // Selects the element's text as a person's drag would leave it.
-    void select(int k, const QString& id) {
+    // Selects the element's text by a script of the page (no input of the user's).
+    void scriptSelect(int k, const QString& id) {
         doc(k).evaluate(QStringLiteral("var r=document.createRange();r.selectNodeContents(document.getElementById('%1'));"
                                        "window.getSelection().removeAllRanges();window.getSelection().addRange(r);")
                             .arg(id));
     }
-    void unselect(int k) { doc(k).evaluate("window.getSelection().removeAllRanges()"); }
+    void scriptUnselect(int k) { doc(k).evaluate("window.getSelection().removeAllRanges()"); }
     // The page's own listeners record, for each event type, whether the program had refused it.
     void watchRefusals(int k) {
         // Listeners are added once per page; each call forgets what they recorded before.

@@ -19,6 +19,20 @@ protected:
             if (p.menu.name == name) return true;
         return false;
     }
+    // With 网页右键 and 禁止滚轮 False: a right click on the element shows the document menu once (one
+    // listener, one sink), and a wheel turn over "tall" does not scroll the page.
+    void expectTheProgramsHandling(int k, const QString& id) {
+        services.clearRecords();
+        services.queuePopupNone();
+        rightClick(k, id);
+        EXPECT_TRUE(popped("WDYJ"));
+        EXPECT_FALSE(popped("engine"));
+        EXPECT_EQ(services.popups().size(), 1u);
+        doc(k).scrollTo(0, 0);
+        wheel(k, "tall");
+        settle(300);
+        EXPECT_EQ(scrollY(k), 0);
+    }
 };
 
 // Each blocker setting on a tab page, and what a person sees: a drag out of the page, a selection
@@ -157,13 +171,86 @@ TEST_F(PageSinksTest, F5TwiceOnTheHomePageRunsTheRefreshJobOnce) {
 }
 
 TEST_F(PageSinksTest, ASelectionBecomesTheSearchWords) {
+    setSetting("禁止选中", "True");
     const int k = openPage();
     f1().Label13.setTag("");
-    select(k, "link");
-    EXPECT_TRUE(waitFor([&] { return f1().Label13.tag() == "链接"; }));
-    unselect(k);
+    doubleClickWord(k, "text", "selectable");
+    EXPECT_TRUE(waitFor([&] { return f1().Label13.tag() == "selectable"; }));
+    // A click that empties the selection leaves the words.
+    click(k, "tall");
     settle(100);
-    EXPECT_EQ(f1().Label13.tag(), "链接");
+    EXPECT_EQ(doc(k).selectionText(), "");
+    EXPECT_EQ(f1().Label13.tag(), "selectable");
+}
+
+// A selection the page's script makes on its own is not the user's: it never becomes the search
+// words, neither on load nor later; the user's own selection still does.
+TEST_F(PageSinksTest, OnlyTheUsersSelectionBecomesTheSearchWords) {
+    setSetting("禁止选中", "True");
+    servePage("/selects.html", titled("选中", "<p id=\"text\">可以被选中的文字 selectable words</p>"
+                                              "<p id=\"ad\">广告词</p><script>"
+                                              "function pick(){var r=document.createRange();"
+                                              "r.selectNodeContents(document.getElementById('ad'));"
+                                              "getSelection().removeAllRanges();getSelection().addRange(r);}"
+                                              "pick();setTimeout(pick,200);</script>"));
+    const int k = openTab();
+    ASSERT_TRUE(load(k, server.urlText("/selects.html")));
+    f1().Label13.setTag("之前");
+    settle(400);
+    scriptSelect(k, "text");
+    settle(300);
+    EXPECT_EQ(doc(k).selectionText(), "可以被选中的文字 selectable words");
+    EXPECT_EQ(f1().Label13.tag(), "之前");
+    doubleClickWord(k, "text", "selectable");
+    EXPECT_TRUE(waitFor([&] { return f1().Label13.tag() == "selectable"; }));
+}
+
+// The page handling applies as soon as the document is there, also on a page whose picture never
+// arrives (the load never ends): the document menu, the wheel refusal, one handler per event, and the
+// title.
+TEST_F(PageSinksTest, APageWhosePictureNeverArrivesIsHandledOnceItsDocumentIsThere) {
+    TestHttpServer::Response hanging;
+    hanging.headers = {{"Content-Type", "image/png"}};
+    hanging.body = "never";
+    hanging.delayMs = 10 * 60 * 1000;
+    server.addRoute("/hanging.png", hanging);
+    servePage("/hanging.html", titled("等图片", "<p id=\"text\" style=\"font-size:20px\">文字</p>"
+                                                "<img src=\"/hanging.png\" width=\"40\" height=\"40\">"
+                                                "<div id=\"tall\" style=\"height:9000px\">长</div>"));
+    setSetting("禁止滚轮", "False");
+    setSetting("网页右键", "False");
+    const int k = openTab();
+    f1().WebBrowser1(k).Navigate(server.urlText("/hanging.html"));
+    ASSERT_TRUE(waitFor([&] { return !server.requestsFor("/hanging.png").isEmpty(); }));
+    ASSERT_TRUE(waitFor([&] { return f1().lv(k).caption().contains("等图片"); }));
+    // The user waits for the page to show; it is still loading.
+    ASSERT_TRUE(waitFor([&] { return has(k, "tall"); }));
+    ASSERT_TRUE(waitFor([&] { return f1().ORIBERISA.document() == doc(k); }));
+    EXPECT_TRUE(f1().WebBrowser1(k).busy());
+
+    expectTheProgramsHandling(k, "text");
+    EXPECT_TRUE(f1().WebBrowser1(k).busy());
+}
+
+// A page that rewrites its document (document.open and write) keeps the program's handling: a right
+// click shows the document menu, not the engine's.
+TEST_F(PageSinksTest, APageThatRewritesItsDocumentKeepsTheDocumentMenu) {
+    setSetting("网页右键", "False");
+    setSetting("禁止滚轮", "False");
+    const int k = openPage();
+    for (const char* when : {"at once", "later"}) {
+        SCOPED_TRACE(when);
+        const QString rewrite = QStringLiteral(
+            "document.open();document.write('<html><head><title>重写</title></head><body style=\"margin:0\">"
+            "<p id=\"again\" style=\"font-size:20px\">新的文字</p>"
+            "<div id=\"tall\" style=\"height:9000px\">长</div></body></html>');document.close();");
+        if (QByteArray(when) == "at once")
+            doc(k).evaluate(rewrite);
+        else
+            doc(k).evaluate(QStringLiteral("setTimeout(function(){%1},50)").arg(rewrite));
+        ASSERT_TRUE(waitFor([&] { return has(k, "again") && doc(k).title() == QStringLiteral("重写"); }));
+        expectTheProgramsHandling(k, "again");
+    }
 }
 
 TEST_F(PageSinksTest, AClickHidesTheAddressBoxAndClosesTheAboutBox) {

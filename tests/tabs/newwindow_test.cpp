@@ -43,7 +43,16 @@ protected:
         services.clearRecords();
         server.clearRequests();
     }
-    void clickNewWindowLink(int k) { f().WebBrowser1(k).document().getElementById(QStringLiteral("blank")).click(); }
+    // A person's click on the link that opens a new window: a press and a release on the page.
+    void clickNewWindowLink(int k) {
+        QWidget* view = f().WebBrowser1(k).pageWidget();
+        const QPoint at = f().WebBrowser1(k).document().getElementById(QStringLiteral("blank")).boundingClientRect().center();
+        QMouseEvent press(QEvent::MouseButtonPress, at, view->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, view->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QCoreApplication::sendEvent(view, &release);
+    }
 
     QList<TestHttpServer::Request> targetRequests() const { return server.requestsFor(QStringLiteral("/pages/target.html")); }
     QString target(const QString& query = QString()) const {
@@ -180,6 +189,35 @@ TEST_F(NewWindows, EveryTabTakenAndNoDropsTheWindow) {
     EXPECT_EQ(f().Label9.caption(), "4");
     EXPECT_EQ(f().WebBrowser1.ubound(), 10);
     EXPECT_TRUE(web::standaloneWindows().isEmpty());
+}
+
+// Windows a page opens with no click or key of the user's (on load, on a timer, in a loop) never
+// clear the tabs: with every tab taken each is dropped without a question, no tab changes, and the
+// opener's page says that a window was blocked. A click afterwards still asks.
+TEST_F(NewWindows, EveryTabTakenAWindowNobodyAskedForIsDroppedWithoutAQuestion) {
+    fillStripWithOpenerAt(4);
+    lvClick(4);
+    const QStringList before = captions();
+    for (const char* script : {"for (var i = 0; i < 30; i++) window.open('target.html?' + i);",
+                               "setTimeout(function () { window.open('target.html?timer'); }, 50);"}) {
+        SCOPED_TRACE(script);
+        f().WebBrowser1(4).document().evaluate(QString::fromUtf8(script));
+        waits::settle(300);
+        EXPECT_TRUE(services.boxes().empty());
+        EXPECT_EQ(captions(), before);
+        EXPECT_EQ(f().Label9.caption(), "4");
+        EXPECT_EQ(f().WebBrowser1.ubound(), 10);
+        EXPECT_TRUE(targetRequests().isEmpty());
+        EXPECT_TRUE(web::standaloneWindows().isEmpty());
+        const auto labels = f().WebBrowser1(4).document().querySelectorAll(QStringLiteral("[id='Tavrolinid']"));
+        ASSERT_FALSE(labels.isEmpty());
+        EXPECT_EQ(labels.last().innerHTML(), QStringLiteral("已阻止一个弹出窗口"));
+    }
+
+    services.queueMsgBoxAnswer(ui::vbNo);
+    clickNewWindowLink(4);
+    EXPECT_EQ(services.messages(), QStringList{"第九个标签已满，即将从第一个标签开始.."});
+    EXPECT_EQ(captions(), before);
 }
 
 TEST_F(NewWindows, EveryTabTakenAndYesStartsAgainFromSlotTwoWithTheHeader) {

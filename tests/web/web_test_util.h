@@ -6,6 +6,7 @@
 #include "support/http_server.h"
 #include "support/scripted_services.h"
 #include "support/waits.h"
+#include "support/word_spot.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -39,6 +40,15 @@ inline void clickAt(QWidget* view, QPoint at) {
 
 inline void click(web::WebBrowser* b, const QString& id) {
     clickAt(b->pageWidget(), b->document().getElementById(id).boundingClientRect().center());
+}
+
+// A double click on `word` in the first text of the element, as the user selects a word.
+inline void doubleClickWord(web::WebBrowser* b, const QString& id, const QString& word) {
+    const QPoint at = wordSpot(b->document(), id, word);
+    QWidget* view = b->pageWidget();
+    clickAt(view, at);
+    mouse(view, QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
+    mouse(view, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
 }
 
 inline QString pagePath(const QString& name) { return QDir(QStringLiteral(ZV_TEST_PAGES)).filePath(name); }

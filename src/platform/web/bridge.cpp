@@ -25,32 +25,50 @@ PageEventHandler& pageEventHandler() {
     return handler;
 }
 
+FrameHandler& rewriteHandler() {
+    static FrameHandler handler;
+    return handler;
+}
+
+FrameHandler& arrivalHandler() {
+    static FrameHandler handler;
+    return handler;
+}
+
 // A window property name that no page can guess, new for every use.
 QString secretName() {
     return QStringLiteral("__zv%1").arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
 }
 
 // The listener of one window. It runs when the window is made, before any script of the page: it takes
-// the link into its closure and deletes the name at once, and it keeps the engine's own accessors of
-// what it reads, so a page that later replaces them on the prototypes changes nothing here. Strict
-// code: a page function it may still come across cannot climb to it through `caller`.
+// the link into its closure and deletes the name at once, and it keeps the engine's own accessors and
+// functions of what it reads and calls, so a page that later replaces them on the prototypes changes
+// nothing here. Strict code: a page function it may still come across cannot climb to it through
+// `caller`.
+// - It reports the document's arrival (parsed; pictures may still be loading): at once when the
+//   document is past loading, else at DOMContentLoaded.
+// - A page that rewrites its document (document.open, also by a late document.write) loses every
+//   listener of its window and document: an observer of the document's own children, which that
+//   rewrite does not remove, adds them again (adding a listener twice adds it once) and tells the
+//   program that the document has a new root.
 // %1 is the link's name, %2 the number of this window.
 const char* const kListener = R"JS((function(){'use strict';
 var B=window[%1];delete window[%1];if(!B)return;
 var W=%2,call=Function.prototype.call,protoOf=Object.getPrototypeOf,describe=Object.getOwnPropertyDescriptor,
- blank=Object.create,doc=document;
+ blank=Object.create,doc=document,addW=call.bind(window.addEventListener),addD=call.bind(doc.addEventListener);
 function accessor(proto,key){for(var p=proto;p;p=protoOf(p)){var d=describe(p,key);if(d)return d.get?call.bind(d.get):null;}return null;}
 function first(list,x){for(var i=0;i<list.length;i++){if(list[i]){try{return list[i](x);}catch(err){}}}return undefined;}
 var E=Event.prototype,M=MouseEvent.prototype,K=KeyboardEvent.prototype,N=Node.prototype;
 var own=describe(new Event('zv'),'isTrusted');
 var trusted=[own&&own.get?call.bind(own.get):accessor(E,'isTrusted')],target=[accessor(E,'target')],
  nodeType=[accessor(N,'nodeType')],parent=[accessor(N,'parentNode')],root=[accessor(Document.prototype,'documentElement')],
+ ready=[accessor(Document.prototype,'readyState')],
  button=[accessor(M,'button')],buttons=[accessor(M,'buttons')],clientX=[accessor(M,'clientX')],
  clientY=[accessor(M,'clientY')],screenX=[accessor(M,'screenX')],screenY=[accessor(M,'screenY')],
  keyCode=[accessor(K,'keyCode')],altKey=[accessor(M,'altKey'),accessor(K,'altKey')],
  ctrlKey=[accessor(M,'ctrlKey'),accessor(K,'ctrlKey')],shiftKey=[accessor(M,'shiftKey'),accessor(K,'shiftKey')],
  wheelDelta=[accessor(WheelEvent.prototype,'wheelDelta')],prevent=call.bind(E.preventDefault);
-var down=0;
+var down=0,onWindow=[],onDocument=[],last=first(root,doc);
 function bit(b){return b===0?1:(b===1?4:(b===2?2:0));}
 function num(v){return typeof v==='number'?v|0:0;}
 function user(e){return first(trusted,e)===true;}
@@ -67,11 +85,24 @@ function send(t,e,n){
  f.shiftKey=first(shiftKey,e)===true;f.wheelDelta=num(first(wheelDelta,e));
  if(B.dispatch(W,t,n,f)===false&&t!=='mousedown')prevent(e);
 }
-window.addEventListener('mousedown',function(e){if(user(e)){down|=bit(first(button,e));send('mousedown',e);}},true);
-window.addEventListener('mouseup',function(e){if(user(e))down&=~bit(first(button,e));},true);
-['click','dblclick','keydown','mouseover','mousemove','contextmenu','dragstart','selectstart','mousewheel']
- .forEach(function(t){window.addEventListener(t,function(e){if(user(e))send(t,e);},true);});
-doc.addEventListener('selectionchange',function(e){if(user(e))send('selectionchange',e,first(root,doc));},true);
+function sender(t){return function(e){if(user(e))send(t,e);};}
+function listen(){
+ for(var i=0;i<onWindow.length;i++)addW(window,onWindow[i][0],onWindow[i][1],true);
+ for(var j=0;j<onDocument.length;j++)addD(doc,onDocument[j][0],onDocument[j][1],true);
+}
+onWindow[0]=['mousedown',function(e){if(user(e)){down|=bit(first(button,e));send('mousedown',e);}}];
+onWindow[1]=['mouseup',function(e){if(user(e))down&=~bit(first(button,e));}];
+var types=['click','dblclick','keydown','mouseover','mousemove','contextmenu','dragstart','selectstart','mousewheel'];
+for(var i=0;i<types.length;i++)onWindow[onWindow.length]=[types[i],sender(types[i])];
+onDocument[0]=['selectionchange',function(e){if(user(e))send('selectionchange',e,first(root,doc));}];
+onDocument[1]=['DOMContentLoaded',function(){B.arrived(W);}];
+listen();
+try{new MutationObserver(function(){
+ listen();
+ var r=first(root,doc);
+ if(r){if(last&&r!==last)B.rewritten(W);last=r;}
+}).observe(doc,{childList:true});}catch(err){}
+if(first(ready,doc)!=='loading')B.arrived(W);
 })();)JS";
 
 // Runs a program expression with the catcher reachable for that one evaluation: the script takes it and
@@ -88,6 +119,10 @@ ElementCatcher* catcher() {
 }  // namespace
 
 void setPageEventHandler(PageEventHandler handler) { pageEventHandler() = std::move(handler); }
+
+void setRewriteHandler(FrameHandler handler) { rewriteHandler() = std::move(handler); }
+
+void setArrivalHandler(FrameHandler handler) { arrivalHandler() = std::move(handler); }
 
 FrameLink::FrameLink(QWebFrame* frame) : QObject(frame), frame_(frame) {}
 
@@ -106,6 +141,22 @@ bool FrameLink::dispatch(int window, const QString& type, const QWebElement& tar
     bool proceed = true;
     callSafely([&] { proceed = handler(frame, type, target, fields); });
     return proceed;
+}
+
+void FrameLink::arrived(int window) {
+    if (window != window_) return;
+    const FrameHandler handler = arrivalHandler();
+    if (!handler) return;
+    QWebFrame* frame = frame_;
+    callSafely([&] { handler(frame); });
+}
+
+void FrameLink::rewritten(int window) {
+    if (window != window_) return;
+    const FrameHandler handler = rewriteHandler();
+    if (!handler) return;
+    QWebFrame* frame = frame_;
+    callSafely([&] { handler(frame); });
 }
 
 void ElementCatcher::capture(const QWebElement& element) { caught_ = element; }

@@ -5,7 +5,8 @@
 // the page runs in it) the frame's link object is put on the window under a name nobody can guess,
 // and the listener script, run in the same synchronous call, takes it into its closure and deletes
 // the name again. The listener forwards only the events the user made (`event.isTrusted`); events
-// that page scripts make go to the page alone. It reads the events through the engine's own
+// that page scripts make go to the page alone. A page that rewrites its document (document.open) keeps
+// the listener: it adds itself again to the rewritten document. It reads the events through the engine's own
 // accessors, taken before the page could replace them.
 //
 // Elements come out of the program's script expressions through a catcher object that is added,
@@ -26,6 +27,13 @@ namespace web {
 using PageEventHandler =
     std::function<bool(QWebFrame* frame, const QString& type, const QWebElement& target, const QVariantMap& fields)>;
 void setPageEventHandler(PageEventHandler handler);
+
+// Receives the frames whose page rewrote its document in place (document.open): the document has a new
+// root, the listener still listens to it.
+using FrameHandler = std::function<void(QWebFrame* frame)>;
+void setRewriteHandler(FrameHandler handler);
+// Receives the frames whose listener saw its document arrive (parsed; pictures may still be loading).
+void setArrivalHandler(FrameHandler handler);
 
 // Puts the listener into the frame's new window: called when the frame's window object is cleared.
 void installListener(QWebFrame* frame);
@@ -49,6 +57,10 @@ public:
 
 public slots:
     bool dispatch(int window, const QString& type, const QWebElement& target, const QVariantMap& fields);
+    // The window's document has arrived (parsed).
+    void arrived(int window);
+    // The page rewrote the window's document: it has a new root.
+    void rewritten(int window);
 
 private:
     explicit FrameLink(QWebFrame* frame);

@@ -18,8 +18,11 @@ enum CommandState : int {
 // One handler each (ui::Handler: one owner per slot).
 struct BrowserEvents {
     // Events, raised in the order of a load: onBeforeNavigate2 (top document, then each frame),
-    // onNavigateComplete2, onTitleChange, onDocumentComplete per frame, onDownloadComplete, then
-    // onDocumentComplete of the top document.
+    // onNavigateComplete2, onTitleChange, onDownloadComplete once the top document has arrived
+    // (parsed, its window made; pictures and frames may still be loading, and a page whose picture
+    // never comes gets it all the same), onDocumentComplete per frame, onDownloadComplete again at the
+    // end of the load, then onDocumentComplete of the top document. A load that ends before its
+    // document's arrival was reported raises onDownloadComplete at the end only.
     ui::Handler<void(const QString& url, int flags, const QString& target, const QByteArray& postData,
                      const QString& headers, bool& cancel)>
         onBeforeNavigate2{"WebBrowser.onBeforeNavigate2"};

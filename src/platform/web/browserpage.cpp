@@ -50,6 +50,13 @@ constexpr Event kWindowClosing{&BrowserEvents::onWindowClosing, &BrowserArrayEve
 BrowserPage::BrowserPage(WebBrowser* owner, BrowserEvents* events, const ArrayLink* array,
                          QNetworkAccessManager* network, QWidget* view)
     : QWebPage(view), owner_(owner), events_(events), array_(array) {
+    // The arrival of a document reaches the page of its frame.
+    static const bool arrivals = (setArrivalHandler([](QWebFrame* frame) {
+                                      if (auto* page = qobject_cast<BrowserPage*>(frame ? frame->page() : nullptr))
+                                          page->documentArrived(frame);
+                                  }),
+                                  true);
+    Q_UNUSED(arrivals);
     setNetworkAccessManager(network);
     setPluginFactory(new PluginFactory(view, this));
     setForwardUnsupportedContent(true);
@@ -348,8 +355,24 @@ QString BrowserPage::chooseFile(QWebFrame*, const QString& oldFile) {
 }
 
 void BrowserPage::onLoadStarted() {
+    // The page the load leaves; a frame's load within a load running does not move it.
+    if (!loading_) startRoot_ = mainFrame()->documentElement();
     loading_ = true;
     busy_ = true;
+}
+
+void BrowserPage::documentArrived(QWebFrame* frame) {
+    // Only a document that this load brought (not the page it is leaving), once each.
+    if (frame != mainFrame() || !loading_) return;
+    const QWebElement root = frame->documentElement();
+    if (root.isNull() || root == startRoot_ || root == arrivedRoot_) return;
+    arrivedRoot_ = root;
+    QTimer::singleShot(0, this, [this, root] {
+        // The load ended meanwhile (its end raises the event) or the document was replaced.
+        if (!loading_ || !owner_ || mainFrame()->documentElement() != root) return;
+        hasDocument_ = true;
+        raise(kDownloadComplete);
+    });
 }
 
 void BrowserPage::onUrlChanged() {
@@ -376,6 +399,9 @@ void BrowserPage::onLoadFinished(bool ok) {
     if (ok) hasDocument_ = true;
     loading_ = false;
     busy_ = false;
+    // Handles would keep those documents alive.
+    startRoot_ = QWebElement();
+    arrivedRoot_ = QWebElement();
     frames_[mainFrame()].documentUrl = QUrl();
     bool errorPage = false;
     if (pendingErrorUrl_.isValid()) {

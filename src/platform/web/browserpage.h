@@ -7,6 +7,7 @@
 #include "platform/web/callsafely.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QNetworkRequest>
@@ -63,6 +64,18 @@ public:
     // The headers of the next top-level navigation the engine starts on its own (a new window's first
     // request); used up by that navigation, dropped by one of the program's.
     void setNewWindowHeaders(const HeaderList& headers, const QString& text);
+
+    // The user's own input on the page (a mouse button, a key), noted by the view as it arrives.
+    void noteUserInput() { userInput_.start(); }
+    // The user gave the page input within the last kUserGestureMs: what the page does now (open a
+    // window, change the selection) counts as asked for by the user.
+    bool userGesture() const { return userInput_.isValid() && userInput_.elapsed() < kUserGestureMs; }
+    static constexpr qint64 kUserGestureMs = 1000;
+
+    // The listener of `frame` saw its document arrive (parsed; pictures and frames may still be
+    // loading). For the main frame's new document of a load still running, DownloadComplete is
+    // raised then (from the event loop, never inside the page's script), and again at the end.
+    void documentArrived(QWebFrame* frame);
 
     bool busy() const { return busy_; }
     bool hasDocument() const { return hasDocument_; }
@@ -159,6 +172,9 @@ private:
     bool busy_ = false;
     bool hasDocument_ = false;
     bool loading_ = false;
+    QWebElement startRoot_;    // the main frame's document when the load started
+    QWebElement arrivedRoot_;  // the last document whose arrival raised DownloadComplete
+    QElapsedTimer userInput_;
     QUrl pendingErrorUrl_;
     QWebElement errorRoot_;
     QUrl errorUrl_;

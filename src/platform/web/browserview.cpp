@@ -6,10 +6,35 @@
 #include <QKeyEvent>
 #include <QList>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QScopedPointer>
 
 namespace web {
+
+bool BrowserView::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchEnd:
+        if (BrowserPage* p = browserPage()) p->noteUserInput();
+        break;
+    case QEvent::MouseMove:
+        // A drag that selects text: the button is held while the pointer moves.
+        if (static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton) {
+            if (BrowserPage* p = browserPage()) p->noteUserInput();
+        }
+        break;
+    default:
+        break;
+    }
+    return QWebView::event(event);
+}
 
 void BrowserView::contextMenuEvent(QContextMenuEvent* event) {
     Q_UNUSED(event);

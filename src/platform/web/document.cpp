@@ -81,6 +81,8 @@ Document Document::fromFrame(QWebFrame* frame) {
 
 QWebFrame* Document::frame() const { return isValid() ? d_->frame.data() : nullptr; }
 
+QWebFrame* Document::takenIn() const { return d_ ? d_->frame.data() : nullptr; }
+
 bool Document::isNull() const { return !d_; }
 
 bool Document::isValid() const {

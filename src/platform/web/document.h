@@ -101,6 +101,8 @@ public:
     // For the web layer: the document a frame holds now.
     static Document fromFrame(QWebFrame* frame);
     QWebFrame* frame() const;
+    // For the web layer: the frame the handle was taken in, whether or not it still holds the document.
+    QWebFrame* takenIn() const;
 
 private:
     struct Data;

@@ -21,6 +21,10 @@ QList<DocumentSink*>& sinks() {
 // page-level F5 that one of them cancelled reloads nothing).
 bool dispatchPageEvent(QWebFrame* frame, const QString& type, const QWebElement& target, const QVariantMap& fields) {
     if (!frame) return true;
+    QPointer<BrowserPage> page = qobject_cast<BrowserPage*>(frame->page());
+    // A selection counts as the user's only while the user works in the page (a page script's
+    // selection raises the same event).
+    if (type == QLatin1String("selectionchange") && !(page && page->userGesture())) return true;
     const Document doc = Document::fromFrame(frame);
     DocumentEvent event;
     event.type = type;
@@ -35,13 +39,22 @@ bool dispatchPageEvent(QWebFrame* frame, const QString& type, const QWebElement&
     event.ctrlKey = fields.value(QStringLiteral("ctrlKey")).toBool();
     event.shiftKey = fields.value(QStringLiteral("shiftKey")).toBool();
     event.wheelDelta = fields.value(QStringLiteral("wheelDelta")).toInt();
-    QPointer<BrowserPage> page = qobject_cast<BrowserPage*>(frame->page());
     enterEvent(doc, event);
     bool proceed = true;
     callSafely([&] { proceed = dispatchToSinks(doc, event); });
     leaveEvent();
     if (!proceed && type == QLatin1String("keydown") && event.keyCode == 116 && page) page->f5Cancelled = true;
     return proceed;
+}
+
+// The page of `frame` rewrote its document in place: the sinks attached to its old root follow it.
+void followRewrite(QWebFrame* frame) {
+    if (!frame) return;
+    const QList<DocumentSink*> snapshot = sinks();
+    for (DocumentSink* sink : snapshot) {
+        if (!sinks().contains(sink) || !sink->followsRewriteOf(frame)) continue;
+        callSafely([&] { sink->attach(Document::fromFrame(frame)); });
+    }
 }
 
 }  // namespace
@@ -52,7 +65,7 @@ struct DocumentSink::Private {
 
 DocumentSink::DocumentSink() : d_(new Private) {
     // Events reach the sinks once there is one.
-    static const bool connected = (setPageEventHandler(dispatchPageEvent), true);
+    static const bool connected = (setPageEventHandler(dispatchPageEvent), setRewriteHandler(followRewrite), true);
     Q_UNUSED(connected);
     sinks().append(this);
 }
@@ -74,6 +87,10 @@ void DocumentSink::detach() { d_->doc = Document(); }
 Document DocumentSink::document() const { return d_->doc.isValid() ? d_->doc : Document(); }
 
 bool DocumentSink::attached() const { return d_->doc.isValid(); }
+
+bool DocumentSink::followsRewriteOf(QWebFrame* frame) const {
+    return !d_->doc.isNull() && d_->doc.takenIn() == frame && !d_->doc.isValid();
+}
 
 bool DocumentSink::dispatch(const DocumentEvent& event) {
     const QString& t = event.type;

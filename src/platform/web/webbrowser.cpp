@@ -284,6 +284,8 @@ Document WebBrowser::document() const {
 
 bool WebBrowser::busy() const { return d_->page->busy(); }
 
+bool WebBrowser::userGesture() const { return d_->page->userGesture(); }
+
 bool WebBrowser::silent() const { return d_->page->silent; }
 
 void WebBrowser::setSilent(bool silent) { d_->page->silent = silent; }

@@ -61,6 +61,9 @@ public:
     Document document() const;
     // True from the start of a load to the end of its top-level document.
     bool busy() const;
+    // The user pressed a mouse button or a key on this browser's page within the last second: a
+    // window the page asks for now counts as asked for by the user.
+    bool userGesture() const;
     bool silent() const;
     void setSilent(bool silent);
     // A browser that runs no script of what it shows (off by default): pages from the network get the
