@@ -301,7 +301,7 @@ TEST_F(PictureTest, ACompletionWhileTheBrowserIsBusyChangesNothing) {
     TestHttpServer::Response slow;
     slow.headers = {{"Content-Type", "image/png"}};
     slow.body = png(50, 40);
-    slow.delayMs = 1500;
+    slow.held = true;
     server.addRoute("/slow.png", slow);
     const QString address =
         servePage("/framed.html", titled("页", "<iframe src=\"/frame.html\"></iframe><img src=\"/slow.png\">"));
@@ -311,6 +311,8 @@ TEST_F(PictureTest, ACompletionWhileTheBrowserIsBusyChangesNothing) {
     EXPECT_TRUE(v().WebBrowser1.busy());
     EXPECT_FALSE(v().visible());
     EXPECT_FALSE(v().CL.attached());
+    ASSERT_TRUE(waitFor([&] { return !server.requestsFor("/slow.png").isEmpty(); }));
+    server.release("/slow.png");
     ASSERT_TRUE(waitFor([&] { return v().visible(); }));
     EXPECT_DOUBLE_EQ(v().width(), 750 + 2000);
 }

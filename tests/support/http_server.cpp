@@ -178,8 +178,14 @@ void TestHttpServer::respond(QTcpSocket* socket, const Request& request) {
         guard->write(out);
         guard->disconnectFromHost();
     };
-    if (response.delayMs > 0)
+    if (response.held)
+        held_[bare].append(send);
+    else if (response.delayMs > 0)
         QTimer::singleShot(response.delayMs, this, send);
     else
         send();
+}
+
+void TestHttpServer::release(const QString& path) {
+    for (const auto& send : held_.take(path)) send();
 }

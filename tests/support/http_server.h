@@ -1,7 +1,7 @@
 #pragma once
 // A loopback HTTP server for tests: listens on 127.0.0.1 at a random port inside the test process,
-// serves the HTML fixtures of tests/pages and any route a test adds (redirects, slow replies,
-// downloads, error codes), and records every request with its headers.
+// serves the HTML fixtures of tests/pages and any route a test adds (redirects, slow or held
+// replies, downloads, error codes), and records every request with its headers.
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -10,6 +10,8 @@
 #include <QString>
 #include <QTcpServer>
 #include <QUrl>
+
+#include <functional>
 
 class QTcpSocket;
 
@@ -29,6 +31,7 @@ public:
         QList<QPair<QByteArray, QByteArray>> headers;  // sent as given
         QByteArray body;
         int delayMs = 0;                    // the reply is sent after this delay
+        bool held = false;                  // the reply waits for release(path), however long it takes
     };
 
     // Serves files of `pagesDir` (tests/pages by default) under "/pages/".
@@ -49,6 +52,9 @@ public:
     void addError(const QString& path, int status, const QByteArray& body = QByteArray());
     void addSlowPage(const QString& path, const QByteArray& html, int delayMs);
 
+    // Sends the held replies to the requests for `path` so far.
+    void release(const QString& path);
+
     const QList<Request>& requests() const { return requests_; }
     QList<Request> requestsFor(const QString& pathWithoutQuery) const;
     void clearRequests() { requests_.clear(); }
@@ -67,4 +73,5 @@ private:
     QHash<QString, Response> routes_;
     QList<Request> requests_;
     QHash<QTcpSocket*, QByteArray> buffers_;
+    QHash<QString, QList<std::function<void()>>> held_;  // by path without its query
 };
