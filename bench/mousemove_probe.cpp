@@ -127,7 +127,9 @@ public:
     QString openFileName(const QString& title, const QString& filter, const QString& folder) override {
         return real_.openFileName(title, filter, folder);
     }
-    QString saveFileName(const QString& title, const QString& name) override { return real_.saveFileName(title, name); }
+    QString saveFileName(const QString& title, const QString& name, const QString& folder) override {
+        return real_.saveFileName(title, name, folder);
+    }
     int popupMenu(const ui::PopupRequest& menu) override { return real_.popupMenu(menu); }
     QString clipboardText() override { return real_.clipboardText(); }
     void setClipboardText(const QString& text) override { real_.setClipboardText(text); }
