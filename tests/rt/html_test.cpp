@@ -91,6 +91,16 @@ TEST(HtmlEscape, CharactersGbkCannotHoldBecomeReferencesAndReadBack) {
     EXPECT_EQ(rt::htmlEscape(QString(QChar(0xD800))), "&#55296;");
 }
 
+// The escape takes the ideographs U+4E00 to U+9FA5 as held by GBK without converting them: every one
+// of them is, and one just outside the range beside them is still found.
+TEST(HtmlEscape, IdeographsGbkHoldsAreKeptAndOthersBesideThemAreNot) {
+    QString all;
+    for (ushort u = 0x4E00; u <= 0x9FA5; ++u) all += QChar(u);
+    EXPECT_EQ(rt::fromGbk(rt::toGbk(all)), all);
+    EXPECT_EQ(rt::htmlEscape(all), all);
+    EXPECT_EQ(rt::htmlEscape(all + QChar(0x9FA6) + QString::fromUtf8("한")), all + "&#40870;&#54620;");
+}
+
 TEST(HtmlEscape, SetsOfCharacters) {
     const QString in = QStringLiteral("<a b=\"c\" d='e'>\tf\r\n\fg`&");
     struct Case {

@@ -53,15 +53,28 @@ int numericReference(const QString& value, int pos, uint* codePoint) {
 
 }  // namespace
 
+namespace {
+
+// The ideographs U+4E00 to U+9FA5, all of which GBK holds.
+bool gbkHoldsIdeograph(QChar c) { return c.unicode() >= 0x4E00 && c.unicode() <= 0x9FA5; }
+
+}  // namespace
+
 QString htmlEscape(const QString& text, unsigned chars) {
     // Text with nothing to escape (most text, and the markup of a large view) is returned as it is;
     // text GBK holds whole is not looked at character by character.
-    int extra = 0, wide = 0;  // what the references of ASCII characters add; characters beyond ASCII
+    // what the references of ASCII characters add; characters beyond ASCII; those of them that may lie
+    // outside GBK (GBK holds every ideograph from U+4E00 to U+9FA5, most of a Chinese text)
+    int extra = 0, wide = 0, unsure = 0;
     for (const QChar c : text) {
-        if (c.unicode() >= 0x80) ++wide;
-        else if (const char* ref = reference(c, chars)) extra += int(qstrlen(ref)) - 1;
+        if (c.unicode() >= 0x80) {
+            ++wide;
+            if (!gbkHoldsIdeograph(c)) ++unsure;
+        } else if (const char* ref = reference(c, chars)) {
+            extra += int(qstrlen(ref)) - 1;
+        }
     }
-    const bool outsideGbk = wide && !(chars & kHtmlKeepOutsideGbk) && rt::fromGbk(rt::toGbk(text)) != text;
+    const bool outsideGbk = unsure && !(chars & kHtmlKeepOutsideGbk) && rt::fromGbk(rt::toGbk(text)) != text;
     if (!extra && !outsideGbk) return text;
     QString out;
     out.reserve(text.size() + extra + (outsideGbk ? wide * 8 : 0));
@@ -73,7 +86,7 @@ QString htmlEscape(const QString& text, unsigned chars) {
             continue;
         }
         const bool pair = c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
-        if (!outsideGbk || rt::gbkHolds(text, i)) {
+        if (!outsideGbk || gbkHoldsIdeograph(c) || rt::gbkHolds(text, i)) {
             out += c;
             if (pair) out += text[++i];
         } else if (pair) {
