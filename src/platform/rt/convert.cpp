@@ -1,6 +1,7 @@
 #include "platform/rt/convert.h"
 
 #include "platform/rt/error.h"
+#include "platform/rt/text.h"
 
 #include <QByteArray>
 #include <QLatin1String>
@@ -15,13 +16,6 @@ enum class Parse { Ok, Mismatch, Overflow };
 
 bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
 bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
-int hexDigit(QChar c) {
-    const ushort u = c.unicode();
-    if (u >= '0' && u <= '9') return u - '0';
-    if (u >= 'a' && u <= 'f') return u - 'a' + 10;
-    if (u >= 'A' && u <= 'F') return u - 'A' + 10;
-    return -1;
-}
 
 // "&H" followed by hex digits at `pos`; reads as many digits as there are. Returns the number of
 // characters used (0 when there is no hex number at `pos`).
@@ -32,8 +26,8 @@ int readHex(const QString& s, int pos, double& value, bool& overflow) {
     int i = pos + 2;
     quint64 v = 0;
     overflow = false;
-    while (i < s.size() && hexDigit(s[i]) >= 0) {
-        v = v * 16 + quint64(hexDigit(s[i]));
+    while (i < s.size() && rt::hexDigitValue(s[i]) >= 0) {
+        v = v * 16 + quint64(rt::hexDigitValue(s[i]));
         if (v > 0xFFFFFFFFull) overflow = true, v = 0xFFFFFFFFull;
         ++i;
     }

@@ -1,6 +1,7 @@
 #include "platform/rt/html.h"
 
 #include "platform/rt/gbk.h"
+#include "platform/rt/text.h"
 
 namespace rt {
 
@@ -37,11 +38,7 @@ int numericReference(const QString& value, int pos, uint* codePoint) {
     const int digitsStart = i;
     quint64 n = 0;
     while (i < value.size() && i - digitsStart < 8) {
-        const ushort c = value[i].unicode();
-        int d = -1;
-        if (c >= '0' && c <= '9') d = c - '0';
-        else if (hex && c >= 'a' && c <= 'f') d = c - 'a' + 10;
-        else if (hex && c >= 'A' && c <= 'F') d = c - 'A' + 10;
+        const int d = hex ? rt::hexDigitValue(value[i]) : rt::isAsciiDigit(value[i]) ? value[i].unicode() - '0' : -1;
         if (d < 0) break;
         n = n * (hex ? 16 : 10) + d;
         ++i;

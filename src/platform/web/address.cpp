@@ -62,19 +62,11 @@ bool hostRange(const QString& address, int* start, int* end) {
     return true;
 }
 
-int hexValue(QChar c) {
-    const ushort u = c.unicode();
-    if (u >= '0' && u <= '9') return u - '0';
-    if (u >= 'a' && u <= 'f') return u - 'a' + 10;
-    if (u >= 'A' && u <= 'F') return u - 'A' + 10;
-    return -1;
-}
-
 // The byte of a "%XX" at `at`, or -1.
 int percentByte(const QString& text, int at) {
     if (at < 0 || at + 2 >= text.size()) return -1;
     if (text[at] != QLatin1Char('%')) return -1;
-    const int hi = hexValue(text[at + 1]), lo = hexValue(text[at + 2]);
+    const int hi = rt::hexDigitValue(text[at + 1]), lo = rt::hexDigitValue(text[at + 2]);
     return hi < 0 || lo < 0 ? -1 : hi * 16 + lo;
 }
 

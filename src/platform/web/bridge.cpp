@@ -143,18 +143,12 @@ bool FrameLink::dispatch(int window, const QString& type, const QWebElement& tar
     return proceed;
 }
 
-void FrameLink::arrived(int window) {
-    if (window != window_) return;
-    const FrameHandler handler = arrivalHandler();
-    if (!handler) return;
-    QWebFrame* frame = frame_;
-    callSafely([&] { handler(frame); });
-}
+void FrameLink::arrived(int window) { notify(window, arrivalHandler()); }
 
-void FrameLink::rewritten(int window) {
-    if (window != window_) return;
-    const FrameHandler handler = rewriteHandler();
-    if (!handler) return;
+void FrameLink::rewritten(int window) { notify(window, rewriteHandler()); }
+
+void FrameLink::notify(int window, const FrameHandler& handler) {
+    if (window != window_ || !handler) return;
     QWebFrame* frame = frame_;
     callSafely([&] { handler(frame); });
 }

@@ -64,6 +64,8 @@ public slots:
 
 private:
     explicit FrameLink(QWebFrame* frame);
+    // Runs `handler` on the frame when `window` is the frame's current window.
+    void notify(int window, const FrameHandler& handler);
     QWebFrame* frame_;
     int window_ = 0;
 };
