@@ -41,7 +41,7 @@ void AttributeTables::CS100_Click(int Index) {
 
 void AttributeTables::attributeTable(const QString& number, const QString& name) {
     if (!analysis::fitsFileName(name)) {
-        analysis::refuse(QStringLiteral("网页中没有<") + name + QStringLiteral(">属性"));
+        ui::refuse(QStringLiteral("网页中没有<") + name + QStringLiteral(">属性"));
         return;
     }
     // One walk over a snapshot of every element: a match takes the next number, its row is written
@@ -67,7 +67,7 @@ void AttributeTables::attributeTable(const QString& number, const QString& name)
         });
     }
     if (count < 1) {
-        analysis::refuse(QStringLiteral("网页中没有<") + name + QStringLiteral(">属性"));
+        ui::refuse(QStringLiteral("网页中没有<") + name + QStringLiteral(">属性"));
         return;
     }
     analysis::writeTablePage(number, name, count, QStringLiteral("<div style=font-size:17px>"), rows);

@@ -143,7 +143,7 @@ void ElementList::Command11_Click() {
     // stop leaves it, and the user is told.
     if (!listed_.isValid()) {
         step([&] { f.Timer4(7).setEnabled(false); });
-        analysis::refuse(kPageChanged);
+        ui::refuse(kPageChanged);
         return;
     }
     // The listed body's elements, read once for this step: the element listed and the end test both

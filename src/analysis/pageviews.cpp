@@ -75,7 +75,7 @@ void PageViews::headView() {
     QString source;
     step([&] { source = head().outerHTML(); });
     if (rt::len(source) < kShortest) {
-        analysis::refuse(QStringLiteral("网页中没有<HEAD>标记"));
+        ui::refuse(QStringLiteral("网页中没有<HEAD>标记"));
         return;
     }
     const QString text = analysis::colourText(analysis::lineBreakEscape(source), {true, true, true});
@@ -91,11 +91,11 @@ void PageViews::bodyView() {
     int length = 0;
     step([&] { length = rt::len(body().outerHTML()); });
     if (length < kShortest) {
-        analysis::refuse(QStringLiteral("网页中没有<BODY>标记"));
+        ui::refuse(QStringLiteral("网页中没有<BODY>标记"));
         return;
     }
     if (length > kBodyLimit) {
-        analysis::refuse(QStringLiteral("<BODY>源码字节超过60万，不能打开"));
+        ui::refuse(QStringLiteral("<BODY>源码字节超过60万，不能打开"));
         return;
     }
     const analysis::ViewName view = analysis::nameNewView(QStringLiteral("BODY - "));

@@ -46,11 +46,11 @@ void TagViews::focusedElementView(const QString& number) {
             const QString tag = front().event().srcElement.tagName().toLower();
             return tag == QLatin1String("body") || tag == QLatin1String("html");
         })) {
-        analysis::refuse(QStringLiteral("此处不可以获取"));
+        ui::refuse(QStringLiteral("此处不可以获取"));
         return;
     }
     if (guard([&] { return rt::len(front().activeElement().outerHTML()) >= kFocusedLimit; })) {
-        analysis::refuse(QStringLiteral("这里源码字节超过9999，不能打开。"));
+        ui::refuse(QStringLiteral("这里源码字节超过9999，不能打开。"));
         return;
     }
     QString text;
@@ -66,7 +66,7 @@ void TagViews::tagTable(const QString& number, const QString& tag, const QString
     QList<web::Element> elements;
     if (tag != QLatin1String("*")) step([&] { elements = front().getElementsByTagName(tag); });
     if (elements.isEmpty()) {
-        analysis::refuse(QStringLiteral("网页中没有<") + shown + QStringLiteral(">标记"));
+        ui::refuse(QStringLiteral("网页中没有<") + shown + QStringLiteral(">标记"));
         return;
     }
     // The row colours, read for this table.
@@ -94,7 +94,7 @@ void TagViews::typedTagTable(const QString& number) {
     if (tag.isEmpty()) return;
     const QString shown = tag.toUpper();
     if (!analysis::fitsFileName(tag)) {
-        analysis::refuse(QStringLiteral("网页中没有<") + shown + QStringLiteral(">标记"));
+        ui::refuse(QStringLiteral("网页中没有<") + shown + QStringLiteral(">标记"));
         return;
     }
     tagTable(number, tag, shown);
@@ -107,7 +107,7 @@ void TagViews::hideClickedElement() {
             const QString tag = clicked.tagName().toLower();
             return tag == QLatin1String("body") || tag == QLatin1String("center");
         })) {
-        analysis::refuse(QStringLiteral("此处不可以隐藏"));
+        ui::refuse(QStringLiteral("此处不可以隐藏"));
         return;
     }
     step([&] { clicked.setStyleProperty(QStringLiteral("visibility"), QStringLiteral("hidden")); });

@@ -14,7 +14,6 @@
 #include "platform/ui/services.h"
 
 #include <QBitArray>
-#include <QDir>
 #include <QHash>
 #include <QSet>
 #include <QVector>
@@ -36,8 +35,7 @@ namespace analysis {
 ViewName nameNewView(const QString& prefix) { return nameNewView(prefix, drawViewNumber()); }
 
 ViewName nameNewView(const QString& prefix, const QString& number) {
-    const QString folder = sys::appPath() + QStringLiteral("\\html");
-    if (!sys::folderExists(folder)) QDir().mkpath(sys::nativePath(folder));
+    sys::makeFolder(sys::appPath() + QStringLiteral("\\html"));
     ViewName view{number, prefix + number + QStringLiteral(".html")};
     for (int tries = 0; tries < 1000 && sys::fileExists(viewPath(view.name)); ++tries) {
         const QString again = rt::str(rt::rnd());
@@ -69,10 +67,6 @@ void showView(const QString& name) {
     step([&] { forms::window<Form11>().WebBrowser1.Navigate(viewPath(name)); });
     step([&] { forms::window<Form11>().setCaption(name); });
     step([&] { forms::form1().Command9.press(); });
-}
-
-void refuse(const QString& message) {
-    step([&] { ui::services().msgBox(message, ui::vbOKOnly + ui::vbCritical, QString()); });
 }
 
 QString plainEscape(const QString& text) { return rt::htmlEscape(text, rt::kHtmlSource); }

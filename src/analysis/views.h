@@ -41,8 +41,6 @@ void writeView(const QString& name, const QStringList& items);
 void appendToView(const QString& path, const QStringList& items);
 // Navigates the source window to the view, names it and presses Command9.
 void showView(const QString& name);
-// A refusal of a view: the message with the critical icon and no title of its own.
-void refuse(const QString& message);
 
 QString plainEscape(const QString& text);
 QString lineBreakEscape(const QString& text);

@@ -3,6 +3,7 @@
 #include "forms/settings.h"
 #include "forms/pageelements.h"
 #include "forms/form1.h"
+#include "forms/slots.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/rt/text.h"
@@ -43,10 +44,7 @@ void AboutOverlay::removeFrom(const web::Document& doc) {
 void AboutOverlay::showOrRemove() {
     // The front slot: a tab when its text compares greater than "1", else the home slot.
     int k = 1;
-    rt::step([&] {
-        const QString front = f_.Label9.caption();
-        k = front.compare(QStringLiteral("1")) > 0 ? rt::toInt16(front) : 1;
-    });
+    rt::step([&] { k = f_.frontIsTab() ? forms::frontSlot(f_) : 1; });
 
     if (shows(k)) {
         rt::step([&] { removeFrom(f_.WebBrowser1(k).document()); });

@@ -148,7 +148,7 @@ Startup::Startup(Form1& f, Form4& menus, const QString& commandLine)
 
 bool Startup::Form_Initialize() {
     if (!sys::folderExists(sys::appPath() + QStringLiteral("\\txt"))) {
-        ui::services().msgBox(QStringLiteral("启动失败，txt文件夹找不到"), ui::vbOKOnly + ui::vbCritical, QString());
+        ui::refuse(QStringLiteral("启动失败，txt文件夹找不到"));
         ui::services().exitProcess(1);
         return false;
     }

@@ -34,7 +34,7 @@ QString AddressBox::shortForm(const QString& text) {
 void AddressBox::NavigateComplete2(int) {
     // What the user is typing stays; the front slot's address comes back when editing ends.
     if (f.Text7.visible()) return;
-    step([&] { f.Text7.setText(forms::slotAddress(f, rt::toInt16(f.Label9.caption()))); });
+    step([&] { f.Text7.setText(forms::slotAddress(f, forms::frontSlot(f))); });
 }
 
 void AddressBox::Text7_Change() {

@@ -10,6 +10,7 @@
 #include "platform/sys/textfile.h"
 #include "platform/ui/services.h"
 #include "records/favoriterecord.h"
+#include "records/form13.h"
 
 using rt::guard;
 using rt::step;
@@ -55,7 +56,7 @@ void AddressMenu::Text7_MouseDown(int button, int, double, double) {
 
 void AddressMenu::fillTop() {
     QStringList lines;
-    step([&] { lines = sys::readLines(sys::appPath() + QStringLiteral("\\txt\\网址.html")); });
+    step([&] { lines = sys::readLines(Form13::favoritesFile()); });
     for (int i = 1; i <= kTopItems; ++i) {
         FavoriteRecord record;
         const bool valid = i <= lines.size() && FavoriteRecord::parse(lines[i - 1], &record) &&

@@ -1,8 +1,10 @@
 #include "mainwindow/gocommand.h"
 
 #include "forms/frameblockinggrace.h"
+#include "forms/newtab.h"
 #include "forms/parts.h"
 #include "forms/settings.h"
+#include "forms/slots.h"
 #include "forms/useragent.h"
 #include "forms/windowowner.h"
 #include "forms/form1.h"
@@ -25,7 +27,7 @@ void GoCommand::Command1_Click() {
 
     // Text that cannot be an address.
     if (guard([&] { return rt::len(f.Text7.text()) <= 3 && rt::instr(f.Text7.text(), QStringLiteral(".")) == 0; })) {
-        step([&] { ui::services().msgBox(kBadAddress, ui::vbCritical, QString()); });
+        ui::refuse(kBadAddress);
         return;
     }
 
@@ -57,22 +59,16 @@ void GoCommand::Command1_Click() {
 
     // New-tab mode.
     if (guard([&] { return rt::toDouble(forms::read(forms::appkey::标签打开)) == 1; })) {
-        step([&] { f.Command24.press(); });
-        for (int k = 2; k <= 10; ++k) {
-            if (guard([&] { return rt::len(f.lv(k).caption()) < 2; })) {
-                navigate(k);
-                return;
-            }
-        }
+        forms::openInNewTab(f, f.Text7.text());
         return;
     }
 
     // Direct mode: the front tab, when a tab is in front.
     if (guard([&] { return f.frontIsTab(); })) {
         int k = 0;
-        if (step([&] { k = rt::toInt32(f.Label9.caption()); })) navigate(k);
+        if (step([&] { k = forms::frontSlot(f); })) navigate(k);
     } else {
-        step([&] { ui::services().msgBox(kNoTabInFront, ui::vbCritical, QString()); });
+        ui::refuse(kNoTabInFront);
     }
 }
 

@@ -102,8 +102,8 @@ void Layout::Form_Resize() {
 void Layout::Form_Click() {
     step([&] { f.Text7.setVisible(false); });
     if (guard([&] { return f.frontIsTab(); })) {
-        step([&] { f.Text7.setText(forms::slotAddress(f, rt::toInt16(f.Label9.caption()))); });
-        step([&] { f.WebBrowser1(rt::toInt16(f.Label9.caption())).setFocus(); });
+        step([&] { f.Text7.setText(forms::slotAddress(f, forms::frontSlot(f))); });
+        step([&] { f.WebBrowser1(forms::frontSlot(f)).setFocus(); });
     } else {
         step([&] { f.Text7.setText(forms::slotAddress(f, 1)); });
         step([&] { f.WebBrowser1(1).setFocus(); });

@@ -10,6 +10,7 @@
 #include "platform/sys/shell.h"
 #include "platform/ui/events.h"
 #include "platform/ui/menu.h"
+#include "records/navpage.h"
 
 using rt::guard;
 using rt::step;
@@ -99,7 +100,7 @@ void MainMenu::LISHI_Click(int Index) {
         // The navigation page in the desktop's other browser; a browser that cannot be started is
         // named in a message.
         step([&] {
-            forms::started(sys::launcher().openInOtherBrowser(sys::nativePath(sys::appPath() + QStringLiteral("\\导航.html"))));
+            forms::started(sys::launcher().openInOtherBrowser(sys::nativePath(records::navPagePath())));
         });
         break;
     default:

@@ -1,20 +1,17 @@
 #include "mainwindow/search.h"
 
 #include "forms/frameblockinggrace.h"
+#include "forms/newtab.h"
 #include "forms/settings.h"
-#include "forms/useragent.h"
 #include "forms/form1.h"
 #include "forms/form4.h"
 #include "forms/programstarts.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/rt/format.h"
-#include "platform/rt/text.h"
-#include "platform/sys/programfolder.h"
 
 #include <QUrl>
 
-using rt::guard;
 using rt::step;
 
 Search::Search(Form1& form, Form4& menus) : f(form), m(menus) {
@@ -36,16 +33,11 @@ void Search::Label13_Click() {
     step([&] { pattern = forms::read(forms::Txt::Sousuo, QStringLiteral("搜索连接") + engine); });
     // The user's own navigation passes frame blocking like a typed address.
     forms::openUserNavigationGrace(f);
-    step([&] { f.Command24.press(); });
-    for (int k = 2; k <= 10; ++k) {
-        if (!guard([&] { return rt::len(f.lv(k).caption()) < 2; })) continue;
-        QString words;
-        QString address;
-        step([&] { words = f.Label13.tag(); });
-        step([&] { address = searchAddress(pattern, words); });
-        step([&] { forms::navigate(f.WebBrowser1(k), address); });
-        return;
-    }
+    QString words;
+    QString address;
+    step([&] { words = f.Label13.tag(); });
+    step([&] { address = searchAddress(pattern, words); });
+    forms::openInNewTab(f, address);
 }
 
 void Search::SSYQ100_Click(int Index) {
@@ -57,6 +49,6 @@ void Search::SSYQ100_Click(int Index) {
     if (Index == 10) {
         // The engines' file in a text editor told its encoding (GBK); an editor that cannot be started
         // is named in a message.
-        step([&] { forms::editProgramFile(sys::appPath() + QStringLiteral("\\txt\\sousuo.txt")); });
+        step([&] { forms::editProgramFile(forms::txtPath(forms::Txt::Sousuo)); });
     }
 }

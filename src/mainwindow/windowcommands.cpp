@@ -4,6 +4,7 @@
 #include "forms/parts.h"
 #include "forms/settings.h"
 #include "forms/skinpicture.h"
+#include "forms/slots.h"
 #include "forms/windowowner.h"
 #include "forms/form1.h"
 #include "media/form2.h"
@@ -155,7 +156,7 @@ void WindowCommands::ownMaximise() {
             f.move(r.x(), r.y(), r.width(), r.height());
         });
     }
-    step([&] { f.WebBrowser1(rt::toInt16(f.Label9.caption())).setFocus(); });
+    step([&] { f.WebBrowser1(forms::frontSlot(f)).setFocus(); });
 }
 
 void WindowCommands::exitSequence() {

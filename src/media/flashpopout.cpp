@@ -109,12 +109,12 @@ void FlashPopOut::detect(const web::Element& element) {
 
 void FlashPopOut::Command7_Click() {
     int front = 0;
-    step([&] { front = rt::toInt32(f.Label9.caption()); });
+    step([&] { front = forms::frontSlot(f); });
     int player = 0;
     if (isTab(front)) step([&] { player = findPlayer(); });
     if (player <= 0) {
         step([&] { f.Command7.setVisible(false); });
-        step([&] { ui::services().msgBox(kNoPlayer, ui::vbOKOnly + ui::vbCritical, QString()); });
+        ui::refuse(kNoPlayer);
         return;
     }
 

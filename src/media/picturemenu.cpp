@@ -144,7 +144,7 @@ void PictureMenu::save(Form2& v) {
     if (guard([&] { return v.listShown(); })) {
         // The list is no picture: the main window's front page is saved.
         Form1& f = forms::form1();
-        if (guard([&] { return rt::toDouble(f.Label9.caption()) > 1; })) {
+        if (guard([&] { return forms::frontSlot(f) > 1; })) {
             step([&] { f.WebBrowser1(forms::frontSlot(f)).ExecWB(web::kExecSaveAs, 0); });
         } else {
             step([&] { f.WebBrowser1(1).ExecWB(web::kExecSaveAs, 0); });

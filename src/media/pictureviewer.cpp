@@ -119,7 +119,7 @@ void PictureViewer::Form_DblClick() {
     step([&] { f.activate(); });
     step([&] { forms::focusAddressBox(f); });
     if (f.frontIsTab()) {
-        step([&] { f.WebBrowser1(rt::toInt16(f.Label9.caption())).setFocus(); });
+        step([&] { f.WebBrowser1(forms::frontSlot(f)).setFocus(); });
     } else {
         step([&] { f.WebBrowser1(1).setFocus(); });
     }

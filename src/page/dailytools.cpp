@@ -3,6 +3,7 @@
 #include "forms/form1.h"
 #include "forms/form4.h"
 #include "forms/programstarts.h"
+#include "forms/slots.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/sys/launcher.h"
@@ -24,8 +25,7 @@ DailyTools::DailyTools(Form1& form, Form4& owner) : f(form), m(owner) {
 }
 
 web::WebBrowser& DailyTools::target() {
-    const QString front = f.Label9.caption();
-    if (front > QStringLiteral("1")) return f.WebBrowser1(rt::toInt32(front));
+    if (f.frontIsTab()) return f.WebBrowser1(forms::frontSlot(f));
     return f.WebBrowser1(1);
 }
 
@@ -62,7 +62,7 @@ void DailyTools::RCGJ100_Click(int Index) {
 
 void DailyTools::toggleHidden(int Index) {
     // Never on the home page.
-    if (!guard([&] { return f.Label9.caption() > QStringLiteral("1"); })) return;
+    if (!guard([&] { return f.frontIsTab(); })) return;
     for (int i = 7; i <= 10; ++i) step([&] { m.RCGJ100(i).setTag(QString::fromUtf8(kHiddenTags[i - 7])); });
     QList<web::Element> elements;
     bool listed = false;

@@ -63,7 +63,7 @@ void FormFill::fill(int Index) {
         readable = true;
     });
     if (!readable || tag == QLatin1String("body") || tag == QLatin1String("center")) {
-        step([&] { ui::services().msgBox(QString::fromUtf8(kRefusal), ui::vbOKOnly + ui::vbCritical, QString()); });
+        ui::refuse(QString::fromUtf8(kRefusal));
         return;
     }
     if (guard([&] { return target.id().isEmpty(); })) {

@@ -26,9 +26,7 @@ PageZoom::PageZoom(Form1& form, Form4& owner) : f(form), m(owner) {
 void PageZoom::WYSF100_Click(int Index) {
     // The popped-out slot ("0" when none) against the front slot.
     if (guard([&] { return rt::toDouble(f.Command7.tag()) == forms::frontSlot(f); })) {
-        step([&] {
-            ui::services().msgBox(QStringLiteral("窗口独立运行中，不能缩放"), ui::vbOKOnly + ui::vbCritical, QString());
-        });
+        ui::refuse(QStringLiteral("窗口独立运行中，不能缩放"));
         return;
     }
     for (int i = 1; i <= 7; ++i) {
@@ -46,9 +44,7 @@ void PageZoom::WYSF100_Click(int Index) {
         });
         if (rt::len(answer) < 2) return;
         if (rt::len(answer) > 3) {
-            step([&] {
-                ui::services().msgBox(QStringLiteral("最小2位数，最多3位数"), ui::vbOKOnly + ui::vbCritical, QString());
-            });
+            ui::refuse(QStringLiteral("最小2位数，最多3位数"));
             return;
         }
         zoom(answer + QStringLiteral("%"));

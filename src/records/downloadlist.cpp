@@ -94,7 +94,7 @@ void DownloadList::WebBrowser1_FileDownload(int Index, const QString& url, bool 
     if (line.isEmpty()) return;
     step([&] { w->List1.addItem(line, 0); });
     if (!step([&] { w->downloadRewrite(); })) {
-        step([&] { ui::services().msgBox(kNotWritten + sys::nativePath(Form6::listFile()), ui::vbCritical, QString()); });
+        ui::refuse(kNotWritten + sys::nativePath(Form6::listFile()));
     }
     step([&] { w->downloadReload(); });
 }

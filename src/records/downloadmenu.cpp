@@ -44,10 +44,7 @@ void DownloadMenu::xiazai100_Click(int Index) {
             if (w->List1.list(i).contains(QStringLiteral(" id=") + id + QLatin1Char(' '), Qt::CaseInsensitive)) {
                 step([&] { w->List1.removeItem(i); });
                 if (!step([&] { w->downloadRewrite(); })) {
-                    step([&] {
-                        ui::services().msgBox(QStringLiteral("删除失败，文件不能写入：") + sys::nativePath(Form6::listFile()),
-                                              ui::vbCritical, QString());
-                    });
+                    ui::refuse(QStringLiteral("删除失败，文件不能写入：") + sys::nativePath(Form6::listFile()));
                 }
                 step([&] { w->downloadReload(); });
                 return;

@@ -103,9 +103,7 @@ void DownloadWindow::WebBrowser1_BeforeNavigate2(const QString& url, bool& Cance
     if (w.listMode) return;
     if (guard([&] { return url == clicked_.hrefResolved(); })) return;
     Cancel = true;
-    step([&] {
-        ui::services().msgBox(QStringLiteral("下载失败，连接错误 或 连接不允许站外下载"), ui::vbOKOnly + ui::vbCritical, QString());
-    });
+    ui::refuse(QStringLiteral("下载失败，连接错误 或 连接不允许站外下载"));
 }
 
 bool DownloadWindow::XRA_oncontextmenu(const web::DocumentEvent& event) {

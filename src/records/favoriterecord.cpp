@@ -3,6 +3,7 @@
 #include "platform/rt/format.h"
 #include "platform/rt/html.h"
 #include "platform/rt/random.h"
+#include "platform/rt/text.h"
 
 namespace {
 
@@ -41,8 +42,7 @@ bool containsId(const QStringList& lines, const QString& id) {
 
 QString FavoriteRecord::periodWord(const QString& time) {
     const QString hour = time.left(2);
-    const auto asciiDigit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
-    if (hour.size() != 2 || !asciiDigit(hour[0]) || !asciiDigit(hour[1]))
+    if (hour.size() != 2 || !rt::isAsciiDigit(hour[0]) || !rt::isAsciiDigit(hour[1]))
         return QString();
     const int h = hour.toInt();
     if (h == 0) return QStringLiteral("转钟");

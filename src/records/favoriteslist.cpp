@@ -3,6 +3,8 @@
 #include "forms/frameblockinggrace.h"
 #include "forms/form1.h"
 #include "forms/form4.h"
+#include "forms/newtab.h"
+#include "forms/slots.h"
 #include "forms/windowowner.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
@@ -10,7 +12,6 @@
 #include "platform/ui/services.h"
 #include "records/favoriterecord.h"
 #include "records/form13.h"
-#include "records/recordopening.h"
 
 using rt::guard;
 using rt::step;
@@ -37,7 +38,7 @@ void FavoritesList::keep() {
     if (!w) return;
 
     if (guard([&] { return !FavoriteRecord::canAdd(w->List1.listCount()); })) {
-        step([&] { ui::services().msgBox(kFull, ui::vbCritical, QString()); });
+        ui::refuse(kFull);
         return;
     }
 
@@ -49,9 +50,9 @@ void FavoritesList::keep() {
 
     QString address;
     QString text;
-    if (guard([&] { return rt::toDouble(f.Label9.caption()) > 1; })) {
-        step([&] { address = f.WebBrowser1(rt::toInt32(f.Label9.caption())).document().url(); });
-        step([&] { text = f.WebBrowser1(rt::toInt32(f.Label9.caption())).document().title(); });
+    if (guard([&] { return forms::frontSlot(f) > 1; })) {
+        step([&] { address = f.WebBrowser1(forms::frontSlot(f)).document().url(); });
+        step([&] { text = f.WebBrowser1(forms::frontSlot(f)).document().title(); });
     } else {
         step([&] { address = f.Text7.text(); });
         text = kNoTitle;
@@ -60,7 +61,7 @@ void FavoritesList::keep() {
     // A record without an address has an empty title, so " id=…" would read as its address: it could
     // never be found, edited or deleted again.
     if (address.isEmpty()) {
-        step([&] { ui::services().msgBox(kNoAddress, ui::vbCritical, QString()); });
+        ui::refuse(kNoAddress);
         return;
     }
 
@@ -72,9 +73,7 @@ void FavoritesList::keep() {
         written = false;
     }
     if (!written) {
-        step([&] {
-            ui::services().msgBox(kNotWritten + sys::nativePath(Form13::favoritesFile()), ui::vbCritical, QString());
-        });
+        ui::refuse(kNotWritten + sys::nativePath(Form13::favoritesFile()));
     } else if (added) {
         step([&] { ui::services().msgBox(kKept, ui::vbInformation, QString()); });
     }
@@ -86,7 +85,7 @@ void FavoritesList::top20_Click(int Index) {
     // The user's own navigation passes frame blocking like a typed address.
     forms::openUserNavigationGrace(f);
     // No tab opened: every tab was taken and the cycling question was answered No; nothing changes.
-    if (records::openInNewTab(f, address) == 0) return;
+    if (forms::openInNewTab(f, address) == 0) return;
     for (int i = 1; i <= 10; ++i) step([&] { f4.top20(i).setChecked(false); });
     step([&] { f4.top20(Index).setChecked(true); });
 }

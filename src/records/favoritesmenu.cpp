@@ -3,6 +3,7 @@
 #include "forms/form1.h"
 #include "forms/form14.h"
 #include "forms/settings.h"
+#include "forms/slots.h"
 #include "forms/useragent.h"
 #include "forms/windowowner.h"
 #include "platform/rt/convert.h"
@@ -34,17 +35,13 @@ const QString FavoritesMenu::kNotWritten = QStringLiteral("修改失败，文件
 
 namespace {
 
-void refuse(const QString& message) {
-    step([&] { ui::services().msgBox(message, ui::vbCritical, QString()); });
-}
-
 // Writes the records; a file that cannot be written is named in a message, so a change that did not
 // reach the file is never passed over in silence (the page then shows the file as it stands).
 void rewrite(Form13& w) {
     try {
         w.favoritesRewrite();
     } catch (const std::exception&) {
-        refuse(FavoritesMenu::kNotWritten + sys::nativePath(Form13::favoritesFile()));
+        ui::refuse(FavoritesMenu::kNotWritten + sys::nativePath(Form13::favoritesFile()));
     }
 }
 
@@ -105,17 +102,17 @@ void FavoritesMenu::bianji100_Click(int Index) {
     }
     case 1: {
         Form1& f = forms::form1();
-        if (guard([&] { return std::floor(rt::toDouble(f.Command7.tag())) == rt::toDouble(f.Label9.caption()); })) {
-            refuse(kPoppedOut);
+        if (guard([&] { return std::floor(rt::toDouble(f.Command7.tag())) == forms::frontSlot(f); })) {
+            ui::refuse(kPoppedOut);
             return;
         }
         if (guard([&] { return f.Label9.caption() == QLatin1String("1"); })) {
-            refuse(kNoTabInFront);
+            ui::refuse(kNoTabInFront);
             return;
         }
         step([&] { f.activate(); });
         step([&] {
-            forms::navigate(f.WebBrowser1(rt::toInt32(f.Label9.caption())), element.getAttribute(QStringLiteral("title")));
+            forms::navigate(f.WebBrowser1(forms::frontSlot(f)), element.getAttribute(QStringLiteral("title")));
         });
         break;
     }
@@ -125,14 +122,14 @@ void FavoritesMenu::bianji100_Click(int Index) {
         const QString answer = ask(QStringLiteral("标题"), old);
         if (answer.isEmpty() || answer == old) return;
         if (answer.contains(QLatin1Char('.'))) {
-            refuse(kNoDotInTitle);
+            ui::refuse(kNoDotInTitle);
             return;
         }
         if (rt::len(answer) < 2) {
-            refuse(kTitleTooShort);
+            ui::refuse(kTitleTooShort);
             return;
         }
-        if (!changeRecord(*w, id, [&](FavoriteRecord& r) { r.text = answer; })) refuse(kTitleNotFound);
+        if (!changeRecord(*w, id, [&](FavoriteRecord& r) { r.text = answer; })) ui::refuse(kTitleNotFound);
         break;
     }
     case 3: {
@@ -141,10 +138,10 @@ void FavoritesMenu::bianji100_Click(int Index) {
         const QString answer = ask(QStringLiteral("连接"), old);
         if (answer.isEmpty() || answer == old) return;
         if (rt::len(answer) < 4) {
-            refuse(kAddressTooShort);
+            ui::refuse(kAddressTooShort);
             return;
         }
-        if (!changeRecord(*w, id, [&](FavoriteRecord& r) { r.address = answer; })) refuse(kAddressNotFound);
+        if (!changeRecord(*w, id, [&](FavoriteRecord& r) { r.address = answer; })) ui::refuse(kAddressNotFound);
         break;
     }
     case 4: {
@@ -178,7 +175,7 @@ void FavoritesMenu::bianji100_Click(int Index) {
         const QString answer = ask(prompt, old);
         if (answer.isEmpty() || answer == old) return;
         if (rt::len(answer) < 3) {
-            refuse(kColourTooShort);
+            ui::refuse(kColourTooShort);
             return;
         }
         step([&] { forms::write(item.key, answer); });

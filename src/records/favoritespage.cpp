@@ -3,13 +3,13 @@
 #include "forms/form1.h"
 #include "forms/titleglyphs.h"
 #include "forms/form14.h"
+#include "forms/newtab.h"
 #include "forms/windowowner.h"
 #include "platform/rt/error.h"
 #include "platform/rt/text.h"
 #include "platform/ui/events.h"
 #include "platform/ui/menu.h"
 #include "records/form13.h"
-#include "records/recordopening.h"
 
 #include <utility>
 
@@ -77,7 +77,7 @@ void FavoritesPage::openClickedLink() {
     Form1& f = forms::form1();
     step([&] { f.setWindowState(ui::vbNormal); });
     step([&] { f.activate(); });
-    records::openInNewTab(f, address);
+    forms::openInNewTab(f, address);
 }
 
 bool FavoritesPage::LHTML_oncontextmenu(const web::DocumentEvent& event) {

@@ -6,8 +6,6 @@
 #include "platform/sys/windows.h"
 #include "records/favoriterecord.h"
 
-#include <QDir>
-
 #include <exception>
 
 using rt::step;
@@ -34,8 +32,7 @@ QStringList Form13::records() const {
 }
 
 void Form13::favoritesRewrite() {
-    const QString folder = sys::appPath() + QStringLiteral("\\txt");
-    if (!sys::folderExists(folder)) QDir().mkpath(sys::nativePath(folder));
+    sys::makeFolder(sys::appPath() + QStringLiteral("\\txt"));
     sys::writeLines(favoritesFile(), records());
 }
 

@@ -4,8 +4,6 @@
 #include "platform/sys/textfile.h"
 #include "platform/sys/windows.h"
 
-#include <QDir>
-
 Form6::Form6() : ui::Form(false) {
     setName(QStringLiteral("Form6"));
     setCaption(QStringLiteral("下载"));
@@ -29,8 +27,7 @@ QStringList Form6::records() const {
 }
 
 void Form6::downloadRewrite() {
-    const QString folder = sys::appPath() + QStringLiteral("\\txt");
-    if (!sys::folderExists(folder)) QDir().mkpath(sys::nativePath(folder));
+    sys::makeFolder(sys::appPath() + QStringLiteral("\\txt"));
     sys::writeLines(listFile(), records());
 }
 

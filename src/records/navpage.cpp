@@ -2,6 +2,7 @@
 
 #include "forms/form1.h"
 #include "platform/rt/error.h"
+#include "platform/rt/text.h"
 #include "platform/sys/programfolder.h"
 #include "platform/sys/textfile.h"
 
@@ -69,7 +70,7 @@ QString defaultTileLine(const QString& id) {
     const QString prefix = QStringLiteral("TavrolinOK");
     if (id.size() != prefix.size() + 2 || !id.startsWith(prefix)) return QString();
     const QChar a = id[prefix.size()], b = id[prefix.size() + 1];
-    if (a < QLatin1Char('0') || a > QLatin1Char('9') || b < QLatin1Char('0') || b > QLatin1Char('9')) return QString();
+    if (!rt::isAsciiDigit(a) || !rt::isAsciiDigit(b)) return QString();
     const int k = (a.unicode() - '0') * 10 + (b.unicode() - '0');
     if (k < 1 || k > 12) return QString();
     return defaultNavPageLines().at(kHeaderLines + k - 1);

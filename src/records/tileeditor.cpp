@@ -28,7 +28,6 @@ const QString kEdit = QStringLiteral("修改");
 const QString kAdd = QStringLiteral("添加");
 const QString kCrLf = QStringLiteral("\r\n");
 
-bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 bool isDigit1to9(QChar c) { return c >= QLatin1Char('1') && c <= QLatin1Char('9'); }
 
 // The link a right-clicked element stands in: the element itself or the nearest link around it. The
@@ -56,10 +55,10 @@ QString numberRefusal(const QString& answer, const QString& name) {
     if (!answer.startsWith(prefix)) return QStringLiteral("[ %1 ]必须保持完整").arg(prefix);
     const int n = answer.size();
     if (n != p + 2 && n != p + 3) return QStringLiteral("最少%1个字，最多%2个字").arg(p + 2).arg(p + 3);
-    if (n == p + 2 && !isDigit(answer[p + 1])) return nth(p + 2);
+    if (n == p + 2 && !rt::isAsciiDigit(answer[p + 1])) return nth(p + 2);
     if (n == p + 3) {
-        if (!isDigit(answer[p + 2])) return nth(p + 3);
-        if (!isDigit(answer[p + 1])) return nth(p + 2);
+        if (!rt::isAsciiDigit(answer[p + 2])) return nth(p + 3);
+        if (!rt::isAsciiDigit(answer[p + 1])) return nth(p + 2);
     }
     if (!isDigit1to9(answer[p])) return nth(p + 1) + QStringLiteral("(不包含0)");
     return QString();
@@ -106,7 +105,7 @@ QString positionRefusal(const QString& answer) {
     if (answer.size() == 1 && !isDigit1to9(answer[0])) return QStringLiteral("请输入数字(不包含0)");
     if (answer.size() == 2) {
         if (!isDigit1to9(answer[0])) return QStringLiteral("第一个字只能是数字(不包含0)");
-        if (!isDigit(answer[1])) return QStringLiteral("第二个字只能是数字");
+        if (!rt::isAsciiDigit(answer[1])) return QStringLiteral("第二个字只能是数字");
     }
     return QString();
 }
@@ -147,7 +146,7 @@ void TileEditor::editLink(const web::Element& clicked, const QString& id) {
     const QString answer = ask(QStringLiteral("连接"), kEdit, now);
     if (answer.isEmpty() || answer == now) return;
     const QString refusal = linkRefusal(answer);
-    if (!refusal.isEmpty()) return refuse(refusal);
+    if (!refusal.isEmpty()) return ui::refuse(refusal);
     const QStringList before = lines();
     writeField(id, QStringLiteral("href"), answer);
     rewrite(before);
@@ -175,7 +174,7 @@ void TileEditor::editPicture(const web::Element& clicked, const QString& id) {
     if (answer.isEmpty() || answer == now) return;
     const bool webTests = local ? answer.contains(QLatin1String("http://")) : !answer.contains(QLatin1String("pifu\\"));
     const QString refusal = webTests ? webPictureRefusal(answer) : localPictureRefusal(answer);
-    if (!refusal.isEmpty()) return refuse(refusal);
+    if (!refusal.isEmpty()) return ui::refuse(refusal);
     const QStringList before = lines();
     writeField(id, QStringLiteral("src"), answer);
     rewrite(before);
@@ -193,7 +192,7 @@ void TileEditor::editNumberOrTitle(int Index, const web::Element& clicked, const
     const QString answer = ask(prompt, kEdit, now);
     if (answer.isEmpty() || answer == now) return;
     const QString refusal = Index == 5 ? titleRefusal(answer) : numberRefusal(answer, name);
-    if (!refusal.isEmpty()) return refuse(refusal);
+    if (!refusal.isEmpty()) return ui::refuse(refusal);
     const QStringList before = lines();
     writeField(id, name, answer.mid(prefix.size()));
     rewrite(before);
@@ -213,7 +212,7 @@ void TileEditor::editBreaks(const QString& id) {
             kEdit, tail);
     if (answer == tail) return;
     const QString refusal = breaksRefusal(answer);
-    if (!refusal.isEmpty()) return refuse(refusal);
+    if (!refusal.isEmpty()) return ui::refuse(refusal);
     step([&] { f.List1.setList(at, TileLine::withTail(before[at], answer)); });
     rewrite(before);
 }
@@ -240,15 +239,15 @@ void TileEditor::add() {
                                kAdd, QString());
     if (answer.isEmpty()) return;
     const QString refusal = positionRefusal(answer);
-    if (!refusal.isEmpty()) return refuse(refusal);
+    if (!refusal.isEmpty()) return ui::refuse(refusal);
     const int p = answer.toInt();
     int n = 0;
     step([&] {
         n = f.WebBrowser1(1).document().querySelectorAll(QStringLiteral("a[href], area[href]")).size();
     });
-    if (p > n + 1) return refuse(QStringLiteral("现在只能输入[ ") + rt::str(n + 2) + QStringLiteral(" ]以下的数字"));
+    if (p > n + 1) return ui::refuse(QStringLiteral("现在只能输入[ ") + rt::str(n + 2) + QStringLiteral(" ]以下的数字"));
     // Positions go up to 99: a page with 99 links (or more, made by hand) is full.
-    if (n >= 99) return refuse(QStringLiteral("已满99个连接，不能再添加"));
+    if (n >= 99) return ui::refuse(QStringLiteral("已满99个连接，不能再添加"));
     const QString newId = n >= 12 ? QStringLiteral("Tavrolin") + recordId : QStringLiteral("TavrolinOK") + rt::str(n + 1);
     const QString line = QStringLiteral("<a href=") + kNewTileLink + QStringLiteral("><img id=") + newId +
                          QStringLiteral(" title=新建连接 width=200 height=90 src=pifu\\新建连接.png></a>");
@@ -260,7 +259,7 @@ void TileEditor::add() {
 
 void TileEditor::remove(const web::Element& clicked, const QString& id) {
     if (guard([&] { return id.contains(QLatin1String("TavrolinOK"), Qt::CaseInsensitive); }))
-        return refuse(QStringLiteral("默认连接不可以删除"));
+        return ui::refuse(QStringLiteral("默认连接不可以删除"));
     QString title;
     step([&] { title = clicked.getAttribute(QStringLiteral("title")); });
     if (!confirm(QStringLiteral("删除 [ ") + title + QStringLiteral(" ]"))) return;
@@ -288,10 +287,6 @@ QString TileEditor::ask(const QString& prompt, const QString& title, const QStri
         answer = ui::askInInputBox(prompt, title, defaultText);
     });
     return answer;
-}
-
-void TileEditor::refuse(const QString& message) {
-    step([&] { ui::services().msgBox(message, ui::vbOKOnly + ui::vbCritical, QString()); });
 }
 
 bool TileEditor::confirm(const QString& question) {
@@ -330,5 +325,5 @@ void TileEditor::rewrite(const QStringList& before) {
         f.List1.clear();
         for (const QString& line : before) f.List1.addItem(line);
     });
-    refuse(QStringLiteral("导航页面无法保存，修改没有生效：") + sys::nativePath(records::navPagePath()));
+    ui::refuse(QStringLiteral("导航页面无法保存，修改没有生效：") + sys::nativePath(records::navPagePath()));
 }

@@ -55,7 +55,6 @@ private:
 
     // The answer of an input box at the usual place; "" for Cancel.
     static QString ask(const QString& prompt, const QString& title, const QString& defaultText);
-    static void refuse(const QString& message);
     static bool confirm(const QString& question);
 
     QStringList lines() const;

@@ -15,7 +15,6 @@
 #include "platform/web/webbrowser.h"
 #include "records/form3.h"
 
-#include <QDir>
 
 using rt::guard;
 using rt::step;
@@ -92,10 +91,7 @@ void VisitLog::Command12_Click() {
         }))
         return;
     const QString file = Form3::logFile();
-    step([&] {
-        const QString folder = sys::appPath() + QStringLiteral("\\txt");
-        if (!sys::folderExists(folder)) QDir().mkpath(sys::nativePath(folder));
-    });
+    step([&] { sys::makeFolder(sys::appPath() + QStringLiteral("\\txt")); });
     QByteArray bytes;
     if (sys::fileExists(file)) {
         if (!sys::readFileBytes(file, bytes)) return;  // a file that cannot be read gets no record
@@ -113,6 +109,6 @@ void VisitLog::Command12_Click() {
     if (!built) return;
     step([&] { forms::window<Form3>().List1.addItem(line, 0); });
     if (!step([&] { sys::appendLine(file, line); })) {
-        step([&] { ui::services().msgBox(kNotWritten + sys::nativePath(file), ui::vbCritical, QString()); });
+        ui::refuse(kNotWritten + sys::nativePath(file));
     }
 }

@@ -1,6 +1,7 @@
 #include "records/visitlogwindow.h"
 
 #include "forms/form1.h"
+#include "forms/newtab.h"
 #include "forms/titleglyphs.h"
 #include "forms/windowowner.h"
 #include "platform/rt/error.h"
@@ -10,7 +11,6 @@
 #include "platform/ui/loadpicture.h"
 #include "platform/ui/services.h"
 #include "records/form3.h"
-#include "records/recordopening.h"
 #include "records/visitlog.h"
 
 using rt::guard;
@@ -79,7 +79,7 @@ QString VisitLogWindow::selectedAddress(const QString& message) {
         if (rt::len(line) > 9) address = VisitLog::addressOf(line);
     });
     if (address.isEmpty()) {
-        step([&] { ui::services().msgBox(message, ui::vbOKOnly + ui::vbCritical, QString()); });
+        ui::refuse(message);
     }
     return address;
 }
@@ -99,5 +99,5 @@ void VisitLogWindow::open() {
     step([&] { f.Command8.setTag(QStringLiteral("0")); });
     step([&] { f.setWindowState(ui::vbNormal); });
     step([&] { f.activate(); });
-    step([&] { records::openInNewTab(f, address); });
+    step([&] { forms::openInNewTab(f, address); });
 }

@@ -2,6 +2,7 @@
 
 #include "forms/form1.h"
 #include "forms/settings.h"
+#include "forms/slots.h"
 #include "forms/windowowner.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
@@ -21,7 +22,7 @@ using Branch = void (*)(Form5& s, Form1& f, const QString& v);
 ui::Color n(const QString& v) { return rt::toColor(v); }
 
 // The front tab's label (raises 340 while the home slot, which has no label, is in front).
-ui::Label& frontLabel(Form1& f) { return f.lv(rt::toInt16(f.Label9.caption())); }
+ui::Label& frontLabel(Form1& f) { return f.lv(forms::frontSlot(f)); }
 
 struct ColourSlot {
     const char* slot;           // the text in the settings window's tag
@@ -133,7 +134,7 @@ void ColourPicker::Text1_Click(int Index) {
         if (slot != QString::fromUtf8(s.slot)) continue;
         // The stored partner is compared as text: an absent one reads "" and never matches.
         if (s.partner && rt::guard([&] { return forms::read(*s.partner) == v; })) {
-            step([&] { ui::services().msgBox(QString::fromUtf8(s.refusal), ui::vbCritical, QString()); });
+            ui::refuse(QString::fromUtf8(s.refusal));
             return;
         }
         s.branch(*settings, forms::form1(), v);

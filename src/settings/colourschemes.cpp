@@ -3,6 +3,7 @@
 #include "forms/form1.h"
 #include "forms/form4.h"
 #include "forms/settings.h"
+#include "forms/slots.h"
 #include "forms/windowowner.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
@@ -20,11 +21,11 @@ using Controls = void (*)(Form1& f, const QString& v);
 ui::Color n(const QString& v) { return rt::toColor(v); }
 
 // The front tab's label (raises 340 while the home slot, which has no label, is in front).
-ui::Label& frontLabel(Form1& f) { return f.lv(rt::toInt16(f.Label9.caption())); }
+ui::Label& frontLabel(Form1& f) { return f.lv(forms::frontSlot(f)); }
 
 // The front browser: the front tab's, or the home browser while the home slot is in front.
 web::WebBrowser& frontBrowser(Form1& f) {
-    return f.frontIsTab() ? f.WebBrowser1(rt::toInt16(f.Label9.caption())) : f.WebBrowser1(1);
+    return f.frontIsTab() ? f.WebBrowser1(forms::frontSlot(f)) : f.WebBrowser1(1);
 }
 
 struct SchemeRow {

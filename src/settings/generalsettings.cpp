@@ -4,6 +4,7 @@
 #include "platform/rt/error.h"
 #include "platform/rt/text.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/services.h"
 #include "settings/form5.h"
 #include "settings/hintbox.h"
 #include "settings/settingeditors.h"
@@ -130,7 +131,7 @@ void GeneralSettings::Text1_Click(int Index) {
     step([&] { answer = settings::askChange(w.Label3.caption(), old); });
     if (answer.isEmpty()) return;
     if (Index == 1 && rt::len(answer) < 4) {
-        settings::refuse(QStringLiteral("最少4个字"));
+        ui::refuse(QStringLiteral("最少4个字"));
         return;
     }
     step([&] { w.Text1(Index).setText(answer); });

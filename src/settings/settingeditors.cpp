@@ -14,8 +14,6 @@ QString askChange(const QString& prompt, const QString& current) {
     return answer;
 }
 
-void refuse(const QString& message) { ui::services().msgBox(message, ui::vbOKOnly + ui::vbCritical, QString()); }
-
 void storeSwitch(const ui::CheckBox& box, const SwitchTexts& texts) {
     forms::write(texts.key, QString::fromUtf8(box.value() == 1 ? texts.ticked : texts.unticked));
 }

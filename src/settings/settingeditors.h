@@ -22,9 +22,6 @@ namespace settings {
 
 QString askChange(const QString& prompt, const QString& current);
 
-// The refusal of an answer: the message alone, with the critical icon and the default title.
-void refuse(const QString& message);
-
 struct SwitchTexts {
     forms::Key key;
     const char* ticked;

@@ -9,6 +9,7 @@
 #include "platform/rt/error.h"
 #include "platform/rt/text.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/services.h"
 #include "settings/fontlist.h"
 #include "settings/form5.h"
 #include "settings/hintbox.h"
@@ -99,7 +100,7 @@ void TabLookSettings::Text21_Click(int Index) {
     if (answer.isEmpty()) return;
     const QString message = refusal(Index, answer);
     if (!message.isEmpty()) {
-        settings::refuse(message);
+        ui::refuse(message);
         return;
     }
     step([&] { w.Text21(Index).setText(answer); });

@@ -2,6 +2,7 @@
 
 #include "forms/form1.h"
 #include "forms/form4.h"
+#include "forms/newtab.h"
 #include "forms/slots.h"
 #include "forms/useragent.h"
 #include "platform/rt/error.h"
@@ -29,7 +30,7 @@ void LinkOpenModes::DK100_Click(int Index) {
     switch (Index) {
     case 1:
         if (!opening.confirmOpen()) return;
-        step([&] { opening.openInNewTab(link); });
+        step([&] { forms::openInNewTab(f, link); });
         break;
     case 2:
         step([&] { forms::navigate(f.WebBrowser1(forms::frontSlot(f)), link); });

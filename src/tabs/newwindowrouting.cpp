@@ -62,9 +62,7 @@ void NewWindowRouting::WebBrowser1_NewWindow2(int Index, web::WebBrowser*& ppDis
         if (linkFiltered(list, bytes, f.lastHoveredLink)) {
             opening.forgetConfirmation();
             Cancel = true;
-            step([&] {
-                ui::services().msgBox(QString::fromUtf8(kFilteredMessage), ui::vbOKOnly + ui::vbCritical, QString());
-            });
+            ui::refuse(QString::fromUtf8(kFilteredMessage));
             return;
         }
     }

@@ -121,7 +121,7 @@ void TabClosing::closeOthers() {
             if (f.lv(k).visible()) ++shown;
         });
     if (shown < 2) {
-        ui::services().msgBox(QStringLiteral("不包含被点击的标签"), ui::vbOKOnly + ui::vbCritical, QString());
+        ui::refuse(QStringLiteral("不包含被点击的标签"));
         return;
     }
 
@@ -155,10 +155,10 @@ void TabClosing::closeOthers() {
 // --- 回到导航 ------------------------------------------------------------------------------------
 
 void TabClosing::backToHome() {
-    if (guard([&] { return rt::toDouble(f.Label9.caption()) > 1; })) {
+    if (guard([&] { return forms::frontSlot(f) > 1; })) {
         step([&] { f.WebBrowser1(1).zOrder(0); });
         step([&] { f.Text7.setText(f.WebBrowser1(1).document().url()); });
-        step([&] { forms::backLook(f, rt::toInt32(f.Label9.caption())); });
+        step([&] { forms::backLook(f, forms::frontSlot(f)); });
         step([&] { f.Label9.setCaption(QStringLiteral("1")); });
     } else {
         step([&] { f.lv_Click(rt::toInt32(f4.BQYJ100(1).tag())); });

@@ -128,24 +128,11 @@ void TabSlots::cyclingReset() {
 
 // --- openers -------------------------------------------------------------------------------------
 
-int TabSlots::openInNewTab(const QString& address) {
-    step([&] { f.Command24.press(); });
-    for (int k = 2; k <= 10; ++k) {
-        bool free = false;
-        step([&] { free = forms::isFree(f, k); });
-        if (free) {
-            step([&] { forms::navigate(f.WebBrowser1(k), address); });
-            return k;
-        }
-    }
-    return 0;
-}
-
 int TabSlots::openInBackground(const QString& address) {
     step([&] { claimOpenedSlots(); });
     // Refused only when no slot is free: a lower slot closed while slot 10 is loaded takes the tab.
     if (guard([&] { return forms::allTaken(f); })) {
-        ui::services().msgBox(QStringLiteral("标签满了，不能打开"), ui::vbOKOnly + ui::vbCritical, QString());
+        ui::refuse(QStringLiteral("标签满了，不能打开"));
         return 0;
     }
     for (int k = 2; k <= 10; ++k) {

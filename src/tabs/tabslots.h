@@ -1,7 +1,7 @@
 #pragma once
 // Opening tabs: Command24 opens the first free slot in front; openers then take the first free slot
-// and navigate it (openInNewTab), or open one behind the others (openInBackground). The slot model
-// itself (front slot, free-slot marker, looks) is in forms/slots.h.
+// and navigate it (forms::openInNewTab, forms/newtab.h), or open one behind the others
+// (openInBackground). The slot model itself (front slot, free-slot marker, looks) is in forms/slots.h.
 //
 // A slot that was opened and whose title has not come yet is taken all the same: every open first
 // gives such a slot the caption of an untitled page (five blanks) until its title comes, so two quick
@@ -21,11 +21,6 @@ public:
     // player is popped out; a player popped out of slot 2 comes back first) and brings slot 2 to the
     // front with the caption "?", on No it opens nothing.
     void Command24_Click();
-
-    // The open-in-new-tab sequence: presses Command24, takes the first free slot and navigates it to
-    // `address` (with the User-Agent header while the override is on). Returns the slot, 0 when no
-    // slot was opened.
-    int openInNewTab(const QString& address);
 
     // The background open: a new tab whose browser loads `address` behind every other browser; the
     // front slot stays, the label shows its title once the background-tab title job finds it.

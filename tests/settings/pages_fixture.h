@@ -48,7 +48,7 @@ protected:
         file.open(QIODevice::WriteOnly);
         file.write("<html><head><meta charset=\"utf-8\"><title>" + title.toUtf8() + "</title></head><body>x</body></html>");
         file.close();
-        const int k = program().find<Tabs>()->opening.openInNewTab(path);
+        const int k = forms::openInNewTab(forms::form1(), path);
         EXPECT_TRUE(waits::until([&] { return f1().lv(k).caption().contains(title); })) << title.toStdString();
         return k;
     }

@@ -4,6 +4,7 @@
 #include "support/stored_settings.h"
 
 #include "forms/form1.h"
+#include "forms/newtab.h"
 #include "forms/settings.h"
 #include "forms/windowowner.h"
 #include "platform/rt/convert.h"
@@ -32,7 +33,7 @@ protected:
     // Closes the settings window with its close glyph (it is unloaded).
     void close(Form5& w) { w.Label6.onClick(3); }
     // Opens a tab on a blank page; its slot.
-    int openTab() { return program().find<Tabs>()->opening.openInNewTab(QStringLiteral("about:blank")); }
+    int openTab() { return forms::openInNewTab(forms::form1(), QStringLiteral("about:blank")); }
 
     void app(const char* key, const QString& value) { setSetting(QString::fromUtf8(key), value); }
     void fg(const char* key, const QString& value) { setFgSetting(QString::fromUtf8(key), value); }

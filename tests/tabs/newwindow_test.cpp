@@ -28,7 +28,7 @@ protected:
 
     // Opens the fixture page `name` of the loopback server in a new tab and waits for its title.
     int openServed(const QString& name, const QString& title) {
-        const int k = tabs->opening.openInNewTab(server.urlText(QStringLiteral("/pages/") + name));
+        const int k = forms::openInNewTab(f(), server.urlText(QStringLiteral("/pages/") + name));
         EXPECT_TRUE(waitCaption(k, QStringLiteral("     ") + title)) << name.toStdString();
         return k;
     }

@@ -8,6 +8,7 @@
 #include "forms/windowowner.h"
 #include "forms/form1.h"
 #include "forms/form4.h"
+#include "forms/newtab.h"
 #include "platform/sys/programfolder.h"
 #include "support/http_server.h"
 #include "support/program/program_fixture.h"
@@ -67,7 +68,7 @@ protected:
 
     // Opens a page with `title` in a new tab and waits until its label shows the title.
     int openPage(const QString& title) {
-        const int k = tabs->opening.openInNewTab(pageFile(title));
+        const int k = forms::openInNewTab(f(), pageFile(title));
         if (k == 0) return 0;
         EXPECT_TRUE(waits::until(
             [&] {

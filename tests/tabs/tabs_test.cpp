@@ -61,8 +61,8 @@ TEST_F(TabsTest, TwoQuickOpensLandInTwoTabs) {
     const QString first = pageFile(QStringLiteral("第一页"));
     const QString second = pageFile(QStringLiteral("第二页"));
     // The second open comes before the first page has produced its title.
-    EXPECT_EQ(tabs->opening.openInNewTab(first), 2);
-    EXPECT_EQ(tabs->opening.openInNewTab(second), 3);
+    EXPECT_EQ(forms::openInNewTab(f(), first), 2);
+    EXPECT_EQ(forms::openInNewTab(f(), second), 3);
     EXPECT_EQ(f().Label9.caption(), "3");
     ASSERT_TRUE(waitCaption(2, QStringLiteral("     第一页")));
     ASSERT_TRUE(waitCaption(3, QStringLiteral("     第二页")));
@@ -113,7 +113,7 @@ TEST_F(TabsTest, FullStripAnsweredNoOpensNothing) {
     services.clearRecords();
 
     services.queueMsgBoxAnswer(ui::vbNo);
-    EXPECT_EQ(tabs->opening.openInNewTab(pageFile(QStringLiteral("不该打开"))), 0);
+    EXPECT_EQ(forms::openInNewTab(f(), pageFile(QStringLiteral("不该打开"))), 0);
 
     ASSERT_EQ(services.boxes().size(), 1u);
     EXPECT_EQ(services.boxes()[0].prompt, "第九个标签已满，即将从第一个标签开始..");
@@ -134,7 +134,7 @@ TEST_F(TabsTest, FullStripAnsweredYesStartsAgainFromSlotTwo) {
     for (int k = 2; k <= 10; ++k) openPage(QStringLiteral("满%1").arg(k));
     services.clearRecords();
     services.queueMsgBoxAnswer(ui::vbYes);
-    EXPECT_EQ(tabs->opening.openInNewTab(pageFile(QStringLiteral("重新开始"))), 2);
+    EXPECT_EQ(forms::openInNewTab(f(), pageFile(QStringLiteral("重新开始"))), 2);
 
     EXPECT_EQ(services.messages(), QStringList{"第九个标签已满，即将从第一个标签开始.."});
     EXPECT_EQ(f().Label9.caption(), "2");
@@ -156,7 +156,7 @@ TEST_F(TabsTest, OpenerThatAskedFirstIsNotAskedTwice) {
     services.clearRecords();
     services.queueMsgBoxAnswer(ui::vbYes);
     ASSERT_TRUE(tabs->opening.confirmOpen());
-    EXPECT_EQ(tabs->opening.openInNewTab(pageFile(QStringLiteral("问过了"))), 2);
+    EXPECT_EQ(forms::openInNewTab(f(), pageFile(QStringLiteral("问过了"))), 2);
     EXPECT_EQ(services.messages().size(), 1);
 
     // With free slots there is nothing to ask.
@@ -197,7 +197,7 @@ TEST_F(TabsTest, ClickingTabsSwitchesTheFront) {
 
 TEST_F(TabsTest, ShownAddressStartsAtHttp) {
     server.addPage("/a", "<html><head><meta charset=\"utf-8\"><title>网页</title></head><body>x</body></html>");
-    const int k = tabs->opening.openInNewTab(server.urlText("/a"));
+    const int k = forms::openInNewTab(f(), server.urlText("/a"));
     ASSERT_TRUE(waitCaption(k, QStringLiteral("     网页")));
     openPage(QStringLiteral("另一页"));
     lvClick(k);
@@ -241,7 +241,7 @@ TEST_F(TabsTest, TitlesAreCutToTheCharacterCount) {
     };
     for (const auto& c : cases) {
         setAppSetting("字数", QString::fromUtf8(c.count));
-        const int k = tabs->opening.openInNewTab(pageFile(QString::fromUtf8(c.title)));
+        const int k = forms::openInNewTab(f(), pageFile(QString::fromUtf8(c.title)));
         EXPECT_TRUE(waitCaption(k, QString::fromUtf8(c.caption))) << c.count << " / " << c.title << " -> \""
                                                                   << f().lv(k).caption().toStdString() << "\"";
         closeByMenu(k);
@@ -492,7 +492,7 @@ TEST_F(TabsTest, SlotReopenedBeforeTheTeardownKeepsItsNewBrowser) {
     closeByMenu(3);
     web::WebBrowser* old = &f().WebBrowser1(3);
     QPointer<QWidget> oldWidget = old->widget();
-    EXPECT_EQ(tabs->opening.openInNewTab(pageFile(QStringLiteral("新三"))), 3);
+    EXPECT_EQ(forms::openInNewTab(f(), pageFile(QStringLiteral("新三"))), 3);
     clock.advance(100);
     ASSERT_TRUE(f().WebBrowser1.exists(3));
     EXPECT_TRUE(f().WebBrowser1(3).visible());
@@ -515,7 +515,7 @@ TEST_F(TabsTest, PressingAnotherLabelDuringTheTeardownDestroysOnlyTheClosedTab) 
 }
 
 TEST_F(TabsTest, PageInABackTabClosesItsOwnTab) {
-    const int closing = tabs->opening.openInNewTab(pagesDir() + "/window_close.html");
+    const int closing = forms::openInNewTab(f(), pagesDir() + "/window_close.html");
     ASSERT_TRUE(waitCaption(closing, QStringLiteral("     关闭窗口")));
     openPage(QStringLiteral("前台"));
     ASSERT_EQ(f().Label9.caption(), "3");

@@ -15,7 +15,6 @@ namespace {
 enum class Parse { Ok, Mismatch, Overflow };
 
 bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
-bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
 // "&H" followed by hex digits at `pos`; reads as many digits as there are. Returns the number of
 // characters used (0 when there is no hex number at `pos`).
@@ -46,11 +45,11 @@ int readDecimal(const QString& s, int pos, QByteArray& ascii) {
         ++i;
     }
     int digits = 0;
-    while (i < s.size() && isDigit(s[i])) ascii += char(s[i++].unicode()), ++digits;
+    while (i < s.size() && isAsciiDigit(s[i])) ascii += char(s[i++].unicode()), ++digits;
     if (i < s.size() && s[i] == QLatin1Char('.')) {
         int j = i + 1;
         QByteArray frac;
-        while (j < s.size() && isDigit(s[j])) frac += char(s[j++].unicode());
+        while (j < s.size() && isAsciiDigit(s[j])) frac += char(s[j++].unicode());
         if (digits > 0 || !frac.isEmpty()) {
             ascii += '.';
             ascii += frac;
@@ -67,7 +66,7 @@ int readDecimal(const QString& s, int pos, QByteArray& ascii) {
             if (j < s.size() && (s[j] == QLatin1Char('+') || s[j] == QLatin1Char('-')))
                 exp += char(s[j++].unicode());
             int expDigits = 0;
-            while (j < s.size() && isDigit(s[j])) exp += char(s[j++].unicode()), ++expDigits;
+            while (j < s.size() && isAsciiDigit(s[j])) exp += char(s[j++].unicode()), ++expDigits;
             if (expDigits > 0) {
                 ascii += exp;
                 i = j;

@@ -1,6 +1,7 @@
 #include "platform/sys/programfolder.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 namespace sys {
@@ -38,6 +39,12 @@ bool fileExists(const QString& path) {
 }
 
 bool folderExists(const QString& path) { return QFileInfo(nativePath(path)).isDir(); }
+
+bool makeFolder(const QString& path) {
+    if (folderExists(path)) return true;
+    QDir().mkpath(nativePath(path));
+    return folderExists(path);
+}
 
 QString nativeProgramPath(const QString& path) {
     const QString p = nativePath(path);

@@ -23,5 +23,9 @@ QString nativeProgramPath(const QString& path);
 
 bool fileExists(const QString& path);    // a file (not a folder) is there
 bool folderExists(const QString& path);  // a folder is there
+// Makes the folder `path` when it is missing, with every missing folder above it. True when the folder
+// is there afterwards; false when it could not be made (a file stands in its place or above it, or
+// the place refuses).
+bool makeFolder(const QString& path);
 
 }  // namespace sys

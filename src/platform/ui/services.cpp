@@ -1,5 +1,7 @@
 #include "platform/ui/services.h"
 
+#include "platform/rt/error.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -195,6 +197,10 @@ QRectF fitIntoWorkArea(const QRectF& twips, double minWidth, double minHeight) {
 QString askInInputBox(const QString& prompt, const QString& title, const QString& defaultText) {
     const QRect screen = services().screenTwips();
     return services().inputBox(prompt, title, defaultText, screen.width() / 2.6, screen.height() / 2.0);
+}
+
+void refuse(const QString& message) {
+    rt::step([&] { services().msgBox(message, vbOKOnly + vbCritical, QString()); });
 }
 
 Services& services() { return installed ? *installed : realServices(); }

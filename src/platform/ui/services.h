@@ -90,6 +90,10 @@ QRectF fitIntoWorkArea(const QRectF& twips, double minWidth, double minHeight);
 // at half the screen's height; "" when cancelled.
 QString askInInputBox(const QString& prompt, const QString& title, const QString& defaultText);
 
+// A refusal: the message alone in a message box with the OK button, the critical icon and the default
+// title. A box that fails to show is passed over.
+void refuse(const QString& message);
+
 Services& services();
 // Installs the services (not owned); nullptr restores the real ones.
 void setServices(Services* services);

@@ -130,7 +130,7 @@ QString askSavePath(const QString& suggestedName, const QString& refusal) {
     if (chosen.isEmpty()) return QString();
     const QString path = QFileInfo(chosen).absoluteFilePath();
     if (insideProgramFolder(path)) {
-        ui::services().msgBox(refusal + path, ui::vbCritical, QString());
+        ui::refuse(refusal + path);
         return QString();
     }
     lastSaveFolder() = QFileInfo(path).absolutePath();

@@ -234,7 +234,7 @@ void WebBrowser::ExecWB(int command, int option) {
         }
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-            ui::services().msgBox(QStringLiteral("保存失败：") + path, ui::vbCritical, QString());
+            ui::refuse(QStringLiteral("保存失败：") + path);
         }
         return;
     }
