@@ -3,6 +3,7 @@
 #include "forms/settings.h"
 #include "forms/form1.h"
 #include "forms/form4.h"
+#include "forms/slots.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/rt/text.h"
@@ -51,7 +52,7 @@ void AddressMenu::Text7_MouseDown(int button, int, double, double) {
     step([&] { f.Text7.setEnabled(true); });
     // Disabling the box took the keyboard focus away from it; while the user is still editing, the
     // typing goes on in the box, not in whatever control took the focus meanwhile.
-    if (guard([&] { return f.Text7.visible(); })) step([&] { f.Text7.setFocus(); });
+    step([&] { forms::focusAddressBox(f); });
 }
 
 void AddressMenu::fillTop() {

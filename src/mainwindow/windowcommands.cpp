@@ -131,10 +131,7 @@ void WindowCommands::switchPageMenu() {
 
 void WindowCommands::ownMaximise() {
     // The address box takes the focus only while it is shown.
-    step([&] {
-        if (!f.Text7.visible()) rt::raise(rt::InvalidProcedureCall);
-        f.Text7.setFocus();
-    });
+    step([&] { forms::focusAddressBox(f); });
     step([&] { f.Label2(2).setForeColor(rt::toColor(forms::read(forms::fgkey::颜色1))); });
     step([&] { f.Label2(2).setBackStyle(0); });
     if (guard([&] { return rt::toDouble(f.tag()) == 2; })) {
