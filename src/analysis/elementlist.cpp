@@ -15,7 +15,7 @@
 #include "platform/web/document.h"
 #include "platform/web/webbrowser.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 
 using rt::guard;
 using rt::step;
@@ -53,9 +53,8 @@ QString ElementList::label(int number, const QString& colouredText) {
 }
 
 QString ElementList::colour(const QString& text, QString* attributeColour) {
-    static const QRegularExpression digit(QStringLiteral("[0-9]"));
     analysis::Passes passes;
-    passes.digits = text.contains(digit);
+    passes.digits = std::any_of(text.begin(), text.end(), rt::isAsciiDigit);
     if (!text.contains(QStringLiteral("&lt;script"), Qt::CaseInsensitive)) {
         passes.attributes = true;
     } else {

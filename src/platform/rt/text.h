@@ -55,7 +55,7 @@ inline bool isAsciiDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1
 // The value of a hexadecimal digit (0-9, a-f, A-F), or -1.
 inline int hexDigitValue(QChar c) {
     const ushort u = c.unicode();
-    if (u >= '0' && u <= '9') return u - '0';
+    if (isAsciiDigit(c)) return u - '0';
     if (u >= 'a' && u <= 'f') return u - 'a' + 10;
     if (u >= 'A' && u <= 'F') return u - 'A' + 10;
     return -1;
