@@ -32,6 +32,8 @@ QStringList listOf(const forms::Key& key) { return forms::read(key).split(QLatin
 
 namespace analysis {
 
+const QString kNotWritten = QStringLiteral("源码生成失败，文件不能写入：");
+
 ViewName nameNewView(const QString& prefix) { return nameNewView(prefix, drawViewNumber()); }
 
 ViewName nameNewView(const QString& prefix, const QString& number) {
@@ -64,6 +66,12 @@ void appendToView(const QString& path, const QStringList& items) {
 }
 
 void showView(const QString& name) {
+    // A view whose file could not be written (its folder cannot be made, the disk is full) is said,
+    // naming the file, instead of a source window on a missing page.
+    if (!sys::fileExists(viewPath(name))) {
+        ui::refuse(kNotWritten + sys::nativePath(viewPath(name)));
+        return;
+    }
     step([&] { forms::window<Form11>().WebBrowser1.Navigate(viewPath(name)); });
     step([&] { forms::window<Form11>().setCaption(name); });
     step([&] { forms::form1().Command9.press(); });

@@ -39,8 +39,11 @@ void writeView(const QString& name, const QStringList& items);
 // Appends `items` to the view file at `path`, each followed by CR LF. Every view is written through
 // here: characters GBK cannot hold become character references, so the view shows them.
 void appendToView(const QString& path, const QStringList& items);
-// Navigates the source window to the view, names it and presses Command9.
+// Navigates the source window to the view, names it and presses Command9. A view whose file is not
+// there (it could not be written) is refused instead: kNotWritten and the file.
 void showView(const QString& name);
+// "源码生成失败，文件不能写入：", the refusal of a view that could not be written.
+extern const QString kNotWritten;
 
 QString plainEscape(const QString& text);
 QString lineBreakEscape(const QString& text);

@@ -242,6 +242,42 @@ TEST_F(PageViewsTest, ViewsGetNewNamesAndTheirFolder) {
     EXPECT_EQ(viewBytes("HEAD - 0.5.html").count("<meta http-equiv"), 1) << "never appended to";
 }
 
+// When the view folder cannot be made (a file holds its name), every kind of view says so, naming the
+// file it could not write, and no source window opens on a missing page.
+TEST_F(PageViewsTest, AViewThatCannotBeWrittenIsSaid) {
+    QDir(folder.path() + "/html").removeRecursively();
+    {
+        QFile blocker(folder.path() + "/html");
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    }
+    const int k = openOn("<title>t</title>", "<p id=\"p\" title=\"x\">段落</p><img id=\"i\" alt=\"a\">");
+    struct Case {
+        const char* menu;
+        int item;
+        const char* name;  // of the view, drawn with the number 0.5
+    };
+    const Case cases[] = {
+        {"html100", 2, "HEAD - 0.5.html"},
+        {"html100", 3, "BODY - 0.5.html"},
+        {"BJYM100", 3, nullptr},  // the tag table of img names its count
+        {"CS100", 5, nullptr},    // the attribute table of title
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QStringLiteral("%1 item %2").arg(c.menu).arg(c.item).toStdString());
+        services.clearRecords();
+        rt::setRandomSequence({0.5f});
+        choose(k, c.menu, c.item, "p");
+        ASSERT_EQ(services.messages().size(), 1) << services.messages().join('|').toStdString();
+        const QString message = services.messages().value(0);
+        EXPECT_TRUE(message.startsWith(analysis::kNotWritten + sys::nativePath(analysis::viewPath(""))))
+            << message.toStdString();
+        if (c.name) {
+            EXPECT_EQ(message, analysis::kNotWritten + sys::nativePath(analysis::viewPath(c.name)));
+        }
+        EXPECT_EQ(source(), nullptr);
+    }
+}
+
 TEST_F(PageViewsTest, ATitleWithMarkupShowsAsText) {
     server.addPage("/x.png", QByteArray("png"));
     const int k = openOn("<title>&lt;img src=/x.png&gt;</title>", "<p id=\"p\">x</p>");
