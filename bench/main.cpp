@@ -292,9 +292,9 @@ Value reportedOn(Run& run, const QString& path, const QString& kind) {
     return value;
 }
 
-// One tick of an element-list run over the 10 000 body elements of the list page (job 7 ticks every
-// 70 ms), in microseconds, as the side's probe measured it: in the program the tick with its press of
-// the worker, on the bare side the engine's walk of the same body.
+// One tick of an element-list run over the 10 000 body elements of the list page (the job
+// ElementListStep ticks every 70 ms), in microseconds, as the side's probe measured it: in the program
+// the tick with its press of the worker, on the bare side the engine's walk of the same body.
 Value elementListTick(Run& run) { return reportedOn(run, QStringLiteral("/list.html"), QStringLiteral("elementlist")); }
 
 // The head view ("02>HEAD") of the head page, in milliseconds, as the side's probe measured it: in

@@ -18,9 +18,10 @@
 // elements (the source of every div; the class of every element).
 // On the element-list page ("/list.html") the probe measures one tick of an element-list run instead,
 // in microseconds, the median of 50 ("<report address>-elementlist?<us>"): in the program a run over
-// the page is started as "01>HTML" starts it, and job 7 ticks as its clock would tick it (the
-// percentage, the step counter, then one press of the worker `Command11`); the bare view times the
-// engine's own walk of the same body (every element below it, then the one element a tick lists).
+// the page is started as "01>HTML" starts it, and the job ElementListStep ticks as its clock would
+// tick it (the percentage, the step counter, then one press of the worker `Command11`); the bare view
+// times the engine's own walk of the same body (every element below it, then the one element a tick
+// lists).
 // On the head page ("/head.html", a head of about 300 000 characters with 2 000 distinct attribute
 // names) the probe times the head view in milliseconds ("<report address>-headview?<ms>"): in the
 // program "02>HEAD" as the document menu runs it (the head's source read, escaped, coloured, written
@@ -33,6 +34,7 @@
 #include "analysis/tagviews.h"
 #include "analysis/views.h"
 #include "forms/form1.h"
+#include "forms/jobs.h"
 #include "forms/parts.h"
 #include "forms/windowowner.h"
 #include "platform/sys/programfolder.h"
@@ -162,7 +164,7 @@ double elementListTick() {
     ui::setServices(&yes);
     forms::part<ElementList>().start();
     ui::setServices(nullptr);
-    ui::Timer& job = forms::form1().Timer4(7);
+    ui::Timer& job = forms::jobTimer(forms::form1(), forms::Job::ElementListStep);
     if (!job.enabled()) return -1;
     std::vector<double> us;
     for (int i = 0; i <= kTicks; ++i) {

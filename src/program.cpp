@@ -93,7 +93,7 @@ void Program::installEngineHooks() {
 void Program::makeParts() {
     Form1& f = windows_.form1();
     Form4& f4 = windows_.form4();
-    parts_.make<FrameBlockingGrace>();
+    parts_.make<FrameBlockingGrace>(f);
     parts_.make<Tabs>(f, f4);
     parts_.make<Layout>(f);
     parts_.make<Chrome>(f);
@@ -101,10 +101,7 @@ void Program::makeParts() {
     parts_.make<AddressMenu>(f, f4);
     parts_.make<GoCommand>(f);
     parts_.make<Search>(f, f4);
-    DelayedJobs& jobs = parts_.make<DelayedJobs>(f);
-    // Job 3 moves the popped-out Flash player into the pop-out window while that window is open.
-    jobs.flashContainer = [] { return forms::part<FlashPopOut>().container(); };
-    jobs.flashPlayer = [](int pageWindow) { return forms::part<FlashPopOut>().playerToMove(pageWindow); };
+    parts_.make<DelayedJobs>(f);
     parts_.make<WindowCommands>(f);
     parts_.make<MainMenu>(f, f4);
     parts_.make<ColourSchemes>(f, f4);

@@ -3,6 +3,7 @@
 #include "analysis/views.h"
 #include "forms/form1.h"
 #include "forms/form4.h"
+#include "forms/jobs.h"
 #include "forms/settings.h"
 #include "forms/slots.h"
 #include "platform/rt/convert.h"
@@ -12,10 +13,12 @@
 #include "platform/rt/text.h"
 #include "platform/sys/textfile.h"
 #include "platform/ui/services.h"
+#include "platform/ui/timer.h"
 #include "platform/web/document.h"
 #include "platform/web/webbrowser.h"
 
 #include <algorithm>
+#include <cmath>
 
 using rt::guard;
 using rt::step;
@@ -37,6 +40,7 @@ QString snippet(const forms::Key& key) {
 ElementList::ElementList(Form1& form, Form4& owner) : f(form), m(owner) {
     f.Command11.onClick = [this] { Command11_Click(); };
     f.ORIBERISA.ondblclick = [this](const web::DocumentEvent& e) { return ORIBERISA_ondblclick(e); };
+    forms::jobBody(f, forms::Job::ElementListStep) = [this] { elementListStep(); };
 }
 
 QString ElementList::row(int number, const QString& tag, const QString& text, int maxDigits) {
@@ -70,7 +74,7 @@ QString ElementList::pagePath() const {
 }
 
 void ElementList::start() {
-    if (f.Timer4(7).enabled()) {
+    if (forms::jobTimer(f, forms::Job::ElementListStep).enabled()) {
         step([&] { ui::services().msgBox(QStringLiteral("正在生成，请稍后.."), ui::vbOKOnly + ui::vbExclamation, QString()); });
         return;
     }
@@ -129,9 +133,8 @@ void ElementList::start() {
                              QStringLiteral(";left:42%;top:77.7%;position:fixed"));
         doc().body().appendChild(text);
     });
-    step([&] { f.Timer4(7).setTag(QStringLiteral("0")); });
-    step([&] { f.Timer4(7).setEnabled(false); });
-    step([&] { f.Timer4(7).setEnabled(true); });
+    step([&] { forms::jobTimer(f, forms::Job::ElementListStep).setTag(QStringLiteral("0")); });
+    step([&] { forms::restart(f, forms::Job::ElementListStep); });
     step([&] { f.Command11.setCaption(QString::number(numbered)); });
     step([&] { f.Command11.setTag(QStringLiteral("0")); });
     step([&] { f.Command11.setToolTipText(f.Label9.caption()); });
@@ -141,7 +144,7 @@ void ElementList::Command11_Click() {
     // The page the run lists: when the listed tab has loaded another since, the run is abandoned as a
     // stop leaves it, and the user is told.
     if (!listed_.isValid()) {
-        step([&] { f.Timer4(7).setEnabled(false); });
+        step([&] { forms::stop(f, forms::Job::ElementListStep); });
         ui::refuse(kPageChanged);
         return;
     }
@@ -150,7 +153,7 @@ void ElementList::Command11_Click() {
     QList<web::Element> bodyElements;
     const bool readable = step([&] { bodyElements = listed_.body().all(); });
     int k = -1;
-    step([&] { k = rt::toInt32(f.Timer4(7).tag()) - 1; });
+    step([&] { k = rt::toInt32(forms::jobTimer(f, forms::Job::ElementListStep).tag()) - 1; });
     const QString path = pagePath();
     QStringList items;
     if (k == 0) {
@@ -171,19 +174,40 @@ void ElementList::Command11_Click() {
     // The last step: the step counter reaches this step's element count (a page that lost elements
     // ends too); a count that cannot be read counts as the end.
     bool last = true;
-    if (readable) step([&] { last = rt::toInt32(f.Timer4(7).tag()) >= bodyElements.size(); });
+    if (readable) {
+        step([&] { last = rt::toInt32(forms::jobTimer(f, forms::Job::ElementListStep).tag()) >= bodyElements.size(); });
+    }
     if (last) {
         items << QStringLiteral("</div></div>") << snippet(forms::yuyankey::script1) << snippet(forms::yuyankey::script2)
               << snippet(forms::yuyankey::script3);
         step([&] { analysis::appendToView(path, items); });
-        step([&] { f.Timer4(7).setEnabled(false); });
+        step([&] { forms::stop(f, forms::Job::ElementListStep); });
         removeOverlay();
         analysis::showView(QStringLiteral("HTML - ") + m.html100(1).tag() + QStringLiteral(".html"));
         return;
     }
     step([&] { analysis::appendToView(path, items); });
-    step([&] { f.Timer4(7).setEnabled(false); });
-    step([&] { f.Timer4(7).setEnabled(true); });
+    step([&] { forms::restart(f, forms::Job::ElementListStep); });
+}
+
+void ElementList::elementListStep() {
+    ui::Timer& job = forms::jobTimer(f, forms::Job::ElementListStep);
+    step([&] { forms::stop(f, forms::Job::ElementListStep); });
+    const auto listedDocument = [&] { return f.WebBrowser1(rt::toInt32(f.Command11.toolTipText())).document(); };
+    step([&] {
+        const int n = listedDocument().body().allCount();
+        if (n == 0) rt::raise(11);  // division by zero
+        f.Command11.setTag(rt::str(rt::toDouble(f.Command11.tag()) + 100.0 / n));
+    });
+    step([&] {
+        const double done = std::trunc(rt::toDouble(f.Command11.tag()));
+        listedDocument().getElementById(QStringLiteral("ym99_label"))
+            .setInnerText(QStringLiteral("源码正在生成 ") + rt::str(done) + QStringLiteral("%"));
+    });
+    step([&] { job.setTag(rt::str(rt::toDouble(job.tag()) + 1)); });
+    step([&] {
+        if (f.Command11.onClick) f.Command11.onClick();
+    });
 }
 
 void ElementList::removeOverlay() {
@@ -192,7 +216,7 @@ void ElementList::removeOverlay() {
 }
 
 bool ElementList::ORIBERISA_ondblclick(const web::DocumentEvent&) {
-    step([&] { f.Timer4(7).setEnabled(false); });
+    step([&] { forms::stop(f, forms::Job::ElementListStep); });
     removeOverlay();
     return false;
 }

@@ -5,6 +5,7 @@
 #include "app/enginesettings.h"
 #include "forms/pageelements.h"
 #include "forms/form1.h"
+#include "forms/jobs.h"
 #include "platform/rt/error.h"
 #include "platform/sys/registry.h"
 
@@ -38,6 +39,12 @@ web::Element clickedLink(const web::DocumentEvent& event, const web::Document& d
 
 DefaultBrowser::DefaultBrowser(Form1& f) : f_(f) {
     f_.M_Dom.onclick = [this](const web::DocumentEvent& event) { return M_Dom_onclick(event); };
+    forms::jobBody(f_, forms::Job::DefaultBrowserCheck) = [this] { defaultBrowserCheck(); };
+}
+
+void DefaultBrowser::defaultBrowserCheck() {
+    rt::step([&] { check(); });
+    rt::step([&] { forms::stop(f_, forms::Job::DefaultBrowserCheck); });
 }
 
 bool DefaultBrowser::isDefaultBrowser() {

@@ -1,5 +1,6 @@
 #pragma once
-// The default-browser check and the association. One second after start (delayed job 10) the check
+// The default-browser check and the association. One second after start (the delayed job
+// DefaultBrowserCheck, registered here; it switches its own timer off after the check) the check
 // looks whether the desktop opens http links with this program; when it does not, a banner with a yes
 // and a no picture goes across the top of the home page. The answers arrive through the home page's
 // click handler `M_Dom_onclick`, which also hides the address box, resets the frame-blocking counter,
@@ -15,14 +16,17 @@ class Document;
 
 class DefaultBrowser {
 public:
-    // Sets the click handler of the home page's connection `M_Dom`.
+    // Sets the click handler of the home page's connection `M_Dom` and the body of the job
+    // DefaultBrowserCheck.
     explicit DefaultBrowser(Form1& f);
     DefaultBrowser(const DefaultBrowser&) = delete;
     DefaultBrowser& operator=(const DefaultBrowser&) = delete;
 
-    // The check that delayed job 10 runs: the banner goes into the home slot's page unless this
-    // program is the default browser. The job switches its own timer off.
+    // The check that the job DefaultBrowserCheck runs: the banner goes into the home slot's page unless
+    // this program is the default browser.
     void check();
+    // The body of the job: the check, then its timer off.
+    void defaultBrowserCheck();
 
     // Whether the registry names this program as the handler of http links (a value that cannot be
     // read counts as no).

@@ -4,6 +4,7 @@
 #include "forms/useragent.h"
 #include "forms/form1.h"
 #include "forms/form4.h"
+#include "forms/jobs.h"
 #include "forms/windowlimits.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
@@ -256,7 +257,7 @@ void Startup::Form_Load() {
     });
     // 12. The default-browser check, one second from now, unless the setting is another number.
     if (rt::guard([] { return rt::toDouble(forms::read(forms::appkey::默认浏览器)) == 1; })) {
-        rt::step([&] { f.Timer4(10).setEnabled(true); });
+        rt::step([&] { forms::start(f, forms::Job::DefaultBrowserCheck); });
     }
     applyLooks();
     // 21. The window caption.

@@ -1,5 +1,6 @@
 #include "forms/form1.h"
 
+#include "forms/jobtable.h"
 #include "forms/settingkeys.h"
 #include "forms/windowlimits.h"
 #include "platform/rt/convert.h"
@@ -14,7 +15,6 @@ namespace {
 
 const char* const kHotKeyCaptions[] = {"Zelvaro设置", "打字搜索", "切换右键", "收藏历史", "网页历史", "下载历史",
                                        "大化窗口",   "小化窗口", "关闭窗口", "?",        "拖入图片"};
-const int kJobIntervals[] = {3000, 3000, 1000, 400, 1000, 500, 10000, 70, 100, 1000, 1000};
 const char* const kFreeSlotMarkers[] = {"A", "S", "D", "F", "G", "H", "J", "K", "L"};
 
 template <class C>
@@ -50,10 +50,10 @@ Form1::Form1() : ui::Form(true) {
     Picture34.move(0, 0, 2000, 2000);
     Picture34.setVisible(false);
 
-    for (int i = 0; i <= 10; ++i) {
+    for (int i = 0; i <= forms::kLastJobTimer; ++i) {
         auto& t = Timer4.add(i, nullptr);
         t.setEnabled(false);
-        t.setInterval(kJobIntervals[i]);
+        t.setInterval(forms::jobTimerInterval(i));
     }
 
     struct Named {

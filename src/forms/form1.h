@@ -3,6 +3,7 @@
 // variables, and the public procedures other windows call. Handlers do not live here: the subsystem
 // objects set them on the controls.
 #include "forms/hintbars.h"
+#include "forms/jobtable.h"
 #include "platform/ui/controlarray.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
@@ -29,7 +30,7 @@ public:
     ui::ListBox List1{client()};                                                 // lines of the navigation page
     ui::CommandButton Command7{client()};                                        // Flash button; tag: popped-out slot
     ui::PictureBox Picture34{client()};                                          // hidden container
-    ui::ControlArray<ui::Timer> Timer4{QStringLiteral("Timer4")};                // 0..10, delayed jobs
+    ui::ControlArray<ui::Timer> Timer4{QStringLiteral("Timer4")};                // 0..10, delayed jobs (jobtable.h)
     ui::CommandButton Command11{Picture34.container()};  // element-list worker
     ui::CommandButton Command10{Picture34.container()};  // re-attach the front-tab document
     ui::CommandButton Command9{Picture34.container()};   // show the source window
@@ -66,6 +67,7 @@ public:
     int downloadPendingSlot = 0;  // the tab (2..10) the flag was armed for; only that tab closes
     int hintOpenMode = 0;     // 1: the link hint says "new tab"; 0: "replace"
     forms::HintBars hintBars;  // the link hint bars the program put into pages, kept by reference
+    forms::JobBodies jobs;     // the bodies of the delayed jobs of Timer4, set by their owners (forms/jobs.h)
 
     // --- public procedures ----------------------------------------------------------------------
     // The refusal for an action on the popped-out slot.

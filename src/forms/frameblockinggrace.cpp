@@ -1,6 +1,7 @@
 #include "forms/frameblockinggrace.h"
 
 #include "forms/form1.h"
+#include "forms/jobs.h"
 #include "forms/parts.h"
 #include "forms/settings.h"
 #include "platform/rt/convert.h"
@@ -12,6 +13,15 @@ namespace {
 QString key() { return forms::appkey::框架不加载.text(); }
 
 }  // namespace
+
+FrameBlockingGrace::FrameBlockingGrace(Form1& form) : f(form) {
+    forms::jobBody(f, forms::Job::GraceEnd) = [this] { graceEnd(); };
+}
+
+void FrameBlockingGrace::graceEnd() {
+    rt::step([&] { end(); });
+    rt::step([&] { forms::stop(f, forms::Job::GraceEnd); });
+}
 
 void FrameBlockingGrace::open() {
     forms::write(forms::appkey::框架不加载, QStringLiteral("1"));
@@ -41,7 +51,7 @@ namespace forms {
 void openUserNavigationGrace(Form1& f) {
     if (!rt::guard([&] { return rt::toDouble(read(appkey::框架不加载)) == 0; })) return;
     rt::step([&] { part<FrameBlockingGrace>().open(); });
-    rt::step([&] { f.Timer4(1).setEnabled(true); });
+    rt::step([&] { start(f, Job::GraceEnd); });
 }
 
 }  // namespace forms

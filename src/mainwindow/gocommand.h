@@ -4,7 +4,8 @@
 // list, suspends frame blocking for the page about to load (the frame-blocking grace), and navigates
 // a new tab or the front tab, with the User-Agent header while the override is on.
 //
-// The frame-blocking grace (forms::openUserNavigationGrace) is opened here and ended by delayed job 1.
+// The frame-blocking grace (forms::openUserNavigationGrace) is opened here and ended by the delayed job
+// GraceEnd.
 #include <QString>
 
 class Form1;

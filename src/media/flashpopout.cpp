@@ -1,9 +1,11 @@
 #include "media/flashpopout.h"
 
 #include "forms/form1.h"
+#include "forms/jobs.h"
 #include "forms/settings.h"
 #include "forms/slots.h"
 #include "forms/windowowner.h"
+#include "media/flashwindow.h"
 #include "media/form12.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
@@ -22,7 +24,6 @@ const QString FlashPopOut::kNoPlayer = QStringLiteral("视频不能小窗口");
 namespace {
 
 const QString kPlayerClass = QString::fromLatin1(web::kFlashPlayerClass);
-constexpr int kReparentJob = 3;
 constexpr int kTitleLength = 33;
 
 bool isTab(int slot) { return slot >= 2 && slot <= 10; }
@@ -48,6 +49,7 @@ void cutTitle(Form12& w) {
 
 FlashPopOut::FlashPopOut(Form1& form) : f(form) {
     f.Command7.onClick = [this] { Command7_Click(); };
+    forms::jobBody(f, forms::Job::FlashReparent) = [this] { reparent(); };
 }
 
 int FlashPopOut::findPlayer() {
@@ -118,7 +120,7 @@ void FlashPopOut::Command7_Click() {
         return;
     }
 
-    step([&] { f.Timer4(kReparentJob).setEnabled(true); });
+    step([&] { forms::start(f, forms::Job::FlashReparent); });
     if (guard([&] { return rt::toDouble(forms::read(forms::appkey::弹出小化)) == 1; })) {
         step([&] { f.setWindowState(ui::vbMinimized); });
     }
@@ -152,6 +154,24 @@ void FlashPopOut::Command7_Click() {
         w.move(screen.left() + (screen.width() - w.width()) / 2, screen.top() + (screen.height() - w.height()) / 2);
     });
     step([&] { w.show(); });
+}
+
+void FlashPopOut::reparent() {
+    int h = 0;
+    step([&] { h = playerToMove(f.zvllq9()); });
+    if (guard([&] { return h != 0; })) {
+        step([&] {
+            const int into = container();
+            // Without an open pop-out window there is nowhere to move the player to.
+            if (into == 0) return;
+            f.SETYIDONG(h, into);
+        });
+    }
+    step([&] { forms::stop(f, forms::Job::FlashReparent); });
+}
+
+void FlashPopOut::returnPlayer() {
+    step([&] { forms::window<Form12>().Label1_Click(FlashWindow::kClose); });
 }
 
 int FlashPopOut::container() const {

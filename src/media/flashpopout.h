@@ -24,16 +24,20 @@
 // stands for is the one lying under the object; when none does, the first one found at the click.
 //
 // The click (`Command7_Click`): with no player (or the home slot in front) the button hides and
-// "视频不能小窗口" shows. Otherwise job 3 starts, the main window minimises when 弹出小化 is 1 or not a
-// number, the tag takes the front slot, the button hides, and the pop-out window is sized from the box
-// (15 * width - 10 by 15 * height + 480 twips), titled with the front page's title (cut to 33
-// characters and "…" when it would reach the glyphs, and shorter still while it reaches them, so the
-// minimise and close glyphs always show), its container placed so that the player lands
-// just below the title strip, the player given the container as its parent, and the window shown in
-// the middle of the screen.
+// "视频不能小窗口" shows. Otherwise the job FlashReparent starts, the main window minimises when 弹出小化 is 1
+// or not a number, the tag takes the front slot, the button hides, and the pop-out window is sized
+// from the box (15 * width - 10 by 15 * height + 480 twips), titled with the front page's title
+// (cut to 33 characters and "…" when it would reach the glyphs, and shorter still while it reaches
+// them, so the minimise and close glyphs always show), its container placed so that the player
+// lands just below the title strip, the player given the container as its parent, and the window
+// shown in the middle of the screen.
 //
-// Job 3 (400 ms later, in DelayedJobs) moves the popped-out player into the container once more when
-// it is back in the front page window, and does nothing once the pop-out window has closed.
+// The job FlashReparent (400 ms later, registered here) moves the popped-out player into the container
+// once more when it is back in the front page window, and does nothing once the pop-out window has
+// closed; then it switches its own timer off.
+//
+// Other subsystems take the return path through `returnPlayer`: closing the popped-out tab, the tab
+// cycling reset, and F5, the wheel and 网页底部 in the page.
 #include <QString>
 
 class Form1;
@@ -44,7 +48,7 @@ class Element;
 
 class FlashPopOut {
 public:
-    // Sets the click handler of Command7.
+    // Sets the click handler of Command7 and the body of the job FlashReparent.
     explicit FlashPopOut(Form1& f);
     FlashPopOut(const FlashPopOut&) = delete;
     FlashPopOut& operator=(const FlashPopOut&) = delete;
@@ -53,10 +57,16 @@ public:
     void detect(const web::Element& element);
     void Command7_Click();
 
-    // For job 3: the player container of the open pop-out window; 0 while none is open.
+    // The body of the job FlashReparent.
+    void reparent();
+    // The player container of the open pop-out window; 0 while none is open.
     int container() const;
-    // For job 3: the popped-out player when it lies directly in `pageWindow` again, else 0.
+    // The popped-out player when it lies directly in `pageWindow` again, else 0.
     int playerToMove(int pageWindow) const;
+
+    // Brings a popped-out player back: the pop-out window's return path (Form12::Label1_Click(3)), one
+    // statement.
+    static void returnPlayer();
 
     static const QString kNoPlayer;  // "视频不能小窗口"
 

@@ -2,6 +2,7 @@
 
 #include "forms/form1.h"
 #include "forms/form4.h"
+#include "forms/jobs.h"
 #include "forms/programstarts.h"
 #include "forms/settings.h"
 #include "forms/slots.h"
@@ -85,7 +86,7 @@ void DocumentMenuActions::SX100_Click(int Index) {
         }
         // The reload always runs; only the hint bar's job follows 连接提示 (1, or no number).
         if (guard([&] { return rt::toDouble(forms::read(forms::appkey::连接提示)) == 1; })) {
-            step([&] { f.Timer4(0).setEnabled(true); });
+            step([&] { forms::start(f, forms::Job::HintRearm); });
         }
         step([&] { browser().ExecWB(web::kExecRefresh, 0); });
         break;

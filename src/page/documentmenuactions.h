@@ -5,9 +5,9 @@
 //            without one, the link offered in an input box "连接" / "复制": OK puts the text on the
 //            clipboard, Cancel or an empty answer leaves it as it was), 4 粘贴, 5 查看图片 (the
 //            context element's picture into the picture viewer);
-//   SX100    1 网页顶部, 2 重新加载 (refused on the popped-out slot; always reloads, job 0 armed when
-//            连接提示 is 1 or no number), 3 网页底部 (a popped-out player first comes back; scrolls to
-//            the page's real end);
+//   SX100    1 网页顶部, 2 重新加载 (refused on the popped-out slot; always reloads, the job HintRearm
+//            started when 连接提示 is 1 or no number), 3 网页底部 (a popped-out player first comes
+//            back; scrolls to the page's real end);
 //   GIS100   1 关闭标签 (the tab menu's close on the front slot), 2 ie打开 (the link in another
 //            browser), 3 复制搜索 (the search for the search words).
 class Form1;

@@ -3,6 +3,7 @@
 #include "app/aboutoverlay.h"
 #include "forms/form1.h"
 #include "forms/form4.h"
+#include "forms/jobs.h"
 #include "forms/settings.h"
 #include "forms/slots.h"
 #include "platform/rt/convert.h"
@@ -10,7 +11,6 @@
 #include "platform/rt/text.h"
 #include "platform/ui/menu.h"
 #include "platform/web/webbrowser.h"
-#include "tabs/tabs.h"
 #include "forms/parts.h"
 #include "media/flashpopout.h"
 
@@ -46,16 +46,22 @@ DocumentSinks::DocumentSinks(Form1& form, Form4& owner) : f(form), m(owner) {
     f.ORIBERISA.onmousewheel = [this](const web::DocumentEvent& e) { return ORIBERISA_onmousewheel(e); };
     f.ORIBERISA.onclick = [this](const web::DocumentEvent& e) { return ORIBERISA_onclick(e); };
     f.ORIBERISA.onmouseover = [this](const web::DocumentEvent& e) { return ORIBERISA_onmouseover(e); };
+    forms::jobBody(f, forms::Job::HomeRefresh) = [this] { homeRefresh(); };
 }
 
-void DocumentSinks::returnPoppedOut(int slot) { forms::part<Tabs>().closing.returnPoppedOut(slot); }
+void DocumentSinks::returnPoppedOut(int) { FlashPopOut::returnPlayer(); }
+
+void DocumentSinks::homeRefresh() {
+    step([&] { forms::stop(f, forms::Job::HomeRefresh); });
+    step([&] { f.Command2(20).press(); });
+    step([&] { f.Command8.press(); });
+}
 
 // --- the home page ----------------------------------------------------------------------------------
 
 bool DocumentSinks::M_Dom_onkeydown(const web::DocumentEvent& event) {
     if (event.keyCode == kF5) {
-        step([&] { f.Timer4(9).setEnabled(false); });
-        step([&] { f.Timer4(9).setEnabled(true); });
+        step([&] { forms::restart(f, forms::Job::HomeRefresh); });
     }
     return true;
 }
@@ -89,7 +95,7 @@ bool DocumentSinks::M_Dom_ondragstart(const web::DocumentEvent&) { return false;
 bool DocumentSinks::ORIBERISA_onkeydown(const web::DocumentEvent& event) {
     if (event.keyCode != kF5) return true;
     if (guard([&] { return rt::toDouble(forms::read(forms::appkey::连接提示)) == 1; })) {
-        step([&] { f.Timer4(0).setEnabled(true); });
+        step([&] { forms::start(f, forms::Job::HintRearm); });
     }
     if (guard([&] { return rt::toDouble(f.Command7.tag()) > 0; })) {
         for (int s = 2; s <= 10; ++s) {

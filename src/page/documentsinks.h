@@ -4,7 +4,9 @@
 // (true) or cancels it (false); handlers with nothing to decide let it go ahead.
 //
 // Home page:
-//  - key down: F5 restarts job 9 (the skin and the hint bar, a second after the last F5);
+//  - key down: F5 restarts the job HomeRefresh (registered here: a second after the last F5 it
+//    switches its own timer off, then presses the skin command Command2(20) and the hint bar's
+//    Command8);
 //  - mouse over: the hint open mode becomes 1;
 //  - context menu: the frame-blocking counter "0"; over a tile (an id holding "Tavrolin") the tile
 //    editor menu BJDH pops up with its captions CND01..CND11 and item 7 enabled only for a built-in
@@ -12,7 +14,7 @@
 //  - drag start: always refused.
 //  (The click is the default browser's, src/app/defaultbrowser.*.)
 // Front tab:
-//  - key down: F5 arms job 0 (a single enable) when 连接提示 is 1 or no number, and brings a
+//  - key down: F5 arms the job HintRearm (a single start) when 连接提示 is 1 or no number, and brings a
 //    popped-out player of any tab back;
 //  - mouse move: after a download, closes the tab the download-pending flag was armed for, when that
 //    tab (2 to 10) is the one in front; the flag is cleared either way;
@@ -34,6 +36,7 @@ class Form4;
 
 class DocumentSinks {
 public:
+    // Sets the handlers of both connections listed above and the body of the job HomeRefresh.
     DocumentSinks(Form1& f, Form4& f4);
     DocumentSinks(const DocumentSinks&) = delete;
     DocumentSinks& operator=(const DocumentSinks&) = delete;
@@ -53,8 +56,12 @@ public:
     bool ORIBERISA_onclick(const web::DocumentEvent& event);
     bool ORIBERISA_onmouseover(const web::DocumentEvent& event);
 
-    // Brings the popped-out player of `slot` back into its page (the pop-out window's return).
+    // Brings the popped-out player of `slot` back into its page (the pop-out window's return,
+    // media/flashpopout.h).
     static void returnPoppedOut(int slot);
+
+    // The body of the job HomeRefresh.
+    void homeRefresh();
 
 private:
     // The Flash button's detection over the element under the pointer (media/flashpopout.h): it

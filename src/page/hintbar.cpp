@@ -2,6 +2,7 @@
 
 #include "forms/form1.h"
 #include "forms/hintbars.h"
+#include "forms/jobs.h"
 #include "forms/settings.h"
 #include "forms/slots.h"
 #include "platform/rt/convert.h"
@@ -29,6 +30,8 @@ HintBar::HintBar(Form1& form) : f(form) {
     f.WebBrowser1.onStatusTextChange = [this](int Index, const QString& Text) {
         WebBrowser1_StatusTextChange(Index, Text);
     };
+    forms::jobBody(f, forms::Job::HintRearm) = [this] { hintRearm(); };
+    forms::jobBody(f, forms::Job::HintHide) = [this] { hintHide(); };
 }
 
 void HintBar::injectInto(int k) {
@@ -70,8 +73,24 @@ void HintBar::WebBrowser1_StatusTextChange(int Index, const QString& Text) {
 
     if (!guard([&] { return rt::toDouble(forms::read(forms::appkey::连接提示)) == 1; })) return;
     step([&] { barOf(Index).label.setInnerText(labelText(Text, f.hintOpenMode)); });
-    const bool hiding = guard([&] { return rt::toDouble(f.Timer4(6).tag()) == 1; });
+    const bool hiding = guard([&] { return rt::toDouble(forms::jobTimer(f, forms::Job::HintHide).tag()) == 1; });
     const QString visibility = hiding && rt::instr(Text, QStringLiteral("..")) > 0 ? kHidden : QString();
     step([&] { barOf(Index).label.setStyleProperty(kVisibility, visibility); });
     step([&] { barOf(Index).strip.setStyleProperty(kVisibility, visibility); });
+}
+
+void HintBar::hintRearm() {
+    step([&] { forms::stop(f, forms::Job::HintRearm); });
+    step([&] { f.Command8.press(); });
+}
+
+void HintBar::hintHide() {
+    const auto frontDocument = [&] { return f.WebBrowser1(forms::frontSlot(f)).document(); };
+    // The program's own bar of the front page, never an element the page named like it.
+    if (guard([&] { return rt::instr(f.hintBars.of(frontDocument()).label.innerText(), QStringLiteral("..")) > 0; })) {
+        step([&] { f.hintBars.of(frontDocument()).label.setStyleProperty(kVisibility, kHidden); });
+        step([&] { f.hintBars.of(frontDocument()).strip.setStyleProperty(kVisibility, kHidden); });
+    }
+    step([&] { forms::jobTimer(f, forms::Job::HintHide).setTag(QStringLiteral("1")); });
+    step([&] { forms::stop(f, forms::Job::HintHide); });
 }

@@ -10,8 +10,8 @@
 // shown and hidden through the visibility of both elements and goes away with its document.
 //
 // - `Command8` (its tag is the frame-blocking counter, navigationguard.h) injects the bar unless the
-//   page has it: into the page of the slot `injectInto` names, else into the front slot's page (jobs
-//   0 and 9). The completion of a top-level document injects into its own slot's page.
+//   page has it: into the page of the slot `injectInto` names, else into the front slot's page (the
+//   jobs HintRearm and HomeRefresh). The completion of a top-level document injects into its own slot's page.
 // - Status text of slot k (`WebBrowser1_StatusTextChange`), on slot k's page:
 //     * a text without "http" (any case) hides the bar and sets `Label1` to ".";
 //     * else the text becomes the last hovered link and `Label1`'s caption, and while `连接提示` is 1
@@ -20,8 +20,11 @@
 //       part just after the first "://" of the whole text (the third character on when there is
 //       none), at most 60 characters. The bar is hidden when the hint-hiding mode is on and the text
 //       holds "..", shown otherwise.
-// - Hint-hiding mode: `Timer4(6).Tag`, "0" from each hint re-arm, "1" from job 6 (which hides a bar
-//   still showing "..", usually its first text); empty or no number counts as on.
+// - Hint-hiding mode: the tag of the HintHide job's timer, "0" from each hint re-arm, "1" from the job
+//   (which hides a bar still showing "..", usually its first text); empty or no number counts as on.
+// - The jobs HintRearm (3 s after a navigation or a refresh: presses Command8, after switching its
+//   own timer off) and HintHide (10 s after a navigation: hides a bar of the front page still showing
+//   "..", then sets the hint-hiding mode and switches its own timer off) are registered here.
 //
 // The program keeps the two elements of every bar it injected by reference (Form1::hintBars,
 // forms/hintbars.h) and never looks them up by their ids: a page whose bar it did not inject has none,
@@ -35,13 +38,17 @@ class Form1;
 
 class HintBar {
 public:
-    // Sets the click of Command8 and the status-text handler of WebBrowser1 (at the array).
+    // Sets the click of Command8, the status-text handler of WebBrowser1 (at the array) and the bodies
+    // of the jobs HintRearm and HintHide.
     explicit HintBar(Form1& f);
     HintBar(const HintBar&) = delete;
     HintBar& operator=(const HintBar&) = delete;
 
     void Command8_Click();
     void WebBrowser1_StatusTextChange(int Index, const QString& Text);
+    // The bodies of the jobs HintRearm and HintHide.
+    void hintRearm();
+    void hintHide();
 
     // Presses Command8 for the page of slot k rather than the front page.
     void injectInto(int k);

@@ -1,6 +1,7 @@
 #pragma once
 // The short-URL request of the tab menu goes to a URL-shortening web service through the never-shown
-// fetch browser Form14.WebBrowser1; job 4 of the delayed jobs reads its reply a second later.
+// fetch browser Form14.WebBrowser1; the delayed job ShortUrlAnswer (tabpageitems.h) reads its reply a
+// second later.
 //
 // The request address: "http://", the service host, "/short_url/shorten.xml", "?source=" followed by
 // the application key, and "&url_long=" followed by the tab's address percent-encoded (so that "&",

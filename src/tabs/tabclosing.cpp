@@ -1,11 +1,12 @@
 #include "tabs/tabclosing.h"
 
+#include "forms/jobs.h"
 #include "forms/settings.h"
 #include "forms/slots.h"
 #include "forms/form1.h"
 #include "forms/form4.h"
 #include "forms/windowowner.h"
-#include "media/form12.h"
+#include "media/flashpopout.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/rt/format.h"
@@ -31,9 +32,7 @@ TabClosing::TabClosing(Form1& form, Form4& menus, TabPageItems& tabPageItems)
     f.lv.onDblClick = [this](int Index) { lv_DblClick(Index); };
 }
 
-void TabClosing::returnPoppedOut(int) {
-    step([&] { forms::window<Form12>().Label1_Click(3); });
-}
+void TabClosing::returnPoppedOut(int) { FlashPopOut::returnPlayer(); }
 
 void TabClosing::BQYJ100_Click(int Index) {
     switch (Index) {
@@ -231,7 +230,7 @@ void TabClosing::slotCleared(int slot) {
 
 void TabClosing::stopElementListOf(int slot) {
     step([&] {
-        if (f.Command11.toolTipText() == rt::str(slot)) f.Timer4(7).setEnabled(false);
+        if (f.Command11.toolTipText() == rt::str(slot)) forms::stop(f, forms::Job::ElementListStep);
     });
 }
 

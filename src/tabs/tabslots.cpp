@@ -1,5 +1,6 @@
 #include "tabs/tabslots.h"
 
+#include "forms/jobs.h"
 #include "forms/settings.h"
 #include "forms/slots.h"
 #include "forms/useragent.h"
@@ -25,6 +26,7 @@ const QString kFiveBlanks = QStringLiteral("     ");
 
 TabSlots::TabSlots(Form1& form, TabClosing& tabClosing) : f(form), closing(tabClosing) {
     f.Command24.onClick = [this] { Command24_Click(); };
+    forms::jobBody(f, forms::Job::BackgroundTitle) = [this] { backgroundTitle(); };
 }
 
 // --- Command24 -----------------------------------------------------------------------------------
@@ -142,8 +144,8 @@ int TabSlots::openInBackground(const QString& address) {
         step([&] { closing.tearDownNow(k); });
         // A label closed while in front keeps its opaque look; a background tab shows the back look.
         forms::backLook(f, k);
-        step([&] { f.Timer4(2).setTag(rt::str(k)); });
-        step([&] { f.Timer4(2).setEnabled(true); });
+        step([&] { forms::jobTimer(f, forms::Job::BackgroundTitle).setTag(rt::str(k)); });
+        step([&] { forms::start(f, forms::Job::BackgroundTitle); });
         step([&] { f.lv(k).setVisible(true); });
         step([&] { f.Command39.press(); });
         step([&] { f.WebBrowser1.load(k); });
@@ -153,4 +155,27 @@ int TabSlots::openInBackground(const QString& address) {
         return k;
     }
     return 0;
+}
+
+// --- the title of a tab opened in the background -------------------------------------------------
+
+void TabSlots::backgroundTitle() {
+    int k = 0;
+    // A tab closed before its title came (no browser, or its label hidden for the teardown) has no
+    // label left to fill: the job ends instead of ticking on.
+    const bool haveSlot = step([&] {
+        k = rt::toInt32(forms::jobTimer(f, forms::Job::BackgroundTitle).tag());
+        if (!f.WebBrowser1.exists(k) || !f.lv(k).visible()) rt::raise(rt::ControlArrayElementMissing);
+    });
+    if (!haveSlot) {
+        step([&] { forms::stop(f, forms::Job::BackgroundTitle); });
+        return;
+    }
+    step([&] {
+        const QString title = f.WebBrowser1(k).document().title();
+        f.lv(k).setCaption(forms::backgroundCaption(title, forms::read(forms::appkey::字数)));
+    });
+    step([&] {
+        if (rt::len(f.lv(k).caption()) > 2) forms::stop(f, forms::Job::BackgroundTitle);
+    });
 }

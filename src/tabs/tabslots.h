@@ -13,7 +13,8 @@ class TabClosing;
 
 class TabSlots {
 public:
-    // Sets the click handler of Command24. `closing` is the tab closing of the same tab management.
+    // Sets the click handler of Command24 and the body of the job BackgroundTitle. `closing` is the tab
+    // closing of the same tab management.
     TabSlots(Form1& f, TabClosing& closing);
 
     // Opens the first free slot in front (browser, front look, icon, strip). With every tab taken it
@@ -34,6 +35,12 @@ public:
     // Every tab is taken (an open tab that still carries the free-slot marker counts as taken, as for
     // the question): a new tab would need the cycling reset.
     bool noTabFree();
+    // The body of the job BackgroundTitle, started by openInBackground with the slot in its timer's
+    // tag: the tab's label takes the page's title (cut as 字数 says) and the job ends once the label
+    // has more than two characters, or at once when the tab is gone (no browser, or its label hidden
+    // for the teardown); until then it ticks on.
+    void backgroundTitle();
+
     // Drops a Yes that no press of Command24 used.
     void forgetConfirmation() { cyclingConfirmed_ = false; }
 

@@ -1,5 +1,6 @@
 #include "tabs/tabswitching.h"
 
+#include "forms/jobs.h"
 #include "forms/settings.h"
 #include "forms/form1.h"
 #include "platform/rt/convert.h"
@@ -41,7 +42,8 @@ void TabSwitching::WebBrowser1_TitleChange(int Index) {
         // A closed tab (its browser waits for the teardown) keeps its free-slot marker.
         if (!f.lv(Index).visible()) return;
         // A tab opened in the background gets its caption from the background-tab title job.
-        if (f.Timer4(2).enabled() && f.Timer4(2).tag() == rt::str(Index) && Index != frontSlot(f)) return;
+        const ui::Timer& titleJob = forms::jobTimer(f, forms::Job::BackgroundTitle);
+        if (titleJob.enabled() && titleJob.tag() == rt::str(Index) && Index != frontSlot(f)) return;
         const QString title = f.WebBrowser1(Index).document().title();
         f.lv(Index).setCaption(forms::tabCaption(title, forms::read(forms::appkey::字数)));
     });

@@ -2,8 +2,8 @@
 // Switching tabs and keeping the labels in step with the pages: lv_Click brings a tab to the front,
 // the title-change event writes a tab's caption (or the title strip for the home slot), and the
 // command-state event records whether the front tab can go back or forward. The label of a tab opened
-// in the background gets its title from the background-tab title job (delayed job 2), which writes
-// TabSlots::backgroundCaption.
+// in the background gets its title from the delayed job BackgroundTitle (TabSlots::backgroundTitle),
+// which writes forms::backgroundCaption.
 class Form1;
 
 class TabSwitching {

@@ -1,6 +1,8 @@
-// The element list: a run over the front page (the head at once, one body element per step of job 7),
+// The element list: a run over the front page (the head at once, one body element per step of the job
+// ElementListStep),
 // its rows and labels, the progress overlay, the stop by a double-click and the busy refusal.
 #include "page/sinks_fixture.h"
+#include "support/program/jobs_fixture.h"
 
 #include "analysis/elementlist.h"
 #include "analysis/form11.h"
@@ -312,6 +314,57 @@ TEST_F(ElementListTest, ADoubleClickInTheFrontPageIsAlwaysCancelled) {
     EXPECT_EQ(due(7), -1);
     EXPECT_EQ(cancelled(), "true") << "after the run stopped";
     EXPECT_EQ(services.messages(), QStringList({"生成源码时不要进行其他操作，以免卡死"})) << "a double-click shows nothing";
+}
+
+}  // namespace
+
+// --- the job ElementListStep with a worker of the test's own ------------------------------------------
+
+namespace {
+
+using forms::Job;
+
+class ElementListStepJob : public JobsFixture {};
+
+TEST_F(ElementListStepJob, StepsUntilTheWorkerEnds) {
+    // Eight elements in the body: the progress label, six more and the load marker.
+    const int k = openPage("<label id=\"ym99_label\"></label><b></b><b></b><b></b><b></b><b></b><b></b>");
+    f1().Command11.setToolTipText(QString::number(k));
+    f1().Command11.setTag("0");
+    timer(Job::ElementListStep).setTag("0");
+    QStringList written;
+    // The element-list worker: writes element (step counter - 1), restarts the job until the last.
+    f1().Command11.onClick = nullptr;  // the test takes the slot over from its owner
+    f1().Command11.onClick = [&] {
+        written << timer(Job::ElementListStep).tag();
+        if (timer(Job::ElementListStep).tag() != "8") forms::restart(f1(), Job::ElementListStep);
+    };
+    forms::restart(f1(), Job::ElementListStep);
+
+    clock.advance(70);
+    EXPECT_EQ(f1().Command11.tag(), "12.5");
+    EXPECT_EQ(doc(k).getElementById("ym99_label").innerText(), "源码正在生成 12%");
+    clock.advance(70 * 2);
+    EXPECT_EQ(doc(k).getElementById("ym99_label").innerText(), "源码正在生成 37%");
+    clock.advance(70 * 10);
+    EXPECT_EQ(written, (QStringList{"1", "2", "3", "4", "5", "6", "7", "8"}));
+    EXPECT_EQ(f1().Command11.tag(), "100");
+    EXPECT_FALSE(timer(Job::ElementListStep).enabled());
+}
+
+TEST_F(ElementListStepJob, WithoutItsPageStillCounts) {
+    f1().Command11.setToolTipText("9");  // no such tab
+    f1().Command11.setTag("0");
+    timer(Job::ElementListStep).setTag("0");
+    int calls = 0;
+    f1().Command11.onClick = nullptr;  // the test takes the slot over from its owner
+    f1().Command11.onClick = [&] { ++calls; };
+    forms::restart(f1(), Job::ElementListStep);
+    clock.advance(70);
+    EXPECT_EQ(timer(Job::ElementListStep).tag(), "1");
+    EXPECT_EQ(f1().Command11.tag(), "0");
+    EXPECT_EQ(calls, 1);
+    EXPECT_FALSE(timer(Job::ElementListStep).enabled());
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The default-browser check and the association: the decision over the desktop's http handler, the
-// banner and its two answers, the link target rule of the home page, and job 10 running the check.
+// banner and its two answers, the link target rule of the home page, and the job DefaultBrowserCheck
+// running the check.
 #include "app_fixture.h"
+#include "support/program/jobs_fixture.h"
 
 #include "app/defaultbrowser.h"
 #include "app/enginesettings.h"
@@ -240,6 +242,30 @@ TEST_F(DefaultBrowserTest, JobTenRunsTheCheckOnceASecondAfterStart) {
     clock.advance(1);
     EXPECT_TRUE(bannerShown());
     EXPECT_FALSE(f1().Timer4(10).enabled());
+}
+
+}  // namespace
+
+// --- the job DefaultBrowserCheck on its own ----------------------------------------------------------
+
+namespace {
+
+using forms::Job;
+
+class DefaultBrowserCheckJob : public JobsFixture {};
+
+TEST_F(DefaultBrowserCheckJob, PutsTheBannerIntoTheHomePage) {
+    ASSERT_TRUE(waitFor([&] {
+        try {
+            return !f1().WebBrowser1(1).busy() && !doc(1).body().isNull();
+        } catch (...) {
+            return false;
+        }
+    }));
+    forms::start(f1(), Job::DefaultBrowserCheck);
+    clock.advance(1000);
+    EXPECT_FALSE(doc(1).getElementById("img1_llq").isNull());
+    EXPECT_FALSE(timer(Job::DefaultBrowserCheck).enabled());
 }
 
 }  // namespace

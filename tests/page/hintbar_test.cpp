@@ -1,7 +1,8 @@
 // The link hint bar: injected once into the page that completed, its text for the status texts of
-// its own slot (short, long, scheme-less, without "http"), hidden by job 6 and by the hiding mode,
-// and what is left of it while the hint is off.
+// its own slot (short, long, scheme-less, without "http"), hidden by the job HintHide and by the
+// hiding mode, and what is left of it while the hint is off.
 #include "page_fixture.h"
+#include "support/program/jobs_fixture.h"
 
 #include "page/hintbar.h"
 
@@ -225,6 +226,56 @@ TEST_F(HintBarTest, HintOffLeavesOnlyLabel1AndTheHiding) {
     status(k, "");
     ASSERT_TRUE(waitFor([&] { return f1().Label1.caption() == "."; }));
     EXPECT_TRUE(barHidden(k));
+}
+
+}  // namespace
+
+// --- the job HintHide on a page of its own ----------------------------------------------------------
+
+namespace {
+
+using forms::Job;
+
+class HintHideJob : public JobsFixture {};
+
+struct HintCase {
+    const char* name;
+    const char* text;
+    bool hidden;
+};
+
+class HintHide : public HintHideJob, public ::testing::WithParamInterface<HintCase> {};
+
+TEST_P(HintHide, HidesABarStillShowingItsFirstText) {
+    const HintCase& c = GetParam();
+    // The page has its own element named like the bar's label; the program's bar comes after it.
+    const int k = openPage("<label id=\"Tavrolinid\">页面自己的..</label>");
+    f1().hintBars.make(doc(k), "宋体");
+    const forms::HintBars::Bar bar = f1().hintBars.of(doc(k));
+    bar.label.setInnerText(QString::fromUtf8(c.text));
+    timer(Job::HintHide).setTag("0");
+    forms::restart(f1(), Job::HintHide);
+    clock.advance(9999);
+    EXPECT_EQ(timer(Job::HintHide).tag(), "0");
+    clock.advance(1);
+    const QString expected = c.hidden ? "hidden" : "";
+    EXPECT_EQ(bar.label.styleProperty("visibility"), expected);
+    EXPECT_EQ(bar.strip.styleProperty("visibility"), expected);
+    EXPECT_EQ(doc(k).getElementById("Tavrolinid").styleProperty("visibility"), "");
+    EXPECT_EQ(timer(Job::HintHide).tag(), "1");
+    EXPECT_FALSE(timer(Job::HintHide).enabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(HintBar, HintHide,
+                         ::testing::Values(HintCase{"FirstText", "加载完成..", true},
+                                           HintCase{"HoveredLink", "覆盖 http://a.cn/", false}),
+                         [](const ::testing::TestParamInfo<HintCase>& info) { return std::string(info.param.name); });
+
+TEST_F(HintHideJob, WithoutABar) {
+    openPage("<p>plain</p>");
+    forms::restart(f1(), Job::HintHide);
+    clock.advance(10000);
+    EXPECT_EQ(timer(Job::HintHide).tag(), "1");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // counter (98 / 99 characters), the iframe-hiding job, the go command's grace, the hint re-arm, and
 // WebBrowser22 that loads nothing.
 #include "page_fixture.h"
+#include "support/program/jobs_fixture.h"
 
 #include "forms/form4.h"
 #include "forms/frameblockinggrace.h"
@@ -282,6 +283,33 @@ TEST_F(NavigationGuardTest, SecondBrowserLoadsNothing) {
     settle(300);
     EXPECT_EQ(requestsOf("/pages/target.html"), 0);
     EXPECT_TRUE(f1().WebBrowser22.document().isNull());
+}
+
+}  // namespace
+
+// --- the job IframeHiding on a page of its own ------------------------------------------------------
+
+namespace {
+
+using forms::Job;
+
+class IframeHidingJob : public JobsFixture {};
+
+TEST_F(IframeHidingJob, IframesOfTheFrontPageAreHidden) {
+    const int k = openPage("<iframe id=\"f1\" src=\"about:blank\"></iframe><iframe id=\"f2\" src=\"about:blank\"></iframe>"
+                           "<iframe id=\"f3\" src=\"about:blank\"></iframe>");
+    forms::restart(f1(), Job::IframeHiding);
+    clock.advance(100);
+    for (const char* id : {"f1", "f2", "f3"}) EXPECT_EQ(visibility(k, id), "hidden") << id;
+    EXPECT_FALSE(timer(Job::IframeHiding).enabled());
+}
+
+TEST_F(IframeHidingJob, PageWithoutFramesIsLeftAlone) {
+    const int k = openPage("<p id=\"p\">text</p>");
+    forms::restart(f1(), Job::IframeHiding);
+    clock.advance(100);
+    EXPECT_EQ(visibility(k, "p"), "");
+    EXPECT_FALSE(timer(Job::IframeHiding).enabled());
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The shape of the code, read from the sources: dependencies point down (platform <- forms <-
-// subsystems <- program), the few sideways ones between subsystems are named below and form no
-// circle, no two files include each other (a header and its source count as one), and the toolkit's
-// widget and page-engine headers stay inside the platform layer.
+// subsystems <- program), the few sideways ones between subsystems are listed in src/subsystems.txt
+// and form no circle and no chain, no two files include each other (a header and its source count as
+// one), and the toolkit's widget and page-engine headers stay inside the platform layer.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -23,20 +23,44 @@ const QString kSrc = QStringLiteral(ZV_SOURCE_DIR "/src");
 // The folders above the platform that hold one subsystem each.
 const QStringList kSubsystems = {"app", "mainwindow", "tabs", "page", "records", "analysis", "settings", "media"};
 
-// Includes from one subsystem into another. Keep the list short: each line is a dependency the
-// design asks for (a command of one subsystem that opens another's window, say).
-const QList<QPair<QString, QString>> kSideways = {
-    {"mainwindow", "app"},       // job 10 runs the default-browser check
-    {"mainwindow", "records"},   // the go command's favorite record; the record windows' commands
-    {"mainwindow", "settings"},  // command 11 and the page-menu switch open the settings window
-    {"mainwindow", "media"},     // command 21 opens the picture viewer
-    {"tabs", "mainwindow"},      // the short-URL request hands job 4 its request
-    {"tabs", "settings"},        // a tab double-click first consumes the colour picker's flag
-    {"tabs", "media"},           // closing a popped-out tab brings its Flash player back first
-    {"page", "app"},             // a click on the about box's close caption in a tab removes it
-    {"page", "tabs"},            // F5, the wheel and 网页底部 bring a popped-out player back
-    {"page", "media"},           // 查看图片 shows the picture in the picture viewer
+// Includes from one subsystem into another, read from src/subsystems.txt (the list the subsystem
+// libraries' links are made from): one "from to  # why" a line. Keep the list short: each line is a
+// dependency the design asks for (a command of one subsystem that opens another's window, say).
+const QString kSidewaysFile = QStringLiteral(ZV_SOURCE_DIR "/src/subsystems.txt");
+
+struct SidewaysList {
+    QList<QPair<QString, QString>> edges;
+    QStringList malformed;  // lines that are neither empty, a comment, nor "from to  # why"
 };
+
+SidewaysList readSideways() {
+    static const QRegularExpression edge(QStringLiteral("^\\s*([a-z]+)\\s+([a-z]+)\\s*(#[^;]*)?$"));
+    SidewaysList list;
+    QFile f(kSidewaysFile);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        list.malformed << QStringLiteral("cannot read ") + kSidewaysFile;
+        return list;
+    }
+    QTextStream in(&f);
+    in.setCodec("UTF-8");
+    while (!in.atEnd()) {
+        const QString line = in.readLine();
+        const QString bare = line.left(line.indexOf('#')).trimmed();
+        if (bare.isEmpty() && !line.contains(';')) continue;
+        const auto m = edge.match(line);
+        if (!m.hasMatch() || !kSubsystems.contains(m.captured(1)) || !kSubsystems.contains(m.captured(2))) {
+            list.malformed << line;
+            continue;
+        }
+        list.edges.append({m.captured(1), m.captured(2)});
+    }
+    return list;
+}
+
+const QList<QPair<QString, QString>>& sideways() {
+    static const QList<QPair<QString, QString>> edges = readSideways().edges;
+    return edges;
+}
 
 // The unit a file belongs to: "platform/rt" .. "platform/web", "forms", a subsystem, or "program".
 QString unitOf(const QString& relative) {
@@ -130,16 +154,34 @@ TEST(Structure, IncludesPointDownOrAlongANamedSidewaysPath) {
         const QString from = unitOf(inc.from);
         const QString to = unitOf(inc.to);
         if (from == to || rankOf(to) < rankOf(from)) continue;
-        EXPECT_TRUE(kSideways.contains({from, to}))
+        EXPECT_TRUE(sideways().contains({from, to}))
             << inc.from.toStdString() << " includes " << inc.to.toStdString() << ": " << from.toStdString()
             << " may not depend on " << to.toStdString();
     }
 }
 
+TEST(Structure, TheSidewaysListIsReadable) {
+    const SidewaysList list = readSideways();
+    EXPECT_EQ(list.malformed.join('\n').toStdString(), "");
+    EXPECT_FALSE(list.edges.isEmpty());
+}
+
 TEST(Structure, SidewaysPathsMakeNoCircle) {
     QMap<QString, QSet<QString>> graph;
-    for (const auto& edge : kSideways) graph[edge.first].insert(edge.second);
+    for (const auto& edge : sideways()) graph[edge.first].insert(edge.second);
     EXPECT_EQ(findCircle(graph).join(" -> ").toStdString(), "");
+}
+
+// The subsystems sit on at most two floors: one that includes another is never included by one, so
+// no sideways path goes through a third subsystem.
+TEST(Structure, SidewaysPathsMakeNoChain) {
+    QSet<QString> sources;
+    for (const auto& edge : sideways()) sources.insert(edge.first);
+    for (const auto& edge : sideways()) {
+        EXPECT_FALSE(sources.contains(edge.second))
+            << edge.first.toStdString() << " -> " << edge.second.toStdString() << ": " << edge.second.toStdString()
+            << " includes another subsystem itself";
+    }
 }
 
 TEST(Structure, NoTwoModulesIncludeEachOther) {
