@@ -62,6 +62,11 @@ bool namesFile(const Row& row, const QString& stem) {
     return file.match(row.files).hasMatch();
 }
 
+bool holdsName(const Row& row, const QString& name) {
+    const QString word = QStringLiteral("\\b") + QRegularExpression::escape(name) + QStringLiteral("\\b");
+    return row.text.contains(QRegularExpression(word));
+}
+
 struct Assignment {
     QString file;     // relative to the source tree
     int line;
@@ -113,11 +118,7 @@ TEST(CodeMap, EverySlotTheSourcesSetIsInTheRowOfItsFile) {
         for (const Row& row : rows) {
             if (!namesFile(row, stem)) continue;
             hasRow = true;
-            const bool hasEvent = row.text.contains(QRegularExpression(QStringLiteral("\\b") + a.event + QStringLiteral("\\b")));
-            const bool hasControl =
-                a.control.isEmpty() ||
-                row.text.contains(QRegularExpression(QStringLiteral("\\b") + QRegularExpression::escape(a.control) + QStringLiteral("\\b")));
-            if (hasEvent && hasControl) listed = true;
+            if (holdsName(row, a.event) && (a.control.isEmpty() || holdsName(row, a.control))) listed = true;
         }
         const QString what = (a.control.isEmpty() ? QString() : a.control + '.') + a.event;
         EXPECT_TRUE(listed) << qPrintable(a.file) << ":" << a.line << " sets " << qPrintable(what) << ", which "
