@@ -28,6 +28,8 @@ public:
 
     WindowOwner& windows() { return windows_; }
     Parts& parts() { return parts_; }
+    // For tests: the part of type T, or nullptr when the program has none (the program's own code
+    // reaches parts through `forms::part<T>()`).
     template <class T>
     T* find() const {
         return parts_.find<T>();

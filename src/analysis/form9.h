@@ -2,7 +2,7 @@
 // The page score window (design caption "得分"): a fixed window, centred on the screen when made, with
 // a panel `Picture2` holding the read-only boxes `Text3(1..10)` (a measure of the front page each,
 // behind its label) with their marks `Label2(1..10)`, and the box `Text3(0)` of several lines for the
-// page's User-Agent. Its handlers are PageScoreWindow's (pagescore.h).
+// page's User-Agent. Its handlers are PageScoreWindow's (pagescorewindow.h).
 #include "platform/ui/controlarray.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"

@@ -7,8 +7,6 @@
 #include "forms/slots.h"
 #include "forms/windowowner.h"
 #include "platform/rt/error.h"
-#include "platform/sys/programfolder.h"
-#include "platform/ui/loadpicture.h"
 #include "platform/web/document.h"
 #include "platform/web/webbrowser.h"
 
@@ -179,14 +177,4 @@ void PageScore::yuanma100_Click(int Index) {
     if (open) analysis::scoreFrontPage(f, *w);
     step([&] { w->show(); });
     if (open) step([&] { w->activate(); });
-}
-
-PageScoreWindow::PageScoreWindow(Form9& window) : w(window) {
-    w.onLoad = [this] { Form_Load(); };
-}
-
-void PageScoreWindow::Form_Load() {
-    step([&] { w.setIcon(ui::loadPicture(sys::appPath() + QStringLiteral("\\pifu\\0.ico"))); });
-    step([&] { w.move(w.left(), w.top(), Form9::kWidth, Form9::kHeight); });
-    analysis::scoreFrontPage(forms::form1(), w);
 }

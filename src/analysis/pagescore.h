@@ -7,7 +7,7 @@
 // box of row 0 shows the page's User-Agent. A value that cannot be read leaves its box with the bare
 // label. The window is measured at its load and again at every further choice while it is open.
 //
-// PageScore owns `yuanma100`'s click; PageScoreWindow is the window's load handler.
+// PageScore owns `yuanma100`'s click; PageScoreWindow (pagescorewindow.h) is the window's load handler.
 #include "platform/ui/colors.h"
 
 #include <QString>
@@ -51,16 +51,4 @@ public:
 
 private:
     Form1& f;
-};
-
-class PageScoreWindow {
-public:
-    explicit PageScoreWindow(Form9& w);
-    PageScoreWindow(const PageScoreWindow&) = delete;
-    PageScoreWindow& operator=(const PageScoreWindow&) = delete;
-
-    void Form_Load();
-
-private:
-    Form9& w;
 };

@@ -5,12 +5,10 @@
 // events: a click on a link toggles the hidden row text of the element list (the element whose id is
 // the link's id followed by "X") and never navigates; a right click pops the source menu
 // `Form14.yuanmayj` with the view file's size, never the engine's menu.
-//
-// SourceMenu (`yuanmayj100`): 1 copies the view's selection, 2 opens the view file in the text editor.
+// The menu's own handler is SourceMenu's (sourcemenu.h).
 #include "platform/web/document.h"
 
 class Form11;
-class Form14;
 namespace web {
 class WebBrowser;
 }
@@ -30,14 +28,4 @@ public:
 
 private:
     Form11& w;
-};
-
-class SourceMenu {
-public:
-    explicit SourceMenu(Form14& m);
-
-    void yuanmayj100_Click(int Index);
-
-private:
-    Form14& m;
 };

@@ -51,11 +51,6 @@ QString drawViewNumber() {
     return rt::str(rt::rnd());
 }
 
-ViewName nameView(const QString& prefix) {
-    const QString number = drawViewNumber();
-    return {number, prefix + number + QStringLiteral(".html")};
-}
-
 QString viewPath(const QString& name) { return sys::appPath() + QStringLiteral("\\html\\") + name; }
 
 void writeView(const QString& name, const QStringList& items) { appendToView(viewPath(name), QStringList{kFirstLine} + items); }

@@ -23,7 +23,6 @@ struct ViewName {
     QString name;    // prefix, number, ".html"
 };
 
-ViewName nameView(const QString& prefix);
 // The view number alone, drawn right after a reseed: for views whose prefix is known only once the
 // page was looked at (the tables name their count), drawn at the start of the click.
 QString drawViewNumber();

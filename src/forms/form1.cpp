@@ -169,10 +169,6 @@ QString Form1::OS(const QString& txt, const QString& jiedian, const QString& jia
     return Text1.text();
 }
 
-void Form1::XIERU(const QString& dizhi, const QString& jiedian, const QString& jianzhi, const QString& xinzi) {
-    sys::writeProfileString(dizhi, jiedian, jianzhi, xinzi);
-}
-
 int Form1::zvllq9() { return sys::findPageWindow(widget()); }
 
 // The getters read through OS, so their values pass through Text1 like every other read.

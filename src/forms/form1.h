@@ -78,7 +78,6 @@ public:
     void CAO(int C1, int C2, int C3, int C4, int C5, int C6, int C7);
     // Reads one setting; the value passes through Text1.
     QString OS(const QString& txt, const QString& jiedian, const QString& jianzhi);
-    void XIERU(const QString& dizhi, const QString& jiedian, const QString& jianzhi, const QString& xinzi);
     // The page window of the browser lying on top in this window, or 0.
     int zvllq9();
     QString ge1();

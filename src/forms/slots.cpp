@@ -36,8 +36,6 @@ int firstFreeSlot(Form1& f) {
 
 bool allTaken(Form1& f) { return firstFreeSlot(f) == 0; }
 
-int highestLoadedSlot(Form1& f) { return f.WebBrowser1.ubound(); }
-
 void frontLook(Form1& f, int k) {
     step([&] { f.lv(k).setBackStyle(1); });
     step([&] { f.lv(k).setBackColor(rt::toColor(f.j())); });

@@ -23,7 +23,6 @@ bool isFree(Form1& f, int k);
 // The first free slot from 2 to 10, 0 when none.
 int firstFreeSlot(Form1& f);
 bool allTaken(Form1& f);
-int highestLoadedSlot(Form1& f);
 
 // The looks of a tab label. Each property is one statement: a colour setting that is not a number
 // leaves that colour as it was.

@@ -6,7 +6,6 @@
 
 #include "app/defaultbrowser.h"
 #include "app/enginesettings.h"
-#include "mainwindow/delayedjobs.h"
 #include "platform/rt/error.h"
 #include "platform/sys/registry.h"
 #include "platform/sys/xdg.h"
@@ -235,7 +234,6 @@ TEST_F(DefaultBrowserTest, HomePageLinksOpenInANewWindow) {
 TEST_F(DefaultBrowserTest, JobTenRunsTheCheckOnceASecondAfterStart) {
     setSetting("默认浏览器", "");
     ASSERT_TRUE(startWithHomePage(pageFile("home2.html", "<p>home</p>")));
-    if (!program().find<DelayedJobs>()) GTEST_SKIP() << "the delayed jobs are not part of the program yet";
     ASSERT_TRUE(f1().Timer4(10).enabled());
     clock.advance(999);
     EXPECT_FALSE(has(homeDoc(), "input_llq"));

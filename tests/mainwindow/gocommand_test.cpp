@@ -396,7 +396,7 @@ TEST_F(GoCommandTest, MenuChangeInsideTheGraceIsKept) {
     go(page("menu"));
     clock.advance(1000);
     // The page-loading menu writes "1" to the key (switching script stripping does so).
-    f1().XIERU(forms::txtPath(forms::Txt::App), forms::kSection, kFrame, "1");
+    forms::write(forms::Txt::App, kFrame, "1");
     clock.advance(2000);
     EXPECT_EQ(setting(kFrame), "1");
     EXPECT_FALSE(f1().Timer4(1).enabled());
@@ -406,7 +406,7 @@ TEST_F(GoCommandTest, OtherSettingWrittenInsideTheGraceStillEndsIt) {
     setSetting(kFrame, "0");
     go(page("other"));
     clock.advance(1000);
-    f1().XIERU(forms::txtPath(forms::Txt::App), forms::kSection, "搜索引擎", "2");
+    forms::write(forms::Txt::App, "搜索引擎", "2");
     clock.advance(2000);
     EXPECT_EQ(setting(kFrame), "0");
 }
@@ -443,7 +443,7 @@ TEST_F(GoCommandTest, ExitAfterAMenuChangeKeepsTheChange) {
     setSetting(kFrame, "0");
     setSetting("退出确认", "0");
     go(page("exit2"));
-    f1().XIERU(forms::txtPath(forms::Txt::App), forms::kSection, kFrame, "1");
+    forms::write(forms::Txt::App, kFrame, "1");
     f1().Command2(19).press();
     EXPECT_EQ(setting(kFrame), "1");
 }

@@ -188,7 +188,7 @@ TEST_F(FavoritesWindowTest, ClickedRecordOpensInANewTabWithTheHeader) {
     // Clicking beside the links opens nothing.
     clickOn(w, label(w, 0));
     settle();
-    EXPECT_EQ(forms::highestLoadedSlot(f1()), 2);
+    EXPECT_EQ(f1().WebBrowser1.ubound(), 2);
 }
 
 TEST_F(FavoritesWindowTest, ClickWithAFreeLowerSlotOpensThereWithoutAsking) {
@@ -200,7 +200,7 @@ TEST_F(FavoritesWindowTest, ClickWithAFreeLowerSlotOpensThereWithoutAsking) {
     f1().lv(3).onMouseDown(ui::vbRightButton, 0, 0, 0);
     clock.advance(200);
     ASSERT_LE(f1().lv(3).caption().size(), 1);
-    ASSERT_EQ(forms::highestLoadedSlot(f1()), 10);
+    ASSERT_EQ(f1().WebBrowser1.ubound(), 10);
 
     const QString target = page("/target", "target");
     writeFavorites({line(target, "0.1")});
@@ -243,7 +243,7 @@ TEST_P(ClickCyclingTable, EveryTabTakenAsksFirst) {
         settle();
         EXPECT_TRUE(server.requestsFor("/target").isEmpty());
         EXPECT_EQ(slotAddress(2), tabs[0]);
-        EXPECT_EQ(forms::highestLoadedSlot(f1()), 10);
+        EXPECT_EQ(f1().WebBrowser1.ubound(), 10);
     }
 }
 
@@ -260,7 +260,7 @@ TEST_F(FavoritesWindowTest, NewWindowsThePageAsksForAreCancelled) {
     EXPECT_TRUE(cancel);
     EXPECT_EQ(chosen, nullptr);
     settle();
-    EXPECT_EQ(forms::highestLoadedSlot(f1()), 1) << "no link was clicked: nothing opens";
+    EXPECT_EQ(f1().WebBrowser1.ubound(), 1) << "no link was clicked: nothing opens";
 }
 
 // --- the edit menu -------------------------------------------------------------------------------
@@ -324,7 +324,7 @@ TEST_P(DirectOpenTable, OpensInTheFrontTabUnlessRefused) {
         ASSERT_TRUE(requested("/direct"));
         EXPECT_EQ(server.requestsFor("/direct").first().header("user-agent"), "ZelvaroTest/1.0 (favorites)");
         EXPECT_TRUE(waitFor([&] { return slotAddress(2) == target; }));
-        EXPECT_EQ(forms::highestLoadedSlot(f1()), 2) << "no new tab";
+        EXPECT_EQ(f1().WebBrowser1.ubound(), 2) << "no new tab";
         EXPECT_TRUE(services.messages().isEmpty());
     } else {
         EXPECT_EQ(services.messages(), QStringList{QString::fromUtf8(c.message)});

@@ -297,7 +297,7 @@ WebBrowser* Document::browser() const {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Element
+// Element (element.h)
 
 struct Element::Data {
     QWebElement e;

@@ -1,32 +1,27 @@
 #pragma once
-// The document model: handles on a loaded document and its elements, implemented with the page
-// engine's element API and script evaluation. A handle stays valid while its document is loaded; a
-// handle on a document that was replaced or whose browser is gone fails like a missing object
-// (rt::RuntimeError 91 for a document, 424 for an element).
+// The document model: handles on a loaded document (its elements: element.h), implemented with the
+// page engine's element API and script evaluation. A handle stays valid while its document is
+// loaded; a handle on a document that was replaced or whose browser is gone fails like a missing
+// object (rt::RuntimeError 91).
 //
 // Members the program needs that the engine does not have are given equivalents:
 //  - all():            every element of the document in document order (a snapshot list);
 //    allItem(key):     the look-up of all by a key: the first element whose id or name is the key;
-//  - Element::all():   every descendant element in document order (allCount(): how many);
 //  - DocumentEvent::srcElement: the element the event was raised on (the event's target);
 //  - styleSheetsText(): the text of all style rules of the document's style sheets, one rule a line;
-//    Element::styleSheetText(): the text of the style sheet a style element holds (its content);
-//  - fileSize():        the size in bytes of the document as it arrived (Element::fileSize: of the
-//                       resource its src names), or -1 when it is not known.
+//  - fileSize():        the size in bytes of the document as it arrived, or -1 when it is not known.
+#include "platform/web/element.h"
+
 #include <QList>
 #include <QPoint>
-#include <QRect>
 #include <QString>
-#include <QStringList>
 #include <QUrl>
 #include <memory>
 
-class QWebElement;
 class QWebFrame;
 
 namespace web {
 
-class Element;
 class WebBrowser;
 struct DocumentEvent;
 
@@ -109,103 +104,6 @@ private:
     std::shared_ptr<const Data> d_;
 };
 
-// An element of a loaded document.
-class Element {
-public:
-    Element();
-
-    bool isNull() const;
-    bool isValid() const;
-    bool operator==(const Element& other) const;
-    bool operator!=(const Element& other) const { return !(*this == other); }
-    Document document() const;
-
-    // Upper-case tag name, as the program compares it ("A", "IMG", "DIV").
-    QString tagName() const;
-    QString id() const;
-    void setId(const QString& id) const;
-    bool hasAttribute(const QString& name) const;
-    QString getAttribute(const QString& name) const;
-    void setAttribute(const QString& name, const QString& value) const;
-    void removeAttribute(const QString& name) const;
-    QStringList attributeNames() const;
-
-    QString innerHTML() const;
-    void setInnerHTML(const QString& html) const;
-    QString outerHTML() const;
-    // Replaces the element by the markup; the handle then names a removed element (invalid).
-    void setOuterHTML(const QString& html) const;
-    QString innerText() const;
-    void setInnerText(const QString& text) const;
-    // Inserts markup at "beforeBegin", "afterBegin", "beforeEnd" or "afterEnd" (any case).
-    void insertAdjacentHTML(const QString& where, const QString& html) const;
-    void appendChild(const Element& child) const;
-    // Removes the element from its document.
-    void remove() const;
-    // Removes a child of this element; raises 5 when `child` is not one.
-    void removeChild(const Element& child) const;
-
-    // The value of a form control (input, textarea, select), read and written through the
-    // element's live value rather than its attribute.
-    QString value() const;
-    void setValue(const QString& value) const;
-
-    // src / href / target: raw attribute text, and the address resolved against the document.
-    QString src() const;
-    QString srcResolved() const;
-    void setSrc(const QString& src) const;
-    QString href() const;
-    QString hrefResolved() const;
-    void setHref(const QString& href) const;
-    QString target() const;
-    void setTarget(const QString& target) const;
-
-    // Inline style: the whole text and single properties ("visibility", "zoom", "border", ...).
-    QString styleCssText() const;
-    void setStyleCssText(const QString& css) const;
-    QString styleProperty(const QString& name) const;
-    void setStyleProperty(const QString& name, const QString& value) const;
-
-    // A style element's style sheet text.
-    QString styleSheetText() const;
-    void setStyleSheetText(const QString& css) const;
-
-    int offsetWidth() const;
-    int offsetHeight() const;
-    int offsetLeft() const;
-    int offsetTop() const;
-    // A picture's own width and height in pixels, whatever size the page shows it at (an img
-    // element); 0 while the picture has not been read.
-    int naturalWidth() const;
-    int naturalHeight() const;
-    // The element's rectangle in the viewport, in pixels.
-    QRect boundingClientRect() const;
-
-    Element parentElement() const;
-    QList<Element> children() const;
-    // Every descendant element in document order.
-    QList<Element> all() const;
-    // How many there are (all().size(), without making a handle for each).
-    int allCount() const;
-    QList<Element> getElementsByTagName(const QString& tag) const;
-
-    // The size in bytes of the resource the element's src names (a picture, for instance), or -1
-    // when it is not known.
-    qint64 fileSize() const;
-
-    void click() const;
-    void focus() const;
-    void scrollIntoView() const;
-
-    // Raises 424 unless the handle is valid. Every other member calls it first.
-    void check() const;
-
-private:
-    friend class ElementAccess;
-    struct Data;
-    std::shared_ptr<Data> d_;
-};
-
 // The fields of a document event.
 struct DocumentEvent {
     QString type;         // "click", "dblclick", "keydown", "mousedown", "mouseover", "mousemove",
@@ -219,13 +117,6 @@ struct DocumentEvent {
     bool altKey = false, ctrlKey = false, shiftKey = false;
     int wheelDelta = 0;   // positive away from the user, 120 a notch
     bool isNull() const { return type.isEmpty(); }
-};
-
-// For the web layer: builds element handles from the engine's elements.
-class ElementAccess {
-public:
-    static Element make(const QWebElement& element, const Document& document);
-    static QWebElement raw(const Element& element);
 };
 
 // For the web layer: an event being dispatched to the sinks of `document`, read by

@@ -1,6 +1,6 @@
 // The home page with no skin picture ("空", as shipped) asks for nothing beyond its own page: the
 // skin step gives its body no background.
-#include "page_fixture.h"
+#include "page/page_fixture.h"
 
 namespace {
 

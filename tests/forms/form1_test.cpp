@@ -248,7 +248,7 @@ TEST_F(MainWindow, FlashMsgShowsTheRefusal) {
 TEST_F(MainWindow, ReadingASettingPassesItThroughText1) {
     Form1& f = forms::form1();
     const QString file = sys::appPath() + "\\txt\\应用.txt";
-    f.XIERU(file, "Zelvaro", "启动主页", "http://example.com/");
+    sys::writeProfileString(file, "Zelvaro", "启动主页", "http://example.com/");
     EXPECT_EQ(f.OS(file, "Zelvaro", "启动主页"), "http://example.com/");
     EXPECT_EQ(f.Text1.text(), "http://example.com/");
     EXPECT_EQ(f.OS(file, "Zelvaro", "absent"), "");
@@ -273,7 +273,7 @@ TEST_F(MainWindow, GettersReadTheirKeyThroughOS) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.key);
-        f.XIERU(c.file, "Zelvaro", c.key, "30");
+        sys::writeProfileString(c.file, "Zelvaro", c.key, "30");
         f.Text1.setText("before");
         const QString expected = QString(c.key) == "网页右移" ? "180" : "30";
         EXPECT_EQ(c.get(), expected);

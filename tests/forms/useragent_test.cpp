@@ -1,6 +1,6 @@
 // The User-Agent override as the loopback server sees it, for the navigations the program starts
 // (the start page, a typed address, a typed search) while frame blocking and the hint bar are on.
-#include "page_fixture.h"
+#include "page/page_fixture.h"
 
 namespace {
 

@@ -1,0 +1,20 @@
+#include "analysis/pagescorewindow.h"
+
+#include "analysis/form9.h"
+#include "analysis/pagescore.h"
+#include "forms/windowowner.h"
+#include "platform/rt/error.h"
+#include "platform/sys/programfolder.h"
+#include "platform/ui/loadpicture.h"
+
+using rt::step;
+
+PageScoreWindow::PageScoreWindow(Form9& window) : w(window) {
+    w.onLoad = [this] { Form_Load(); };
+}
+
+void PageScoreWindow::Form_Load() {
+    step([&] { w.setIcon(ui::loadPicture(sys::appPath() + QStringLiteral("\\pifu\\0.ico"))); });
+    step([&] { w.move(w.left(), w.top(), Form9::kWidth, Form9::kHeight); });
+    analysis::scoreFrontPage(forms::form1(), w);
+}
