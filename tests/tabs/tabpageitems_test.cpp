@@ -26,7 +26,7 @@ protected:
     // Opens /pages/target.html + `query` of the loopback server in a new tab; waits for its page.
     int openTarget(const QString& query) {
         const QString url = server.urlText(QStringLiteral("/pages/target.html")) + query;
-        const int k = tabs->opening.openInNewTab(url);
+        const int k = forms::openInNewTab(f(), url);
         EXPECT_TRUE(waits::until(
             [&] { return f().WebBrowser1(k).locationURL() == url && !f().WebBrowser1(k).busy(); }));
         EXPECT_TRUE(waitCaption(k, QStringLiteral("     目标页")));
