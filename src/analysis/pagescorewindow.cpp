@@ -2,6 +2,7 @@
 
 #include "analysis/form9.h"
 #include "analysis/pagescore.h"
+#include "forms/programfiles.h"
 #include "forms/windowowner.h"
 #include "platform/rt/error.h"
 #include "platform/sys/programfolder.h"
@@ -14,7 +15,7 @@ PageScoreWindow::PageScoreWindow(Form9& window) : w(window) {
 }
 
 void PageScoreWindow::Form_Load() {
-    step([&] { w.setIcon(ui::loadPicture(sys::appPath() + QStringLiteral("\\pifu\\0.ico"))); });
+    step([&] { forms::setProgramIcon(w); });
     step([&] { w.move(w.left(), w.top(), Form9::kWidth, Form9::kHeight); });
     analysis::scoreFrontPage(forms::form1(), w);
 }

@@ -1,6 +1,7 @@
 #include "analysis/sourcewindow.h"
 
 #include "analysis/form11.h"
+#include "forms/programfiles.h"
 #include "forms/form14.h"
 #include "forms/windowowner.h"
 #include "platform/rt/convert.h"
@@ -23,7 +24,7 @@ SourceWindow::SourceWindow(Form11& window) : w(window) {
 }
 
 void SourceWindow::Form_Load() {
-    step([&] { w.setIcon(ui::loadPicture(sys::appPath() + QStringLiteral("\\pifu\\0.ico"))); });
+    step([&] { forms::setProgramIcon(w); });
     step([&] { w.WebBrowser1.setTag(QStringLiteral("0")); });
     step([&] { w.WebBrowser1.setRegisterAsDropTarget(false); });
 }

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "forms/programfiles.h"
 #include "forms/settings.h"
 #include "forms/useragent.h"
 #include "forms/form1.h"
@@ -181,13 +182,13 @@ Startup::Navigation Startup::firstNavigation(const QString& commandLine) {
         return {commandLine, forms::userAgentHeader()};
     }
     const QString start = forms::read(forms::appkey::启动主页);
-    if (start == QStringLiteral("导航.html")) return {sys::nativePath(sys::appPath() + QStringLiteral("\\导航.html")), QString()};
+    if (start == QStringLiteral("导航.html")) return {sys::nativePath(forms::navPagePath()), QString()};
     if (rt::len(start) < 4) return {QStringLiteral("about:blank"), QString()};
     return {start, forms::userAgentHeader()};
 }
 
 void Startup::loadNavigationPage() {
-    const QString file = sys::appPath() + QStringLiteral("\\导航.html");
+    const QString file = forms::navPagePath();
     if (sys::fileExists(file)) {
         // A file that cannot be read adds nothing.
         rt::step([&] {
@@ -201,7 +202,7 @@ void Startup::loadNavigationPage() {
 
 void Startup::Form_Load() {
     Form1& f = f_;
-    const QString icon = sys::appPath() + QStringLiteral("\\pifu\\0.ico");
+    const QString icon = forms::programIconPath();
     // 1. Icons: the file is read once for both (a step that could not read it reads it again).
     std::optional<QPixmap> picture;
     rt::step([&] {

@@ -1,5 +1,6 @@
 #include "mainwindow/mainmenu.h"
 
+#include "forms/programfiles.h"
 #include "forms/settings.h"
 #include "forms/form1.h"
 #include "forms/form4.h"
@@ -10,7 +11,6 @@
 #include "platform/sys/shell.h"
 #include "platform/ui/events.h"
 #include "platform/ui/menu.h"
-#include "records/navpage.h"
 
 using rt::guard;
 using rt::step;
@@ -100,7 +100,7 @@ void MainMenu::LISHI_Click(int Index) {
         // The navigation page in the desktop's other browser; a browser that cannot be started is
         // named in a message.
         step([&] {
-            forms::started(sys::launcher().openInOtherBrowser(sys::nativePath(records::navPagePath())));
+            forms::started(sys::launcher().openInOtherBrowser(sys::nativePath(forms::navPagePath())));
         });
         break;
     default:

@@ -1,5 +1,6 @@
 #include "media/flashwindow.h"
 
+#include "forms/programfiles.h"
 #include "forms/form1.h"
 #include "forms/settings.h"
 #include "forms/windowowner.h"
@@ -56,7 +57,7 @@ FlashWindow::FlashWindow(Form12& window)
 }
 
 void FlashWindow::Form_Load() {
-    step([&] { w.setIcon(ui::loadPicture(sys::appPath() + QStringLiteral("\\pifu\\0.ico"))); });
+    step([&] { forms::setProgramIcon(w); });
     step([&] { w.setCaption(Form12::kCaption); });
     step([&] { w.setBackColor(rt::toColor(forms::read(forms::fgkey::背景0))); });
     step([&] { w.Picture1.setBackColor(w.backColor()); });

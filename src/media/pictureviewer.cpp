@@ -1,5 +1,6 @@
 #include "media/pictureviewer.h"
 
+#include "forms/programfiles.h"
 #include "forms/form1.h"
 #include "forms/form14.h"
 #include "forms/slots.h"
@@ -41,7 +42,7 @@ PictureViewer::PictureViewer(Form2& window)
 }
 
 void PictureViewer::Form_Load() {
-    step([&] { w.setIcon(ui::loadPicture(sys::appPath() + QStringLiteral("\\pifu\\0.ico"))); });
+    step([&] { forms::setProgramIcon(w); });
     step([&] { w.setCaption(Form2::kCaption); });
     step([&] { w.setBackColor(Form2::kBack); });
     step([&] { w.Label1(0).setForeColor(Form2::kText); });

@@ -1,5 +1,6 @@
 #include "records/downloadwindow.h"
 
+#include "forms/programfiles.h"
 #include "forms/form14.h"
 #include "forms/titleglyphs.h"
 #include "forms/windowowner.h"
@@ -55,7 +56,7 @@ web::Element DownloadWindow::recordElement(const web::DocumentEvent& event) {
 }
 
 void DownloadWindow::Form_Load() {
-    step([&] { w.setIcon(ui::loadPicture(sys::appPath() + QStringLiteral("\\pifu\\0.ico"))); });
+    step([&] { forms::setProgramIcon(w); });
     w.listMode = true;
     if (guard([&] { return sys::fileExists(Form6::listFile()); })) {
         step([&] { w.WebBrowser1.Navigate(Form6::listFile()); });

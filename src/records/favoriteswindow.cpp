@@ -1,5 +1,6 @@
 #include "records/favoriteswindow.h"
 
+#include "forms/programfiles.h"
 #include "forms/settings.h"
 #include "platform/rt/error.h"
 #include "platform/sys/programfolder.h"
@@ -19,7 +20,7 @@ FavoritesWindow::FavoritesWindow(Form13& window) : w(window) {
 }
 
 void FavoritesWindow::Form_Load() {
-    step([&] { w.setIcon(ui::loadPicture(sys::appPath() + QStringLiteral("\\pifu\\0.ico"))); });
+    step([&] { forms::setProgramIcon(w); });
     if (rt::guard([&] { return sys::fileExists(Form13::favoritesFile()); })) {
         step([&] { w.WebBrowser1.Navigate(Form13::favoritesFile()); });
         step([&] {

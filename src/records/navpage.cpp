@@ -1,5 +1,6 @@
 #include "records/navpage.h"
 
+#include "forms/programfiles.h"
 #include "forms/form1.h"
 #include "platform/rt/error.h"
 #include "platform/rt/text.h"
@@ -41,8 +42,6 @@ constexpr int kHeaderLines = 5;
 
 }  // namespace
 
-QString navPagePath() { return sys::appPath() + QStringLiteral("\\导航.html"); }
-
 QStringList defaultNavPageLines() {
     QStringList lines{
         QStringLiteral("<!-- 代码不要手动修改，以免出错 -->"),
@@ -83,11 +82,11 @@ NavPage::NavPage(Form1& f) : f_(f) {
 }
 
 void NavPage::Command3_Click() {
-    rt::step([&] { sys::writeLines(records::navPagePath(), records::defaultNavPageLines()); });
+    rt::step([&] { sys::writeLines(forms::navPagePath(), records::defaultNavPageLines()); });
     rt::step([&] { f_.List1.clear(); });
     // The list is filled from the file as it now is; a file that cannot be read adds nothing.
     rt::step([&] {
-        const QStringList lines = sys::readLines(records::navPagePath());
+        const QStringList lines = sys::readLines(forms::navPagePath());
         for (const QString& line : lines) f_.List1.addItem(line);
     });
 }
@@ -97,11 +96,11 @@ bool NavPage::rewrite() {
     rt::step([&] {
         QStringList lines;
         for (int i = 0; i < f_.List1.listCount(); ++i) lines << f_.List1.list(i);
-        sys::writeLines(records::navPagePath(), lines);
+        sys::writeLines(forms::navPagePath(), lines);
         written = true;
     });
     rt::step([&] { show(); });
     return written;
 }
 
-void NavPage::show() { f_.WebBrowser1(1).Navigate(records::navPagePath()); }
+void NavPage::show() { f_.WebBrowser1(1).Navigate(forms::navPagePath()); }

@@ -21,9 +21,6 @@ class Form1;
 
 namespace records {
 
-// The page file: the program folder followed by "\导航.html".
-QString navPagePath();
-
 // The 18 lines of the default page, in file order.
 QStringList defaultNavPageLines();
 

@@ -1,5 +1,6 @@
 #include "records/tileeditor.h"
 
+#include "forms/programfiles.h"
 #include "forms/form1.h"
 #include "forms/form4.h"
 #include "forms/parts.h"
@@ -277,7 +278,7 @@ void TileEditor::reset() {
     step([&] { forms::part<NavPage>().show(); });
 }
 
-void TileEditor::openFile() { step([&] { forms::editProgramFile(records::navPagePath()); }); }
+void TileEditor::openFile() { step([&] { forms::editProgramFile(forms::navPagePath()); }); }
 
 // --- helpers -----------------------------------------------------------------------------------
 
@@ -325,5 +326,5 @@ void TileEditor::rewrite(const QStringList& before) {
         f.List1.clear();
         for (const QString& line : before) f.List1.addItem(line);
     });
-    ui::refuse(QStringLiteral("导航页面无法保存，修改没有生效：") + sys::nativePath(records::navPagePath()));
+    ui::refuse(QStringLiteral("导航页面无法保存，修改没有生效：") + sys::nativePath(forms::navPagePath()));
 }

@@ -1,5 +1,6 @@
 #include "records/visitlogwindow.h"
 
+#include "forms/programfiles.h"
 #include "forms/form1.h"
 #include "forms/newtab.h"
 #include "forms/titleglyphs.h"
@@ -26,7 +27,7 @@ VisitLogWindow::VisitLogWindow(Form3& window) : w(window) {
 }
 
 void VisitLogWindow::Form_Load() {
-    step([&] { w.setIcon(ui::loadPicture(sys::appPath() + QStringLiteral("\\pifu\\0.ico"))); });
+    step([&] { forms::setProgramIcon(w); });
     if (!sys::fileExists(Form3::logFile())) return;
     QStringList lines;
     step([&] { lines = sys::readLines(Form3::logFile()); });

@@ -1,5 +1,6 @@
 #include "settings/colourpicker.h"
 
+#include "forms/programfiles.h"
 #include "forms/form1.h"
 #include "forms/settings.h"
 #include "forms/slots.h"
@@ -115,7 +116,7 @@ ColourPicker::ColourPicker(Form8& window) : w(window) {
 }
 
 void ColourPicker::Form_Load() {
-    step([&] { w.setIcon(ui::loadPicture(sys::appPath() + QStringLiteral("\\pifu\\0.ico"))); });
+    step([&] { forms::setProgramIcon(w); });
 }
 
 void ColourPicker::Text1_Click(int Index) {

@@ -1,5 +1,6 @@
 #include "settings/settingswindow.h"
 
+#include "forms/programfiles.h"
 #include "forms/form1.h"
 #include "forms/settings.h"
 #include "forms/windowowner.h"
@@ -67,7 +68,7 @@ void SettingsWindow::Form_Load() {
 }
 
 void SettingsWindow::loadWindow() {
-    step([&] { w.setIcon(ui::loadPicture(sys::appPath() + QStringLiteral("\\pifu\\0.ico"))); });
+    step([&] { forms::setProgramIcon(w); });
     step([&] { w.setCaption(QStringLiteral("设置")); });
     step([&] { w.move(w.left(), w.top(), 8310, 4575); });
     step([&] { w.setBackColor(16100715); });

@@ -7,6 +7,7 @@
 
 #include "forms/form1.h"
 #include "forms/form4.h"
+#include "forms/programfiles.h"
 #include "platform/sys/programfolder.h"
 #include "platform/sys/textfile.h"
 #include "platform/web/document.h"
@@ -22,17 +23,17 @@ protected:
     void startOn(const QStringList& lines = {}) {
         setSetting(QStringLiteral("启动主页"), QStringLiteral("导航.html"));
         QFile::remove(navFile());
-        if (!lines.isEmpty()) sys::writeLines(records::navPagePath(), lines);
+        if (!lines.isEmpty()) sys::writeLines(forms::navPagePath(), lines);
         ASSERT_TRUE(start());
         ASSERT_TRUE(waitForHome());
     }
 
-    QString navFile() const { return sys::nativePath(records::navPagePath()); }
+    QString navFile() const { return sys::nativePath(forms::navPagePath()); }
     QByteArray fileBytes() const {
         QFile f(navFile());
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
-    QStringList fileLines() const { return sys::readLines(records::navPagePath()); }
+    QStringList fileLines() const { return sys::readLines(forms::navPagePath()); }
     QStringList list() {
         QStringList all;
         for (int i = 0; i < f1().List1.listCount(); ++i) all << f1().List1.list(i);
