@@ -257,7 +257,7 @@ void Startup::Form_Load() {
             forms::read(forms::Txt::Sousuo, QStringLiteral("搜索名字") + forms::read(forms::appkey::搜索引擎)));
     });
     // 12. The default-browser check, one second from now, unless the setting is another number.
-    if (rt::guard([] { return rt::toDouble(forms::read(forms::appkey::默认浏览器)) == 1; })) {
+    if (forms::readNumber(forms::appkey::默认浏览器, 1) == 1) {
         rt::step([&] { forms::start(f, forms::Job::DefaultBrowserCheck); });
     }
     applyLooks();
@@ -271,7 +271,7 @@ void Startup::Form_Load() {
 void Startup::applyLooks() {
     Form1& f = f_;
     // 13. The address text centred, or left-aligned for any other number.
-    if (rt::guard([] { return rt::toDouble(forms::read(forms::appkey::左边中间)) == 1; })) {
+    if (forms::readNumber(forms::appkey::左边中间, 1) == 1) {
         rt::step([&] { f.Text7.setAlignment(ui::vbCenter); });
         rt::step([&] { f.Label2(4).setAlignment(ui::vbCenter); });
     } else {

@@ -49,7 +49,7 @@ void FrameBlockingGrace::end() {
 namespace forms {
 
 void openUserNavigationGrace(Form1& f) {
-    if (!rt::guard([&] { return rt::toDouble(read(appkey::框架不加载)) == 0; })) return;
+    if (readNumber(appkey::框架不加载, 0) != 0) return;
     rt::step([&] { part<FrameBlockingGrace>().open(); });
     rt::step([&] { start(f, Job::GraceEnd); });
 }

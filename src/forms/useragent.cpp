@@ -11,7 +11,7 @@ namespace forms {
 
 QString userAgentHeader() {
     // UA counts as on for any number but 0; empty or not a number sends no header.
-    if (rt::guard([] { return rt::toDouble(read(appkey::UA)) == 0; })) return QString();
+    if (readNumber(appkey::UA, 0) == 0) return QString();
     return QStringLiteral("User-Agent:") + read(appkey::呈现伪造);
 }
 

@@ -30,7 +30,7 @@ void AddressMenu::Text7_MouseDown(int button, int, double, double) {
         step([&] { f4.DZYJ100(i).setCaption(forms::read(forms::Txt::Youjian, key)); });
     }
 
-    if (guard([&] { return rt::toDouble(forms::read(forms::appkey::标签打开)) == 1; })) {
+    if (forms::readNumber(forms::appkey::标签打开, 1) == 1) {
         step([&] { f4.DZYJ100(5).setCaption(QStringLiteral("标签打开")); });
         step([&] { f4.DZYJ100(5).setChecked(true); });
     } else {
@@ -38,7 +38,7 @@ void AddressMenu::Text7_MouseDown(int button, int, double, double) {
         step([&] { f4.DZYJ100(5).setChecked(false); });
     }
 
-    if (guard([&] { return rt::toDouble(forms::read(forms::appkey::左边中间)) == 1; })) {
+    if (forms::readNumber(forms::appkey::左边中间, 1) == 1) {
         step([&] { f4.DZYJ100(6).setCaption(QStringLiteral("在中间")); });
         step([&] { f4.DZYJ100(6).setChecked(true); });
     } else {
@@ -94,13 +94,13 @@ void AddressMenu::DZYJ100_Click(int index) {
         step([&] { f.Text7.setText(f4.DZYJ100(4).caption()); });
         break;
     case 5:  // new-tab mode of the go command
-        if (guard([&] { return rt::toDouble(forms::read(forms::appkey::标签打开)) == 1; }))
+        if (forms::readNumber(forms::appkey::标签打开, 1) == 1)
             step([&] { forms::write(forms::appkey::标签打开, QStringLiteral("0")); });
         else
             step([&] { forms::write(forms::appkey::标签打开, QStringLiteral("1")); });
         break;
     case 6:  // alignment of the address bar
-        if (guard([&] { return rt::toDouble(forms::read(forms::appkey::左边中间)) == 1; })) {
+        if (forms::readNumber(forms::appkey::左边中间, 1) == 1) {
             step([&] { forms::write(forms::appkey::左边中间, QStringLiteral("0")); });
             step([&] { f.Text7.setAlignment(ui::vbLeftJustify); });
             step([&] { f.Label2(4).setAlignment(ui::vbLeftJustify); });

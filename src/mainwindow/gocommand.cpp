@@ -58,7 +58,7 @@ void GoCommand::Command1_Click() {
     }
 
     // New-tab mode.
-    if (guard([&] { return rt::toDouble(forms::read(forms::appkey::标签打开)) == 1; })) {
+    if (forms::readNumber(forms::appkey::标签打开, 1) == 1) {
         forms::openInNewTab(f, f.Text7.text());
         return;
     }

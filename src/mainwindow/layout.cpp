@@ -53,7 +53,7 @@ void Layout::Form_Resize() {
     step([&] { f.Line1(4).setY2(SH()); });
 
     // Tab widths that follow the window width.
-    if (guard([&] { return rt::toDouble(forms::read(forms::appkey::固定宽度)) == 0; }) &&
+    if (forms::readNumber(forms::appkey::固定宽度, 0) == 0 &&
         guard([&] { return f.WebBrowser1.ubound() > 1; }))
         step([&] { f.Command39.press(); });
 

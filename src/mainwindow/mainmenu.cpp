@@ -65,10 +65,7 @@ void MainMenu::prepareMainMenu() {
     // Page filters: "0" is on; a value that is no number counts as on.
     const forms::Key filters[] = {forms::appkey::框架不加载, forms::appkey::脚本被删除, forms::appkey::框架被删除};
     for (int i = 0; i < 3; ++i) {
-        step([&] {
-            m.WYJZ100(i).setChecked(
-                guard([&] { return rt::toDouble(forms::read(filters[i])) == 0; }));
-        });
+        step([&] { m.WYJZ100(i).setChecked(forms::readNumber(filters[i], 0) == 0); });
     }
 
     // Search engines: names from sousuo.txt, every item enabled and unchecked, then the current one

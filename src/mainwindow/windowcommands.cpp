@@ -163,7 +163,7 @@ void WindowCommands::exitSequence() {
         step([&] { forms::write(forms::fgkey::宽度, twipsText(f.width())); });
         step([&] { forms::write(forms::fgkey::高度, twipsText(f.height())); });
     }
-    if (guard([&] { return rt::toDouble(forms::read(forms::appkey::退出确认)) == 0; })) {
+    if (forms::readNumber(forms::appkey::退出确认, 0) == 0) {
         endProcess();
         return;
     }

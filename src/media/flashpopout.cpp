@@ -60,11 +60,10 @@ int FlashPopOut::findPlayer() {
 }
 
 void FlashPopOut::detect(const web::Element& element) {
-    // The setting and the popped-out slot; either not a number stops here.
+    // The setting (a value that is no number counts as 0) and the popped-out slot (one that is no
+    // number stops here).
     bool offer = false;
-    step([&] {
-        offer = rt::toDouble(forms::read(forms::appkey::Flash按钮)) != 0 && !(rt::toDouble(f.Command7.tag()) > 1);
-    });
+    step([&] { offer = forms::readNumber(forms::appkey::Flash按钮, 0) != 0 && !(rt::toDouble(f.Command7.tag()) > 1); });
     if (!offer) return;
     int front = 0;
     step([&] { front = forms::frontSlot(f); });
@@ -121,7 +120,7 @@ void FlashPopOut::Command7_Click() {
     }
 
     step([&] { forms::start(f, forms::Job::FlashReparent); });
-    if (guard([&] { return rt::toDouble(forms::read(forms::appkey::弹出小化)) == 1; })) {
+    if (forms::readNumber(forms::appkey::弹出小化, 1) == 1) {
         step([&] { f.setWindowState(ui::vbMinimized); });
     }
     step([&] { f.Command7.setTag(rt::str(front)); });

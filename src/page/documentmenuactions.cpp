@@ -85,7 +85,7 @@ void DocumentMenuActions::SX100_Click(int Index) {
             return;
         }
         // The reload always runs; only the hint bar's job follows 连接提示 (1, or no number).
-        if (guard([&] { return rt::toDouble(forms::read(forms::appkey::连接提示)) == 1; })) {
+        if (forms::readNumber(forms::appkey::连接提示, 1) == 1) {
             step([&] { forms::start(f, forms::Job::HintRearm); });
         }
         step([&] { browser().ExecWB(web::kExecRefresh, 0); });

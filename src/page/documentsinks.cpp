@@ -94,7 +94,7 @@ bool DocumentSinks::M_Dom_ondragstart(const web::DocumentEvent&) { return false;
 
 bool DocumentSinks::ORIBERISA_onkeydown(const web::DocumentEvent& event) {
     if (event.keyCode != kF5) return true;
-    if (guard([&] { return rt::toDouble(forms::read(forms::appkey::连接提示)) == 1; })) {
+    if (forms::readNumber(forms::appkey::连接提示, 1) == 1) {
         step([&] { forms::start(f, forms::Job::HintRearm); });
     }
     if (guard([&] { return rt::toDouble(f.Command7.tag()) > 0; })) {

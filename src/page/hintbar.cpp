@@ -71,7 +71,7 @@ void HintBar::WebBrowser1_StatusTextChange(int Index, const QString& Text) {
     f.lastHoveredLink = Text;
     step([&] { f.Label1.setCaption(Text); });
 
-    if (!guard([&] { return rt::toDouble(forms::read(forms::appkey::连接提示)) == 1; })) return;
+    if (forms::readNumber(forms::appkey::连接提示, 1) != 1) return;
     step([&] { barOf(Index).label.setInnerText(labelText(Text, f.hintOpenMode)); });
     const bool hiding = guard([&] { return rt::toDouble(forms::jobTimer(f, forms::Job::HintHide).tag()) == 1; });
     const QString visibility = hiding && rt::instr(Text, QStringLiteral("..")) > 0 ? kHidden : QString();

@@ -31,7 +31,7 @@ void NavigationGuard::WebBrowser1_BeforeNavigate2(int Index, const QString& URL,
     }
 
     // 2. Frame blocking.
-    if (guard([&] { return rt::toDouble(forms::read(forms::appkey::框架不加载)) == 0; })) {
+    if (forms::readNumber(forms::appkey::框架不加载, 0) == 0) {
         if (guard([&] { return rt::toDouble(f.Command8.tag()) == 2; })) {
             step([&] { Cancel = true; });
             step([&] { forms::restart(f, forms::Job::IframeHiding); });
@@ -45,7 +45,7 @@ void NavigationGuard::WebBrowser1_BeforeNavigate2(int Index, const QString& URL,
     }
 
     // 3. Hint re-arm.
-    if (guard([&] { return rt::toDouble(forms::read(forms::appkey::连接提示)) == 1; })) {
+    if (forms::readNumber(forms::appkey::连接提示, 1) == 1) {
         step([&] { forms::restart(f, forms::Job::HintRearm); });
         step([&] { forms::jobTimer(f, forms::Job::HintHide).setTag(QStringLiteral("0")); });
         step([&] { forms::restart(f, forms::Job::HintHide); });

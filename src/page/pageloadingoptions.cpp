@@ -60,9 +60,7 @@ void PageLoadingOptions::switchFilter(int Index) {
     const forms::Key& key = kFilters[Index].key;
     // Off (1) is switched on; on ("0", also any text that is no number, as the menu and the filters
     // read it) and any other number are switched off.
-    QString value;
-    step([&] { value = forms::read(key); });
-    if (rt::isNumeric(value) && rt::toDouble(value) == 1) {
+    if (forms::readNumber(key, 0) == 1) {
         step([&] { forms::write(key, QStringLiteral("0")); });
         step([&] { ui::services().msgBox(warning(Index), ui::vbOKOnly + ui::vbExclamation, QString()); });
     } else {

@@ -61,7 +61,7 @@ void PostProcessing::WebBrowser1_DownloadComplete(int Index) {
     step([&] { doc = f.WebBrowser1(Index).document(); });
 
     // 2. Script stripping.
-    if (guard([&] { return rt::toDouble(forms::read(forms::appkey::脚本被删除)) == 0; })) {
+    if (forms::readNumber(forms::appkey::脚本被删除, 0) == 0) {
         int k = 0;
         step([&] { k = doc.scriptCount(); });
         strip(doc, QStringLiteral("script"), k, scriptMarker);
@@ -88,7 +88,7 @@ void PostProcessing::WebBrowser1_DocumentComplete(int Index, const QString& URL)
     if (guard([&] { return doc.url() == QLatin1String("about:blank"); })) return;
 
     // Frame stripping.
-    if (guard([&] { return rt::toDouble(forms::read(forms::appkey::框架被删除)) == 0; })) {
+    if (forms::readNumber(forms::appkey::框架被删除, 0) == 0) {
         int m = 0;
         step([&] { m = doc.frameCount(); });
         strip(doc, QStringLiteral("iframe"), m, frameMarker);
@@ -98,7 +98,7 @@ void PostProcessing::WebBrowser1_DocumentComplete(int Index, const QString& URL)
     if (guard([&] { return URL == doc.url(); })) {
         step([&] { f.Command12.setTag(rt::str(Index)); });
         step([&] { f.Command12.press(); });
-        if (guard([&] { return rt::toDouble(forms::read(forms::appkey::连接提示)) == 1; })) {
+        if (forms::readNumber(forms::appkey::连接提示, 1) == 1) {
             step([&] { hintBar_.injectInto(Index); });
         }
     }

@@ -197,7 +197,7 @@ void TabClosing::lv_DblClick(int) {
             return;
         }
     }
-    if (guard([&] { return rt::toDouble(forms::read(forms::appkey::双击关闭)) == 1; }))
+    if (forms::readNumber(forms::appkey::双击关闭, 1) == 1)
         step([&] { BQYJ100_Click(1); });
 }
 

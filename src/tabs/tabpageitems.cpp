@@ -32,7 +32,7 @@ void TabPageItems::refresh() {
         step([&] { f.FlashMsg(); });
         return;
     }
-    if (guard([&] { return rt::toDouble(forms::read(forms::appkey::连接提示)) == 1; }))
+    if (forms::readNumber(forms::appkey::连接提示, 1) == 1)
         step([&] { forms::start(f, forms::Job::HintRearm); });
     step([&] { f.WebBrowser1(rt::toInt32(f4.BQYJ100(1).tag())).ExecWB(web::kExecRefresh, 0); });
 }

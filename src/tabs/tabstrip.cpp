@@ -48,8 +48,7 @@ void TabStrip::Command39_Click() {
             if (f.lv(k).visible()) ++n;
         });
 
-    const QString fixedWidths = forms::read(forms::appkey::固定宽度);
-    const bool fixed = guard([&] { return rt::toDouble(fixedWidths) == 1; });
+    const bool fixed = forms::readNumber(forms::appkey::固定宽度, 1) == 1;
     QString widthText;
     if (fixed) widthText = forms::read(forms::appkey::宽度);
 

@@ -1,5 +1,6 @@
 #include "forms/settings.h"
 #include "support/stored_settings.h"
+#include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/rt/gbk.h"
 #include "forms/form1.h"
@@ -85,6 +86,46 @@ TEST_F(ConfigStore, WritesGoToTheKeysFile) {
     EXPECT_EQ(storedFgSetting("界面图片"), "/tmp/a.jpg");
     EXPECT_EQ(storedText(forms::Txt::Youjian, "CNB01"), "关");
     EXPECT_EQ(storedFgSetting("UA"), "");
+}
+
+// A typed read gives the number as the strict conversion takes it, and the caller's count for a value
+// that is no number, so `readNumber(key, n) == n` decides as a guarded `toDouble(read(key)) == n`.
+TEST_F(ConfigStore, ReadNumberGivesTheNumberOrTheCountForNoNumber) {
+    constexpr double kNoNumber = -7;
+    const struct {
+        const char* stored;
+        double number;  // kNoNumber: no number
+    } cases[] = {
+        {"1", 1},           {"0", 0},           {"2", 2},          {"-1", -1},         {"0.5", 0.5},
+        {".5", 0.5},        {"+3", 3},          {"1e3", 1000},     {" 1 ", 1},         {"\t0\t", 0},
+        {"  12  ", 12},     {"&H10", 16},       {"&hff", 255},     {" &H10 ", 16},     {"&HFFFFFFFF", -1},
+        {"", kNoNumber},    {" ", kNoNumber},   {"abc", kNoNumber}, {"1,5", kNoNumber}, {"1 0", kNoNumber},
+        {"12abc", kNoNumber}, {"True", kNoNumber}, {"&H", kNoNumber}, {"&H1G", kNoNumber}, {"1e400", kNoNumber},
+        {"&H100000000", kNoNumber}, {"１", kNoNumber},
+    };
+    for (const auto& c : cases) {
+        storeSetting("字节", QString::fromUtf8(c.stored));
+        const QString read = forms::read(forms::appkey::字节);
+        EXPECT_EQ(forms::readNumber(forms::appkey::字节, kNoNumber), c.number) << c.stored;
+        EXPECT_EQ(forms::readNumber(forms::appkey::字节, 1), c.number == kNoNumber ? 1 : c.number) << c.stored;
+        // The same decisions as the guarded strict conversion.
+        for (double n : {0.0, 1.0}) {
+            const bool guarded = rt::guard([&] { return rt::toDouble(read) == n; });
+            EXPECT_EQ(forms::readNumber(forms::appkey::字节, n) == n, guarded) << c.stored << " " << n;
+        }
+    }
+    // A key that is absent, in a file that is absent too, is no number.
+    QFile::remove(dir.path() + "/txt/应用.txt");
+    EXPECT_EQ(forms::readNumber(forms::appkey::字节, 3), 3);
+}
+
+TEST_F(ConfigStore, ReadNumberReadsAtEachCall) {
+    storeSetting("连接提示", "1");
+    EXPECT_EQ(forms::readNumber(forms::appkey::连接提示, 0), 1);
+    storeSetting("连接提示", "0");
+    EXPECT_EQ(forms::readNumber(forms::appkey::连接提示, 1), 0);
+    storeSetting("连接提示", "off");
+    EXPECT_EQ(forms::readNumber(forms::appkey::连接提示, 1), 1);
 }
 
 // Every named key is a key of its shipped file, and every key of the shipped settings files has a
