@@ -7,30 +7,20 @@
 #include "settings/form5.h"
 #include "settings/hintbox.h"
 #include "settings/settingeditors.h"
-#include "settings/settingswindow.h"
 
 #include <QRegularExpression>
 
 using rt::step;
 
-const char* const BrowserIdentitySettings::kPresetStrings[13] = {
-    "Mozilla/5.0 (Windows NT 10.0) AppleWebKit/537.36 (KHTML, like Gecko) Chrome/42.0.2311.135 Safari/537.36 "
-    "Edge/12.10240",
-    "Mozilla/5.0 (Windows NT 6.1) AppleWebKit/525.13 (KHTML, like Gecko) Chrome/42.0.2311.135 Safari/525.13",
-    "Mozilla/5.0 (Windows NT 6.1) Gecko/20070309 Firefox/2.0.0.3",
-    "Opera/9.20  (Windows NT 6.1) Opera/9.20",
-    "Mozilla/5.0 (Macintosh; PPC Mac OS X) AppleWebKit/419 (KHTML, like Gecko) Safari/419.3",
-    "Mozilla/4.0 (Windows NT 5.1; MSIE 8.0)",
-    "Mozilla/4.0 (Windows NT 5.1; MSIE 7.0)",
-    "Mozilla/4.0 (Windows NT 5.1; MSIE 6.0)",
-    "Mozilla/5.0(iPad; U; CPU iPhone OS 3_2 like Mac OS X; en-us) AppleWebKit/531.21.10 (KHTML, like Gecko) "
-    "Version/4.0.4 Mobile/7B314 Safari/531.21.10",
-    "Mozilla/5.0 (iPhone; U; CPU like Mac OS X; en) AppleWebKit/420+ (KHTML, like Gecko) Version/3.0 "
-    "Mobile/1A543a Safari/419.3",
-    "NokiaN90-1/3.0545.5.1 Series60/2.8 Profile/MIDP-2.0 Configuration/CLDC-1.1",
-    "Baiduspider+(+http://www.baidu.com/search/spider.htm)",
-    "Mozilla/5.0 (compatible; Googlebot/2.1; +http://www.google.com/bot.html)",
+namespace {
+
+constexpr settings::Switch kSwitches[] = {
+    {{&Form5::Check2}, forms::appkey::UA, "1", "0", "勾选：伪装网页，刷新和不是新窗口的无效(双击文本框保存)"},
 };
+
+}  // namespace
+
+settings::SwitchTable BrowserIdentitySettings::switches() { return kSwitches; }
 
 BrowserIdentitySettings::BrowserIdentitySettings(Form5& window) : w(window) {
     w.Check2.onMouseUp = [this](int Button, int, double, double) { Check2_MouseUp(Button); };
@@ -51,19 +41,16 @@ void BrowserIdentitySettings::Check2_MouseUp(int Button) {
 }
 
 void BrowserIdentitySettings::storeSwitch() {
-    step([&] { settings::storeSwitch(w.Check2, {forms::appkey::UA, "1", "0"}); });
+    step([&] { settings::storeSwitch(w, switches().row(&Form5::Check2)); });
     step([&] { w.Command1.press(); });
 }
 
-void BrowserIdentitySettings::Check2_MouseMove(double X) {
-    HintBox::show(w, w.Check2, X, QStringLiteral("勾选：伪装网页，刷新和不是新窗口的无效(双击文本框保存)"));
-}
+void BrowserIdentitySettings::Check2_MouseMove(double X) { settings::showHint(w, switches().row(&Form5::Check2), X); }
 
 void BrowserIdentitySettings::Combo1_Click() {
-    for (int i = 0; i < 13; ++i) {
+    for (const Preset& p : kPresets) {
         step([&] {
-            if (w.Combo1.text() == QString::fromUtf8(SettingsWindow::kPresets[i]))
-                w.Text5.setText(QString::fromUtf8(kPresetStrings[i]));
+            if (w.Combo1.text() == QString::fromUtf8(p.caption)) w.Text5.setText(QString::fromUtf8(p.string));
         });
     }
 }
@@ -81,15 +68,11 @@ void BrowserIdentitySettings::Text5_DblClick() {
 }
 
 void BrowserIdentitySettings::Combo2_Click() {
-    for (int i = 0; i < 9; ++i) {
-        if (w.Combo2.text() != QString::fromUtf8(SettingsWindow::kModes[i])) continue;
-        const QString mode = QString::fromUtf8(SettingsWindow::kModeValues[i]);
+    for (const forms::DocumentMode& m : forms::kDocumentModes) {
+        if (!m.offered || w.Combo2.text() != QString::fromUtf8(m.caption)) continue;
         // The setting first, then the registry value.
-        step([&] { forms::write(forms::appkey::IE, mode); });
-        step([&] {
-            for (const forms::DocumentMode& m : forms::kDocumentModes)
-                if (mode == QLatin1String(m.setting)) forms::writeDocumentMode(m.number);
-        });
+        step([&] { forms::write(forms::appkey::IE, QString::fromUtf8(m.setting)); });
+        step([&] { forms::writeDocumentMode(m.number); });
     }
     step([&] { w.Command1.press(); });
 }

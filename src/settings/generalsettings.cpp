@@ -13,45 +13,29 @@ using rt::step;
 
 namespace {
 
-using settings::SwitchTexts;
+// The switches of the frames 界面应用 (Check1) and 网页应用 (Check16), and Check20.
+constexpr settings::Switch kSwitches[] = {
+    {{&Form5::Check1, 1}, forms::appkey::快捷方式, "有", "无", "勾选：在桌面生成快捷方式"},
+    {{&Form5::Check1, 2}, forms::appkey::连接提示, "1", "0", "勾选：显示鼠标所在的网址"},
+    {{&Form5::Check1, 3}, forms::appkey::网页右键, "False", "True", "勾选：不使用默认网页右键菜单"},
+    {{&Form5::Check1, 4}, forms::appkey::关闭拖拽, "False", "True", "勾选：向网页内拖拽无效(重启生效)"},
+    {{&Form5::Check1, 5}, forms::appkey::退出确认, "1", "0", "勾选：退出软件弹出对话框"},
+    {{&Form5::Check1, 6}, forms::appkey::网址栏框, "是", "否", "勾选：点网址输入栏全部选中"},
+    {{&Form5::Check16, 1}, forms::appkey::禁止拖拽, "False", "True", "勾选：向网页外拖拽无效"},
+    {{&Form5::Check16, 2}, forms::appkey::禁止滚轮, "False", "True", "勾选：网页不受鼠标滚轮控制"},
+    {{&Form5::Check16, 3}, forms::appkey::禁止选中, "False", "True", "勾选：网页内容鼠标不能选中"},
+    {{&Form5::Check16, 4}, forms::appkey::禁止左键, "False", "True", "勾选：网页左键无效(不含框架)"},
+    {{&Form5::Check20}, forms::appkey::默认浏览器, "1", "0", "勾选：启动软件不是默认浏览器，会出现对话框"},
+};
 
-const SwitchTexts& check1Texts(int Index) {
-    using namespace forms::appkey;
-    static const SwitchTexts texts[] = {
-        {快捷方式, "有", "无"},         {快捷方式, "有", "无"},  {连接提示, "1", "0"}, {网页右键, "False", "True"},
-        {关闭拖拽, "False", "True"}, {退出确认, "1", "0"},    {网址栏框, "是", "否"},
-    };
-    if (Index < 1 || Index > 6) rt::raise(rt::SubscriptOutOfRange);
-    return texts[Index];
-}
-
-const SwitchTexts& check16Texts(int Index) {
-    using namespace forms::appkey;
-    static const SwitchTexts texts[] = {
-        {禁止拖拽, "False", "True"}, {禁止拖拽, "False", "True"}, {禁止滚轮, "False", "True"},
-        {禁止选中, "False", "True"}, {禁止左键, "False", "True"},
-    };
-    if (Index < 1 || Index > 4) rt::raise(rt::SubscriptOutOfRange);
-    return texts[Index];
-}
-
-const SwitchTexts kCheck20{forms::appkey::默认浏览器, "1", "0"};
-
-const char* const kCheck1Hints[] = {"",
-                                    "勾选：在桌面生成快捷方式",
-                                    "勾选：显示鼠标所在的网址",
-                                    "勾选：不使用默认网页右键菜单",
-                                    "勾选：向网页内拖拽无效(重启生效)",
-                                    "勾选：退出软件弹出对话框",
-                                    "勾选：点网址输入栏全部选中"};
-const char* const kCheck16Hints[] = {"", "勾选：向网页外拖拽无效", "勾选：网页不受鼠标滚轮控制", "勾选：网页内容鼠标不能选中",
-                                     "勾选：网页左键无效(不含框架)"};
 const char* const kText1Hints[] = {"浏览器名字(重启生效)", "本地连接或是网络连接"};
 
 const char* const kBlank = "about:blank";
 const char* const kHome = "导航.html";
 
 }  // namespace
+
+settings::SwitchTable GeneralSettings::switches() { return kSwitches; }
 
 GeneralSettings::GeneralSettings(Form5& window) : w(window) {
     w.Check1.onMouseUp = [this](int Index, int Button, int, double, double) { Check1_MouseUp(Index, Button); };
@@ -84,17 +68,17 @@ void GeneralSettings::Check20_MouseUp(int Button) {
 }
 
 void GeneralSettings::storeCheck1(int Index) {
-    step([&] { settings::storeSwitch(w.Check1(Index), check1Texts(Index)); });
+    step([&] { settings::storeSwitch(w, switches().row(&Form5::Check1, Index)); });
     step([&] { w.Command1.press(); });
 }
 
 void GeneralSettings::storeCheck16(int Index) {
-    step([&] { settings::storeSwitch(w.Check16(Index), check16Texts(Index)); });
+    step([&] { settings::storeSwitch(w, switches().row(&Form5::Check16, Index)); });
     step([&] { w.Command1.press(); });
 }
 
 void GeneralSettings::storeCheck20() {
-    step([&] { settings::storeSwitch(w.Check20, kCheck20); });
+    step([&] { settings::storeSwitch(w, switches().row(&Form5::Check20)); });
     step([&] { w.Command1.press(); });
 }
 
@@ -140,18 +124,14 @@ void GeneralSettings::Text1_Click(int Index) {
 }
 
 void GeneralSettings::Check1_MouseMove(int Index, double X) {
-    if (Index < 1 || Index > 6) return;
-    HintBox::show(w, w.Check1(Index), X, QString::fromUtf8(kCheck1Hints[Index]));
+    if (const settings::Switch* s = switches().find(&Form5::Check1, Index)) settings::showHint(w, *s, X);
 }
 
 void GeneralSettings::Check16_MouseMove(int Index, double X) {
-    if (Index < 1 || Index > 4) return;
-    HintBox::show(w, w.Check16(Index), X, QString::fromUtf8(kCheck16Hints[Index]));
+    if (const settings::Switch* s = switches().find(&Form5::Check16, Index)) settings::showHint(w, *s, X);
 }
 
-void GeneralSettings::Check20_MouseMove(double X) {
-    HintBox::show(w, w.Check20, X, QStringLiteral("勾选：启动软件不是默认浏览器，会出现对话框"));
-}
+void GeneralSettings::Check20_MouseMove(double X) { settings::showHint(w, switches().row(&Form5::Check20), X); }
 
 void GeneralSettings::Text1_MouseMove(int Index, double X) {
     if (Index != 0 && Index != 1) return;

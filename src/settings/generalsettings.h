@@ -1,16 +1,10 @@
 #pragma once
 // The page 常规 of the settings window: the browser's name, the start page, the default-browser check
-// and the ten switches of the frames 界面应用 and 网页应用. Each control stores its setting in 应用.txt
-// when the user commits it and shows the save indicator; none acts on the main window, so each
-// setting takes effect when its reader next reads it (several at the next start).
-//
-//   Check1(1) 快捷方式 "有"/"无"      Check1(4) 关闭拖拽 "False"/"True"   Check16(1) 禁止拖拽 "False"/"True"
-//   Check1(2) 连接提示 "1"/"0"        Check1(5) 退出确认 "1"/"0"          Check16(2) 禁止滚轮 "False"/"True"
-//   Check1(3) 网页右键 "False"/"True"  Check1(6) 网址栏框 "是"/"否"       Check16(3) 禁止选中 "False"/"True"
-//   Check20   默认浏览器 "1"/"0"                                         Check16(4) 禁止左键 "False"/"True"
-//
-// (ticked text / unticked text). A switch stores on a left-button release over it (also when the
-// button was pressed on it and released beside it) and on a change made with the keyboard.
+// Check20 and the ten switches of the frames 界面应用 (Check1(1..6)) and 网页应用 (Check16(1..4)). Each
+// control stores its setting in 应用.txt when the user commits it and shows the save indicator; none
+// acts on the main window, so each setting takes effect when its reader next reads it (several at the
+// next start). The switches' keys, texts and hints: the table `switches()` (settingeditors.h says how
+// the load, the store and the hint use it).
 //
 // The start-page options: choosing 空白 (Option1) stores "about:blank", choosing 主页 (Option2)
 // "导航.html"; the chosen option is disabled and the other enabled, and the start-page field shows the
@@ -20,6 +14,8 @@
 // The two fields ask for a new value with the hint shown at that moment as the prompt: Text1(0) the
 // name 软件命名 (any text), Text1(1) the start page 启动主页 (at least 4 characters, else "最少4个字").
 // The start-page editor leaves the options as they are.
+#include "settings/settingeditors.h"
+
 class Form5;
 
 class GeneralSettings {
@@ -40,6 +36,9 @@ public:
     void Check16_MouseMove(int Index, double X);
     void Check20_MouseMove(double X);
     void Text1_MouseMove(int Index, double X);
+
+    // The switches of the page: Check1(1..6), Check16(1..4), Check20.
+    static settings::SwitchTable switches();
 
 private:
     void storeCheck1(int Index);

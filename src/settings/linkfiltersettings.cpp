@@ -11,6 +11,16 @@
 
 using rt::step;
 
+namespace {
+
+constexpr settings::Switch kSwitches[] = {
+    {{&Form5::Check3}, forms::appkey::过滤连接, "1", "0", "勾选：点击连接包含其中字符的< 点击被中断 >"},
+};
+
+}  // namespace
+
+settings::SwitchTable LinkFilterSettings::switches() { return kSwitches; }
+
 LinkFilterSettings::LinkFilterSettings(Form5& window) : w(window) {
     w.Check3.onMouseUp = [this](int Button, int, double, double) { Check3_MouseUp(Button); };
     w.Check3.onKeyboardToggle = [this] { storeSwitch(); };
@@ -36,7 +46,7 @@ void LinkFilterSettings::Check3_MouseUp(int Button) {
 }
 
 void LinkFilterSettings::storeSwitch() {
-    step([&] { settings::storeSwitch(w.Check3, {forms::appkey::过滤连接, "1", "0"}); });
+    step([&] { settings::storeSwitch(w, switches().row(&Form5::Check3)); });
     step([&] { w.Command1.press(); });
 }
 
@@ -52,9 +62,7 @@ void LinkFilterSettings::Text51_DblClick(int Index) {
     step([&] { w.Command1.press(); });
 }
 
-void LinkFilterSettings::Check3_MouseMove(double X) {
-    HintBox::show(w, w.Check3, X, QStringLiteral("勾选：点击连接包含其中字符的< 点击被中断 >"));
-}
+void LinkFilterSettings::Check3_MouseMove(double X) { settings::showHint(w, switches().row(&Form5::Check3), X); }
 
 void LinkFilterSettings::Text51_MouseMove(int Index, double X) {
     HintBox::show(w, w.Text51(Index), X, QStringLiteral("添加：字符> (最后一个不加'>')，双击：保存内容"));

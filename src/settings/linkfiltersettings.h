@@ -1,6 +1,6 @@
 #pragma once
-// The page 网页 of the settings window: the link filter's switch Check3 (过滤连接 "1"/"0", stored on a
-// left-button release or a change from the keyboard) and its list Text51(1) (Lv20, stored only on a
+// The page 网页 of the settings window: the link filter's switch Check3 (its key, texts and hint: the
+// table `switches()`, used as settingeditors.h says) and its list Text51(1) (Lv20, stored only on a
 // double-click on the field, whatever word the double-click selects). Storing the list moves the
 // focus to the start-page field and shows the save indicator; typing alone stores nothing.
 //
@@ -8,6 +8,8 @@
 // items: the list's line breaks separate items as ">" does. Each run of line breaks becomes one ">",
 // none is added beside a ">" already there, and line breaks at the start or the end are dropped; the
 // field then shows the list as stored.
+#include "settings/settingeditors.h"
+
 #include <QString>
 
 class Form5;
@@ -26,6 +28,9 @@ public:
 
     // The list as it is stored: its lines joined by ">".
     static QString storedList(const QString& text);
+
+    // The switch of the page: Check3.
+    static settings::SwitchTable switches();
 
 private:
     void storeSwitch();

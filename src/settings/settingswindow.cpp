@@ -1,5 +1,6 @@
 #include "settings/settingswindow.h"
 
+#include "forms/documentmode.h"
 #include "forms/programfiles.h"
 #include "forms/form1.h"
 #include "forms/settings.h"
@@ -8,7 +9,14 @@
 #include "platform/rt/error.h"
 #include "platform/sys/programfolder.h"
 #include "platform/ui/controls.h"
+#include "settings/browseridentitysettings.h"
 #include "settings/form5.h"
+#include "settings/generalsettings.h"
+#include "settings/linkfiltersettings.h"
+#include "settings/settingeditors.h"
+#include "settings/tablooksettings.h"
+
+#include <iterator>
 
 using rt::step;
 
@@ -22,11 +30,9 @@ void setFont(ui::Control& c, const QString& name) {
     c.setFontName(name);
 }
 
-// A switch ticks only for its exact ticking text; any other text leaves it as made.
-void tick(ui::CheckBox& box, const forms::Key& key, const char* ticking) {
-    step([&] {
-        if (forms::read(key) == QString::fromUtf8(ticking)) box.setValue(1);
-    });
+// The switches of a page, each on its own.
+void tick(Form5& w, const settings::SwitchTable& switches) {
+    for (const settings::Switch& s : switches) step([&] { settings::loadSwitch(w, s); });
 }
 
 void backColour(ui::Control& c, const forms::Key& key) {
@@ -38,15 +44,6 @@ void text(ui::TextBox& t, const forms::Key& key) {
 }
 
 }  // namespace
-
-const char* const SettingsWindow::kModes[9] = {"IE07 默认模式", "IE08 标准模式", "IE08 强制模式",
-                                               "IE09 标准模式", "IE09 强制模式", "IE10 标准模式",
-                                               "IE10 强制模式", "IE11 标准模式", "IE11 强制模式"};
-const char* const SettingsWindow::kModeValues[9] = {"ie7.0",  "ie8.0",  "ie8.9",  "ie9.0", "ie9.9",
-                                                    "ie10.0", "ie10.9", "ie11.0", "ie11.9"};
-const char* const SettingsWindow::kPresets[13] = {
-    "[ 模版 ]",    "Chrome 525.13", "FireFox 2.0", "Opera 9.0", "Safari 2.0", "Internet Explorer 8.0",
-    "Internet Explorer 7.0", "Internet Explorer 6.0", "iPad", "iPhone", "Nokia N90", "百度蜘蛛", "谷歌机器人"};
 
 SettingsWindow::SettingsWindow(Form5& window) : w(window) {
     w.onLoad = [this] { Form_Load(); };
@@ -120,22 +117,12 @@ void SettingsWindow::loadGeneralPage() {
         step([&] { w.Option2.setEnabled(false); });
     }
     text(w.Text1(0), 软件命名);
-    tick(w.Check1(1), 快捷方式, "有");
-    tick(w.Check1(2), 连接提示, "1");
-    tick(w.Check1(3), 网页右键, "False");
-    tick(w.Check1(4), 关闭拖拽, "False");
-    tick(w.Check1(5), 退出确认, "1");
-    tick(w.Check1(6), 网址栏框, "是");
-    tick(w.Check16(1), 禁止拖拽, "False");
-    tick(w.Check16(2), 禁止滚轮, "False");
-    tick(w.Check16(3), 禁止选中, "False");
-    tick(w.Check16(4), 禁止左键, "False");
-    tick(w.Check20, 默认浏览器, "1");
+    tick(w, GeneralSettings::switches());
 }
 
 void SettingsWindow::loadLinkFilterPage() {
     step([&] { w.Text51(1).setText(forms::read(forms::appkey::Lv20)); });
-    tick(w.Check3, forms::appkey::过滤连接, "1");
+    tick(w, LinkFilterSettings::switches());
 }
 
 void SettingsWindow::loadPicturePage() { step([&] { w.Text3.setText(forms::read(forms::fgkey::界面图片)); }); }
@@ -160,11 +147,7 @@ void SettingsWindow::loadTabPage() {
     text(w.Text21(3), 大小);
     text(w.Text21(4), 字体);
     text(w.Text21(5), 字数);
-    tick(w.Check22(1), 固定宽度, "1");
-    tick(w.Check22(2), 双击关闭, "1");
-    tick(w.Check22(3), 弹出小化, "1");
-    tick(w.Check22(4), Flash按钮, "1");
-    tick(w.Check22(5), 字体加粗, "True");
+    tick(w, TabLookSettings::switches());
     // The width counts only with a fixed width: its text is red then.
     step([&] {
         if (forms::read(固定宽度) == QLatin1String("1")) w.Text21(1).setForeColor(255);
@@ -194,23 +177,31 @@ void SettingsWindow::loadStylePage() {
 }
 
 void SettingsWindow::loadIdentityPage() {
-    for (const char* mode : kModes) step([&] { w.Combo2.addItem(QString::fromUtf8(mode)); });
+    for (const forms::DocumentMode& m : forms::kDocumentModes)
+        if (m.offered) step([&] { w.Combo2.addItem(QString::fromUtf8(m.caption)); });
+    // The stored mode is selected; one not offered is listed for the time it is stored.
     step([&] {
         const QString mode = forms::read(forms::appkey::IE);
-        if (mode == QLatin1String("12001")) {
-            w.Combo2.addItem(QStringLiteral("新版本"));
-            w.Combo2.setListIndex(9);
-            return;
+        int item = 0;
+        for (const forms::DocumentMode& m : forms::kDocumentModes) {
+            const bool stored = mode == QLatin1String(m.setting);
+            if (!m.offered) {
+                if (!stored) continue;
+                w.Combo2.addItem(QString::fromUtf8(m.caption));
+            }
+            if (stored) w.Combo2.setListIndex(item);
+            ++item;
         }
-        for (int i = 0; i < 9; ++i)
-            if (mode == QLatin1String(kModeValues[i])) w.Combo2.setListIndex(i);
     });
     // The choice handler of Combo2 may have shown the save indicator: it is hidden as made.
     step([&] { w.Label6(4).setVisible(false); });
-    tick(w.Check2, forms::appkey::UA, "1");
-    step([&] { w.Combo1.addItem(QString::fromUtf8(kPresets[0])); });
-    step([&] { w.Combo1.setText(QString::fromUtf8(kPresets[0])); });
-    for (int i = 1; i < 13; ++i) step([&] { w.Combo1.addItem(QString::fromUtf8(kPresets[i])); });
+    tick(w, BrowserIdentitySettings::switches());
+    // The first preset's caption shows; the others follow it in the list.
+    const auto& presets = BrowserIdentitySettings::kPresets;
+    step([&] { w.Combo1.addItem(QString::fromUtf8(presets[0].caption)); });
+    step([&] { w.Combo1.setText(QString::fromUtf8(presets[0].caption)); });
+    for (std::size_t i = 1; i < std::size(presets); ++i)
+        step([&] { w.Combo1.addItem(QString::fromUtf8(presets[i].caption)); });
     step([&] { w.Text5.setText(forms::read(forms::appkey::呈现伪造)); });
 }
 

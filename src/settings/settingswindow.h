@@ -3,10 +3,11 @@
 //
 // The load fills every field of the eight pages from the two settings files, once: each statement on
 // its own, so an absent or malformed setting leaves its control as made (an empty text, an unticked
-// switch, the colour it had) and the load goes on. Switches tick only for their exact ticking text
-// ("1", "False", "有", "是", "True"); colour fields take the stored colour value; text fields take the
-// text unchanged. The load also places the title strip, puts page 1 in front, fills the document-mode
-// and preset lists and lets the window be minimised from the taskbar. Setting the document mode's
+// switch, the colour it had) and the load goes on. Switches tick only for their exact ticked text,
+// from the switch tables of the pages (settingeditors.h); colour fields take the stored colour value;
+// text fields take the text unchanged. The load also places the title strip, puts page 1 in front, fills the document-mode
+// and preset lists (forms::kDocumentModes, BrowserIdentitySettings::kPresets) and lets the window be
+// minimised from the taskbar. Setting the document mode's
 // selection runs that list's choice handler, and setting the preset list's text runs the preset
 // handler (both handlers belong to the identity page).
 //
@@ -23,13 +24,6 @@ public:
 
     void Form_Load();
     void Command10_Click(int Index);
-
-    // The items of the document-mode list Combo2, index 0 to 8, and the stored `IE` value each stands for;
-    // "新版本" (index 9) is added only for the stored "12001".
-    static const char* const kModes[9];
-    static const char* const kModeValues[9];
-    // The User-Agent preset list Combo1, index 0 ("[ 模版 ]") to 12.
-    static const char* const kPresets[13];
 
 private:
     void loadWindow();

@@ -49,20 +49,17 @@ const ValueField* valueField(int Index) {
 
 const char* const kFieldHints[] = {"", "数字越大越宽，勾选：固定宽度", "数字越大越高", "数字越大字体越大",
                                    "系统中的字体有些不能显示汉字", "数字越大显示字数越多"};
-const char* const kSwitchHints[] = {"", "勾选：自动宽度取消", "勾选：双击标签关闭", "勾选：弹出Flash窗口，浏览器最小化",
-                                    "勾选：鼠标移动到Flash上时出现按钮", "勾选：字体加粗"};
-
-const settings::SwitchTexts& switchTexts(int Index) {
-    using namespace forms::appkey;
-    static const settings::SwitchTexts texts[] = {
-        {固定宽度, "1", "0"}, {固定宽度, "1", "0"}, {双击关闭, "1", "0"},
-        {弹出小化, "1", "0"}, {Flash按钮, "1", "0"}, {字体加粗, "True", "False"},
-    };
-    if (Index < 1 || Index > 5) rt::raise(rt::SubscriptOutOfRange);
-    return texts[Index];
-}
+constexpr settings::Switch kSwitches[] = {
+    {{&Form5::Check22, 1}, forms::appkey::固定宽度, "1", "0", "勾选：自动宽度取消"},
+    {{&Form5::Check22, 2}, forms::appkey::双击关闭, "1", "0", "勾选：双击标签关闭"},
+    {{&Form5::Check22, 3}, forms::appkey::弹出小化, "1", "0", "勾选：弹出Flash窗口，浏览器最小化"},
+    {{&Form5::Check22, 4}, forms::appkey::Flash按钮, "1", "0", "勾选：鼠标移动到Flash上时出现按钮"},
+    {{&Form5::Check22, 5}, forms::appkey::字体加粗, "True", "False", "勾选：字体加粗"},
+};
 
 }  // namespace
+
+settings::SwitchTable TabLookSettings::switches() { return kSwitches; }
 
 TabLookSettings::TabLookSettings(Form5& window) : w(window) {
     w.Text21.onClick = [this](int Index) { Text21_Click(Index); };
@@ -179,8 +176,7 @@ void TabLookSettings::Text21_MouseMove(int Index, double X) {
 }
 
 void TabLookSettings::Check22_MouseMove(int Index, double X) {
-    if (Index < 1 || Index > 5) return;
-    HintBox::show(w, w.Check22(Index), X, QString::fromUtf8(kSwitchHints[Index]));
+    if (const settings::Switch* s = switches().find(&Form5::Check22, Index)) settings::showHint(w, *s, X);
 }
 
 void TabLookSettings::Check22_MouseUp(int Index, int Button) {
@@ -193,7 +189,7 @@ void TabLookSettings::storeSwitch(int Index) {
     Form1& f = forms::form1();
     bool ticked = false;
     step([&] { ticked = w.Check22(Index).value() == 1; });
-    step([&] { settings::storeSwitch(w.Check22(Index), switchTexts(Index)); });
+    step([&] { settings::storeSwitch(w, switches().row(&Form5::Check22, Index)); });
     switch (Index) {
     case 1:
         step([&] { w.Text21(1).setForeColor(ticked ? kRed : kBlue); });

@@ -19,10 +19,12 @@
 // than a tab may have is cut to that; the value is stored as typed all the same.
 //
 // The font field Text21(4) opens the font list for the tab font. The five switches Check22(1) 固定宽度,
-// (2) 双击关闭, (3) 弹出小化, (4) Flash按钮 and (5) 字体加粗 store on a left-button release or a change
-// from the keyboard ("1"/"0", 字体加粗 "True"/"False"): 固定宽度 colours the width field (red while
+// (2) 双击关闭, (3) 弹出小化, (4) Flash按钮 and (5) 字体加粗 (keys, texts and hints: the table
+// `switches()`) store as settingeditors.h says, and then: 固定宽度 colours the width field (red while
 // fixed) and lays the tab strip out again; 弹出小化 ticked minimises the main window while a Flash
 // player is popped out; Flash按钮 unticked hides the Flash button; 字体加粗 sets the labels' bold.
+#include "settings/settingeditors.h"
+
 #include <QString>
 
 class Form5;
@@ -42,6 +44,9 @@ public:
 
     // The message of the first check an answer for field `Index` fails, "" when it passes them all.
     static QString refusal(int Index, const QString& answer);
+
+    // The switches of the page: Check22(1..5).
+    static settings::SwitchTable switches();
 
 private:
     void storeSwitch(int Index);

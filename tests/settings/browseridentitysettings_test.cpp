@@ -2,6 +2,7 @@
 // mode written to the setting and to the registry.
 #include "pages_fixture.h"
 
+#include "forms/documentmode.h"
 #include "platform/rt/error.h"
 #include "platform/sys/registry.h"
 #include "settings/browseridentitysettings.h"
@@ -85,7 +86,7 @@ TEST_F(PagesTest, DocumentModeWritesTheSettingAndTheRegistryValue) {
         SCOPED_TRACE(i);
         indicatorGone();
         w.Combo2.setListIndex(i);
-        EXPECT_EQ(app("IE"), QString::fromUtf8(SettingsWindow::kModeValues[i]));
+        EXPECT_EQ(app("IE"), QString::fromUtf8(forms::kDocumentModes[i].setting));
         EXPECT_EQ(registryMode(), QString::number(numbers[i]));
         EXPECT_TRUE(indicatorShown(w));
     }

@@ -2,6 +2,7 @@
 // texts, the two lists), the title strip, the page buttons, the save indicator and the hint box.
 #include "settings_fixture.h"
 
+#include "forms/documentmode.h"
 #include "platform/sys/windows.h"
 #include "settings/colourfields.h"
 #include "settings/hintbox.h"
@@ -202,7 +203,7 @@ TEST_F(SettingsTest, DocumentModeListShowsTheStoredMode) {
         Form5& w = open();
         EXPECT_EQ(w.Combo2.listCount(), c.count) << c.stored;
         EXPECT_EQ(w.Combo2.text(), QString::fromUtf8(c.shown)) << c.stored;
-        for (int i = 0; i < 9; ++i) EXPECT_EQ(w.Combo2.list(i), QString::fromUtf8(SettingsWindow::kModes[i]));
+        for (int i = 0; i < 9; ++i) EXPECT_EQ(w.Combo2.list(i), QString::fromUtf8(forms::kDocumentModes[i].caption));
         close(w);
     }
 }
