@@ -5,7 +5,6 @@
 #include "platform/rt/error.h"
 #include "platform/ui/controls.h"
 #include "settings/form5.h"
-#include "settings/hintbox.h"
 #include "settings/settingeditors.h"
 
 #include <QRegularExpression>

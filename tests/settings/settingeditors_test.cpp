@@ -3,7 +3,14 @@
 // indicator; a right-button release and a tick set by code write nothing and show nothing.
 #include "pages_fixture.h"
 
+#include "platform/rt/error.h"
+#include "settings/browseridentitysettings.h"
+#include "settings/generalsettings.h"
+#include "settings/linkfiltersettings.h"
+#include "settings/tablooksettings.h"
+
 #include <functional>
+#include <set>
 
 namespace {
 
@@ -110,4 +117,37 @@ TEST_F(PagesTest, PageMenuCommandTicksTheSwitchWithoutTheSwitchWriting) {
     EXPECT_EQ(w.Check1(3).value(), 1);
     EXPECT_EQ(app("网页右键"), "False");
     EXPECT_FALSE(indicatorShown(w));
+}
+
+// The pages' switch tables name every switch of the window once, each with its own texts and a hint,
+// and a page's lookup finds only its own switches.
+TEST_F(PagesTest, ThePagesSwitchTablesNameEverySwitchOnce) {
+    Form5& w = open();
+    const settings::SwitchTable tables[] = {GeneralSettings::switches(), LinkFilterSettings::switches(),
+                                            TabLookSettings::switches(), BrowserIdentitySettings::switches()};
+    std::set<const ui::CheckBox*> named;
+    for (const settings::SwitchTable& table : tables) {
+        for (const settings::Switch& s : table) {
+            SCOPED_TRACE(s.key.name);
+            EXPECT_TRUE(named.insert(&s.control.in(w)).second);
+            EXPECT_STRNE(s.ticked, s.unticked);
+            EXPECT_STRNE(s.hint, "");
+        }
+    }
+    std::set<const ui::CheckBox*> expected;
+    for (const SwitchRow& r : kSwitches) expected.insert(&r.box(w));
+    EXPECT_EQ(named, expected);
+
+    EXPECT_EQ(GeneralSettings::switches().find(&Form5::Check1, 0), nullptr);
+    EXPECT_EQ(GeneralSettings::switches().find(&Form5::Check1, 7), nullptr);
+    EXPECT_EQ(GeneralSettings::switches().find(&Form5::Check22, 1), nullptr);
+    EXPECT_EQ(GeneralSettings::switches().find(&Form5::Check2), nullptr);
+    EXPECT_EQ(&GeneralSettings::switches().find(&Form5::Check16, 4)->control.in(w), &w.Check16(4));
+    try {
+        TabLookSettings::switches().row(&Form5::Check22, 6);
+        ADD_FAILURE() << "no error for Check22(6)";
+    } catch (const rt::RuntimeError& e) {
+        EXPECT_EQ(e.number(), rt::SubscriptOutOfRange);
+    }
+    close(w);
 }
