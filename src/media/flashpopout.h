@@ -64,8 +64,9 @@ public:
     // The popped-out player when it lies directly in `pageWindow` again, else 0.
     int playerToMove(int pageWindow) const;
 
-    // Brings a popped-out player back: the pop-out window's return path (Form12::Label1_Click(3)), one
-    // statement.
+    // Brings the popped-out player back through the pop-out window's return path
+    // (Form12::Label1_Click(3)), as one statement: the popped-out slot (Command7's tag) comes to the
+    // front, its player goes back into its page, the tag becomes "0" and the window closes.
     static void returnPlayer();
 
     static const QString kNoPlayer;  // "视频不能小窗口"

@@ -8,7 +8,7 @@
 #include "forms/slots.h"
 #include "forms/windowowner.h"
 #include "media/form2.h"
-#include "page/documentsinks.h"
+#include "media/flashpopout.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/rt/text.h"
@@ -91,7 +91,7 @@ void DocumentMenuActions::SX100_Click(int Index) {
         step([&] { browser().ExecWB(web::kExecRefresh, 0); });
         break;
     case 3:
-        if (frontPoppedOut()) step([&] { DocumentSinks::returnPoppedOut(forms::frontSlot(f)); });
+        if (frontPoppedOut()) FlashPopOut::returnPlayer();
         // The page's real end, however long the page.
         step([&] {
             const web::Document doc = browser().document();

@@ -49,8 +49,6 @@ DocumentSinks::DocumentSinks(Form1& form, Form4& owner) : f(form), m(owner) {
     forms::jobBody(f, forms::Job::HomeRefresh) = [this] { homeRefresh(); };
 }
 
-void DocumentSinks::returnPoppedOut(int) { FlashPopOut::returnPlayer(); }
-
 void DocumentSinks::homeRefresh() {
     step([&] { forms::stop(f, forms::Job::HomeRefresh); });
     step([&] { f.Command2(20).press(); });
@@ -100,7 +98,7 @@ bool DocumentSinks::ORIBERISA_onkeydown(const web::DocumentEvent& event) {
     if (guard([&] { return rt::toDouble(f.Command7.tag()) > 0; })) {
         for (int s = 2; s <= 10; ++s) {
             if (guard([&] { return s == std::floor(rt::toDouble(f.Command7.tag())); })) {
-                step([&] { returnPoppedOut(s); });
+                FlashPopOut::returnPlayer();
                 break;
             }
         }
@@ -143,7 +141,7 @@ bool DocumentSinks::ORIBERISA_onmousewheel(const web::DocumentEvent&) {
     if (f.Command7.visible()) {
         step([&] { f.Command7.setVisible(false); });
     } else if (guard([&] { return std::floor(rt::toDouble(f.Command7.tag())) == forms::frontSlot(f); })) {
-        step([&] { returnPoppedOut(forms::frontSlot(f)); });
+        FlashPopOut::returnPlayer();
         step([&] { f.Text7.setFocus(); });
         step([&] { f.WebBrowser1(forms::frontSlot(f)).setFocus(); });
     }

@@ -56,10 +56,6 @@ public:
     bool ORIBERISA_onclick(const web::DocumentEvent& event);
     bool ORIBERISA_onmouseover(const web::DocumentEvent& event);
 
-    // Brings the popped-out player of `slot` back into its page (the pop-out window's return,
-    // media/flashpopout.h).
-    static void returnPoppedOut(int slot);
-
     // The body of the job HomeRefresh.
     void homeRefresh();
 

@@ -32,8 +32,6 @@ TabClosing::TabClosing(Form1& form, Form4& menus, TabPageItems& tabPageItems)
     f.lv.onDblClick = [this](int Index) { lv_DblClick(Index); };
 }
 
-void TabClosing::returnPoppedOut(int) { FlashPopOut::returnPlayer(); }
-
 void TabClosing::BQYJ100_Click(int Index) {
     switch (Index) {
     case 1: closeTab(); break;
@@ -60,7 +58,7 @@ void TabClosing::closeTab() {
     stopElementListOf(t);
 
     if (guard([&] { return f.Command7.tag() == f4.BQYJ100(1).tag(); })) {
-        step([&] { returnPoppedOut(t); });
+        FlashPopOut::returnPlayer();
         return;
     }
 

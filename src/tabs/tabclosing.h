@@ -43,11 +43,6 @@ public:
     // 双击关闭 is 1 or not a number.
     void lv_DblClick(int Index);
 
-    // Returns the popped-out Flash player to its page through the pop-out window's return path
-    // (Form12::Label1_Click(3)): the popped-out slot (Command7's tag; `slot` is that slot) comes to
-    // the front, its player goes back into its page, the tag becomes "0" and the window closes.
-    void returnPoppedOut(int slot);
-
     // --- for the tab opening ---
     // True while `slot` was closed and its browser waits for the teardown.
     bool pendingTeardown(int slot) const;

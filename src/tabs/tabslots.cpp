@@ -3,8 +3,9 @@
 #include "forms/jobs.h"
 #include "forms/settings.h"
 #include "forms/slots.h"
-#include "forms/useragent.h"
 #include "forms/form1.h"
+#include "forms/useragent.h"
+#include "media/flashpopout.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
 #include "platform/rt/format.h"
@@ -110,7 +111,7 @@ void TabSlots::cyclingReset() {
     // which the reset hands to the next page, gets its player back first.
     int popped = 0;
     step([&] { popped = rt::toInt32(std::floor(rt::toDouble(f.Command7.tag()))); });
-    if (popped == 2) step([&] { closing.returnPoppedOut(2); });
+    if (popped == 2) FlashPopOut::returnPlayer();
     for (int k = 3; k <= 10; ++k) {
         if (k == popped) continue;
         step([&] { f.lv(k).setVisible(false); });
