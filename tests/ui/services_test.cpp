@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 
 namespace {
@@ -111,6 +112,46 @@ TEST(RealBoxes, PromptsAreShownAsPlainText) {
     EXPECT_EQ(ui::services().inputBox(prompt, QStringLiteral("<i>标题</i>"), QStringLiteral("x"), 0, 0), QString());
     EXPECT_TRUE(input.found);
     EXPECT_EQ(input.plainLabels, QStringList{prompt});
+}
+
+// A real box lies over the active window. When that window is destroyed while the box is open (a
+// window unloaded by a timer or a deferred deletion), the box goes with it: the call returns the
+// cancelling answer, and nothing is freed twice.
+TEST(RealBoxes, AWindowDestroyedUnderAnOpenBoxCancelsIt) {
+    ASSERT_EQ(dynamic_cast<ScriptedServices*>(&ui::services()), nullptr);
+    struct Case {
+        const char* name;
+        std::function<void()> ask;
+    };
+    int answer = -1;
+    QString typed = QStringLiteral("not asked");
+    const Case cases[] = {
+        {"yes/no box", [&] { answer = ui::services().msgBox(QStringLiteral("关闭吗"), ui::vbYesNo + ui::vbQuestion, QString()); }},
+        {"input box", [&] { typed = ui::services().inputBox(QStringLiteral("名字"), QString(), QStringLiteral("默认"), 0, 0); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto* window = new QWidget;
+        window->show();
+        QApplication::setActiveWindow(window);
+        ASSERT_EQ(QApplication::activeWindow(), window);
+        bool destroyed = false;
+        auto* timer = new QTimer;
+        QObject::connect(timer, &QTimer::timeout, [&, timer] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (!box) return;
+            timer->stop();
+            timer->deleteLater();
+            EXPECT_EQ(box->parentWidget(), window);
+            delete window;
+            destroyed = true;
+        });
+        timer->start(20);
+        c.ask();
+        EXPECT_TRUE(destroyed);
+    }
+    EXPECT_EQ(answer, ui::vbNo);
+    EXPECT_EQ(typed, QString());
 }
 
 // A window rectangle fitted into the screens' work areas.

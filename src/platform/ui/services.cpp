@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 
@@ -59,24 +60,47 @@ void buildMenu(QMenu* menu, const std::vector<PopupItem>& items, std::map<QActio
     }
 }
 
+// A modal box over the active window, made on the heap: the window owns its children and deletes
+// them when it is destroyed, also while the box is open. The box is deleted with this holder, unless
+// its window took it first; then it reads as null.
+template <class Box>
+class Dialog {
+public:
+    Dialog() : box_(new Box(QApplication::activeWindow())) {}
+    ~Dialog() { delete box_.data(); }
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+
+    Box* operator->() const { return box_.data(); }
+    explicit operator bool() const { return !box_.isNull(); }
+
+private:
+    QPointer<Box> box_;
+};
+
 class RealServices : public Services {
 public:
     int msgBox(const QString& prompt, int style, const QString& title) override {
-        QMessageBox box(QApplication::activeWindow());
-        box.setWindowTitle(titleOr(title));
+        // Closed without a button: the cancelling answer.
+        const int cancelled = (style & 7) == vbYesNo ? vbNo : (style & 7) == vbOKCancel ? vbCancel : vbOK;
+        // The box lies over the active window, which may be destroyed while the box is open (a window
+        // unloaded by a timer or a deferred deletion): the window then takes the box with it, and the
+        // answer is the cancelling one.
+        Dialog<QMessageBox> box;
+        box->setWindowTitle(titleOr(title));
         // Prompts carry page titles, addresses and tag names: text, never markup to render.
-        box.setTextFormat(Qt::PlainText);
-        box.setText(prompt);
+        box->setTextFormat(Qt::PlainText);
+        box->setText(prompt);
         switch (style & 0x70) {
-        case vbCritical: box.setIcon(QMessageBox::Critical); break;
-        case vbQuestion: box.setIcon(QMessageBox::Question); break;
-        case vbExclamation: box.setIcon(QMessageBox::Warning); break;
-        case vbInformation: box.setIcon(QMessageBox::Information); break;
-        default: box.setIcon(QMessageBox::NoIcon);
+        case vbCritical: box->setIcon(QMessageBox::Critical); break;
+        case vbQuestion: box->setIcon(QMessageBox::Question); break;
+        case vbExclamation: box->setIcon(QMessageBox::Warning); break;
+        case vbInformation: box->setIcon(QMessageBox::Information); break;
+        default: box->setIcon(QMessageBox::NoIcon);
         }
         std::map<QAbstractButton*, int> answers;
         auto add = [&](const QString& text, QMessageBox::ButtonRole role, int answer) {
-            answers[box.addButton(text, role)] = answer;
+            answers[box->addButton(text, role)] = answer;
         };
         switch (style & 7) {
         case vbYesNo:
@@ -90,25 +114,25 @@ public:
         default:
             add(QStringLiteral("确定"), QMessageBox::AcceptRole, vbOK);
         }
-        box.exec();
-        auto it = answers.find(box.clickedButton());
-        if (it != answers.end()) return it->second;
-        // Closed without a button: the cancelling answer.
-        return (style & 7) == vbYesNo ? vbNo : (style & 7) == vbOKCancel ? vbCancel : vbOK;
+        box->exec();
+        if (!box) return cancelled;
+        auto it = answers.find(box->clickedButton());
+        return it != answers.end() ? it->second : cancelled;
     }
 
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText, double xTwips,
                      double yTwips) override {
-        QInputDialog dialog(QApplication::activeWindow());
-        dialog.setWindowTitle(titleOr(title));
-        dialog.setLabelText(prompt);
-        dialog.setTextValue(defaultText);
-        dialog.setOkButtonText(QStringLiteral("确定"));
-        dialog.setCancelButtonText(QStringLiteral("取消"));
-        for (QLabel* label : dialog.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
-        dialog.move(toPixels(xTwips), toPixels(yTwips));
-        if (dialog.exec() != QDialog::Accepted) return QString();
-        return dialog.textValue();
+        // As the message box: a window destroyed under the open box cancels it.
+        Dialog<QInputDialog> dialog;
+        dialog->setWindowTitle(titleOr(title));
+        dialog->setLabelText(prompt);
+        dialog->setTextValue(defaultText);
+        dialog->setOkButtonText(QStringLiteral("确定"));
+        dialog->setCancelButtonText(QStringLiteral("取消"));
+        for (QLabel* label : dialog->findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
+        dialog->move(toPixels(xTwips), toPixels(yTwips));
+        if (dialog->exec() != QDialog::Accepted || !dialog) return QString();
+        return dialog->textValue();
     }
 
     QString openFileName(const QString& title, const QString& filter, const QString& folder) override {
