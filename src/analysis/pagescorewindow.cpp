@@ -5,8 +5,6 @@
 #include "forms/programfiles.h"
 #include "forms/windowowner.h"
 #include "platform/rt/error.h"
-#include "platform/sys/programfolder.h"
-#include "platform/ui/loadpicture.h"
 
 using rt::step;
 

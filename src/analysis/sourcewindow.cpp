@@ -6,8 +6,6 @@
 #include "forms/windowowner.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
-#include "platform/sys/programfolder.h"
-#include "platform/ui/loadpicture.h"
 #include "platform/ui/menu.h"
 #include "platform/web/webbrowser.h"
 

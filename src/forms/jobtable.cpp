@@ -1,15 +1,23 @@
 #include "forms/jobtable.h"
 
+#include <utility>
+
 namespace forms {
 
 namespace {
 
 // The rows, in the order of the enum.
 const JobRow kRows[kJobCount] = {
-    {Job::HintRearm, 0, 3000},        {Job::GraceEnd, 1, 3000},         {Job::BackgroundTitle, 2, 1000},
-    {Job::FlashReparent, 3, 400},     {Job::ShortUrlAnswer, 4, 1000},   {Job::HintHide, 6, 10000},
-    {Job::ElementListStep, 7, 70},    {Job::IframeHiding, 8, 100},      {Job::HomeRefresh, 9, 1000},
-    {Job::DefaultBrowserCheck, 10, 1000},
+    {Job::HintRearm, "Job::HintRearm", 0, 3000},
+    {Job::GraceEnd, "Job::GraceEnd", 1, 3000},
+    {Job::BackgroundTitle, "Job::BackgroundTitle", 2, 1000},
+    {Job::FlashReparent, "Job::FlashReparent", 3, 400},
+    {Job::ShortUrlAnswer, "Job::ShortUrlAnswer", 4, 1000},
+    {Job::HintHide, "Job::HintHide", 6, 10000},
+    {Job::ElementListStep, "Job::ElementListStep", 7, 70},
+    {Job::IframeHiding, "Job::IframeHiding", 8, 100},
+    {Job::HomeRefresh, "Job::HomeRefresh", 9, 1000},
+    {Job::DefaultBrowserCheck, "Job::DefaultBrowserCheck", 10, 1000},
 };
 
 // The timer that carries no job keeps the interval the window gives it.
@@ -27,12 +35,13 @@ int jobTimerInterval(int index) {
     return 0;
 }
 
-JobBodies::JobBodies()
-    : bodies_{ui::Handler<void()>("Job::HintRearm"),       ui::Handler<void()>("Job::GraceEnd"),
-              ui::Handler<void()>("Job::BackgroundTitle"), ui::Handler<void()>("Job::FlashReparent"),
-              ui::Handler<void()>("Job::ShortUrlAnswer"),  ui::Handler<void()>("Job::HintHide"),
-              ui::Handler<void()>("Job::ElementListStep"), ui::Handler<void()>("Job::IframeHiding"),
-              ui::Handler<void()>("Job::HomeRefresh"),     ui::Handler<void()>("Job::DefaultBrowserCheck")} {}
+// One slot a row, named after its job (the name a conflict report gives).
+template <std::size_t... I>
+std::array<ui::Handler<void()>, kJobCount> namedBodies(std::index_sequence<I...>) {
+    return {ui::Handler<void()>(kRows[I].name)...};
+}
+
+JobBodies::JobBodies() : bodies_(namedBodies(std::make_index_sequence<kJobCount>())) {}
 
 ui::Handler<void()>& JobBodies::operator[](Job job) { return bodies_[static_cast<int>(job)]; }
 

@@ -52,8 +52,9 @@ inline constexpr int kLastJobTimer = 10;
 
 struct JobRow {
     Job job;
-    int timer;     // the index in Timer4
-    int interval;  // ms
+    const char* name;  // "Job::HintRearm": how a conflict report names the job's slot
+    int timer;         // the index in Timer4
+    int interval;      // ms
 };
 
 // The row of a job.

@@ -9,7 +9,6 @@
 #include "platform/rt/error.h"
 #include "platform/sys/programfolder.h"
 #include "platform/sys/windows.h"
-#include "platform/ui/loadpicture.h"
 #include "platform/ui/services.h"
 #include "platform/web/flashstandin.h"
 

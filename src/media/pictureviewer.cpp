@@ -12,9 +12,7 @@
 #include "platform/rt/error.h"
 #include "platform/rt/format.h"
 #include "platform/rt/text.h"
-#include "platform/sys/programfolder.h"
 #include "platform/ui/events.h"
-#include "platform/ui/loadpicture.h"
 #include "platform/ui/services.h"
 
 using rt::guard;

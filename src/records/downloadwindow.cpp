@@ -9,7 +9,6 @@
 #include "platform/sys/programfolder.h"
 #include "platform/sys/textfile.h"
 #include "platform/ui/events.h"
-#include "platform/ui/loadpicture.h"
 #include "platform/ui/menu.h"
 #include "platform/ui/services.h"
 #include "platform/web/address.h"

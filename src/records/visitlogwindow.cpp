@@ -9,7 +9,6 @@
 #include "platform/rt/text.h"
 #include "platform/sys/programfolder.h"
 #include "platform/sys/textfile.h"
-#include "platform/ui/loadpicture.h"
 #include "platform/ui/services.h"
 #include "records/form3.h"
 #include "records/visitlog.h"

@@ -7,7 +7,6 @@
 #include "forms/windowowner.h"
 #include "platform/rt/convert.h"
 #include "platform/rt/error.h"
-#include "platform/sys/programfolder.h"
 #include "platform/ui/controls.h"
 #include "settings/browseridentitysettings.h"
 #include "settings/form5.h"
